@@ -1,0 +1,36 @@
+#pragma once
+
+#include "search/MainWindowInterface.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+// The command line's stand-in for the main window: status texts become a live progress line on
+// stderr (only when it is a terminal), message boxes become lines on stderr.
+class CliWindow final : public MainWindowInterface {
+public:
+    CliWindow(std::vector<std::string> folders, bool skipHidden, bool progress);
+    ~CliWindow() override;
+
+    void SetStatusText(const std::string& text) override;
+    void SetCounter(SearchCounter, const std::string&) override {}
+    void SetDupeFilesCaption(const std::string&) override {}
+    void ProcessMessages() override {}
+    void SetBusyCursor(bool) override {}
+    void SetFindEnabled(bool) override {}
+    int ShowMessage(const MessageRequest& request) override;
+    std::int64_t TickCount() override;
+    bool SkipHiddenFiles() override { return skipHidden_; }
+    std::vector<std::string> FolderListItems() override { return folders_; }
+
+    void ClearProgressLine();
+
+private:
+    std::vector<std::string> folders_;
+    bool skipHidden_;
+    bool progress_;
+    bool lineShown_ = false;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    std::int64_t lastDraw_ = -1000;
+};

@@ -1,0 +1,163 @@
+#include "platform/FileSystem.h"
+
+#include "platform/IoFaults.h"
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+EntryType TypeOf(mode_t mode) {
+    if (S_ISREG(mode))
+        return EntryType::RegularFile;
+    if (S_ISDIR(mode))
+        return EntryType::Directory;
+    return EntryType::Other;
+}
+
+EntryType TypeOf(unsigned char dtype) {
+    switch (dtype) {
+    case DT_REG:
+        return EntryType::RegularFile;
+    case DT_DIR:
+        return EntryType::Directory;
+    default:
+        return EntryType::Other;
+    }
+}
+
+} // namespace
+
+bool ListFolder(const std::string& folder, ListWhat what,
+                const std::function<bool(const FolderEntry&)>& visit) {
+    DIR* dir = opendir(folder.empty() ? "" : folder.c_str());
+    if (!dir)
+        return false;
+    const int dfd = dirfd(dir);
+    FolderEntry entry;
+    while (dirent* d = readdir(dir)) {
+        const char* name = d->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        entry.name.assign(name);
+        entry.size = 0;
+        const bool needStat =
+            d->d_type == DT_UNKNOWN ||
+            (what == ListWhat::TypesAndSizes && (d->d_type == DT_REG || d->d_type == DT_UNKNOWN));
+        if (needStat) {
+            struct stat st;
+            if (fstatat(dfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                continue; // vanished meanwhile
+            entry.type = TypeOf(st.st_mode);
+            entry.size = st.st_size;
+        } else {
+            entry.type = TypeOf(d->d_type);
+        }
+        if (!visit(entry))
+            break;
+    }
+    closedir(dir);
+    return true;
+}
+
+bool IsDirectory(const std::string& path, bool followLinks) {
+    if (path.empty())
+        return false;
+    struct stat st;
+    const int rc = followLinks ? stat(path.c_str(), &st) : lstat(path.c_str(), &st);
+    return rc == 0 && S_ISDIR(st.st_mode);
+}
+
+bool PathExists(const std::string& path) {
+    struct stat st;
+    return !path.empty() && lstat(path.c_str(), &st) == 0;
+}
+
+bool Identify(const std::string& path, FileIdentity& identity) {
+    struct stat st;
+    if (path.empty() || lstat(path.c_str(), &st) != 0)
+        return false;
+    identity = {st.st_dev, st.st_ino};
+    return true;
+}
+
+InputFile::~InputFile() { Close(); }
+
+InputFile::InputFile(InputFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), position_(other.position_), length_(other.length_),
+      identity_(other.identity_), path_(std::move(other.path_)) {}
+
+InputFile& InputFile::operator=(InputFile&& other) noexcept {
+    if (this != &other) {
+        Close();
+        fd_ = std::exchange(other.fd_, -1);
+        position_ = other.position_;
+        length_ = other.length_;
+        identity_ = other.identity_;
+        path_ = std::move(other.path_);
+    }
+    return *this;
+}
+
+bool InputFile::Open(const std::string& path) {
+    Close();
+    if (IoFaults* faults = InstalledIoFaults(); faults && faults->FailOpen(path))
+        return false;
+    // O_NONBLOCK keeps a FIFO that replaced the file since the scan from blocking the open.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    position_ = 0;
+    length_ = st.st_size;
+    identity_ = {st.st_dev, st.st_ino};
+    path_ = path;
+    return true;
+}
+
+void InputFile::Close() {
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
+
+std::int64_t InputFile::ReadAt(void* buffer, std::size_t n, std::int64_t offset) {
+    if (fd_ < 0)
+        return -1;
+    if (IoFaults* faults = InstalledIoFaults(); faults && faults->FailRead(path_, offset))
+        return -1;
+    std::size_t done = 0;
+    auto* out = static_cast<char*>(buffer);
+    while (done < n) {
+        ssize_t got = ::pread(fd_, out + done, n - done, offset + static_cast<off_t>(done));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        if (got == 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    return static_cast<std::int64_t>(done);
+}
+
+std::int64_t InputFile::Read(void* buffer, std::size_t n) {
+    std::int64_t got = ReadAt(buffer, n, position_);
+    if (got > 0)
+        position_ += got;
+    return got;
+}
+
+} // namespace platform

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <sys/types.h>
+
+namespace platform {
+
+enum class EntryType { RegularFile, Directory, Other };
+
+struct FolderEntry {
+    std::string name;
+    EntryType type = EntryType::Other;
+    std::int64_t size = 0; // meaningful for regular files only
+};
+
+// What ListFolder has to find out about each entry. Sizes cost a stat per entry.
+enum class ListWhat { TypesOnly, TypesAndSizes };
+
+// Calls visit for each entry of folder except "." and "..", in the file system's order, until
+// visit returns false. Links are reported as Other, never followed. Returns false when the
+// folder cannot be opened.
+bool ListFolder(const std::string& folder, ListWhat what,
+                const std::function<bool(const FolderEntry&)>& visit);
+
+// True when path names a directory (a link to one counts only if followLinks).
+bool IsDirectory(const std::string& path, bool followLinks = true);
+
+// True when something exists at path (a dangling link counts).
+bool PathExists(const std::string& path);
+
+// Identity of a file on this machine.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of what path names, without following a last link. False when it is gone.
+bool Identify(const std::string& path, FileIdentity& identity);
+
+// A regular file opened for reading. Never follows a link at the last component.
+class InputFile {
+public:
+    InputFile() = default;
+    ~InputFile();
+    InputFile(InputFile&& other) noexcept;
+    InputFile& operator=(InputFile&& other) noexcept;
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    // Fails for anything but a regular file.
+    bool Open(const std::string& path);
+    void Close();
+    bool IsOpen() const { return fd_ >= 0; }
+
+    // Reads up to n bytes, retrying short reads until n bytes or the end of the file.
+    // Returns the count, or -1 on a read error.
+    std::int64_t Read(void* buffer, std::size_t n);
+    // Reads at offset without moving the file position; same contract as Read.
+    std::int64_t ReadAt(void* buffer, std::size_t n, std::int64_t offset);
+
+    std::int64_t Length() const { return length_; }
+    FileIdentity Identity() const { return identity_; }
+    const std::string& Path() const { return path_; }
+
+private:
+    int fd_ = -1;
+    std::int64_t position_ = 0;
+    std::int64_t length_ = 0;
+    FileIdentity identity_;
+    std::string path_;
+};
+
+} // namespace platform

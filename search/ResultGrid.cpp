@@ -1,0 +1,77 @@
+#include "search/ResultGrid.h"
+
+#include <stdexcept>
+
+ResultGrid::ResultGrid() { rows_.assign(1, std::vector<GridCell>(1)); }
+
+void ResultGrid::SetRowCount(int rows) {
+    if (rows < 1)
+        rows = 1;
+    if (rows == RowCount())
+        return;
+    rows_.resize(static_cast<std::size_t>(rows), std::vector<GridCell>(static_cast<std::size_t>(cols_)));
+    if (fixedRows_ >= rows) {
+        fixedRows_ = 0;
+        Notify(GridChange::FixedRows);
+    }
+    Notify(GridChange::Rows);
+}
+
+void ResultGrid::SetColCount(int cols) {
+    if (cols < 1)
+        cols = 1;
+    if (cols == cols_)
+        return;
+    cols_ = cols;
+    for (auto& row : rows_)
+        row.resize(static_cast<std::size_t>(cols));
+    Notify(GridChange::Columns);
+}
+
+void ResultGrid::SetFixedRows(int fixed) {
+    if (fixed < 0 || fixed >= RowCount())
+        throw std::out_of_range("Fixed row count must be less than row count");
+    if (fixed == fixedRows_)
+        return;
+    fixedRows_ = fixed;
+    Notify(GridChange::FixedRows);
+}
+
+void ResultGrid::SetText(int col, int row, std::string text) {
+    rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)).Text = std::move(text);
+    Notify(GridChange::Cell, col, row);
+}
+
+void ResultGrid::SetObject(int col, int row, TFile* object) {
+    rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)).Object = object;
+    Notify(GridChange::Cell, col, row);
+}
+
+void ResultGrid::SetCell(int col, int row, GridCell cell) {
+    rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)) = std::move(cell);
+    Notify(GridChange::Cell, col, row);
+}
+
+void ResultGrid::DeleteRow(int row) {
+    if (row < 0 || row >= RowCount() || RowCount() == 1)
+        return;
+    rows_.erase(rows_.begin() + row);
+    if (fixedRows_ >= RowCount())
+        fixedRows_ = 0;
+    Notify(GridChange::Reset);
+}
+
+void ResultGrid::Clear() {
+    rows_.assign(1, std::vector<GridCell>(1));
+    cols_ = 1;
+    fixedRows_ = 0;
+    Notify(GridChange::Reset);
+}
+
+int ResultGrid::MembersInRow(int row) const {
+    int n = 0;
+    for (const auto& cell : rows_.at(static_cast<std::size_t>(row)))
+        if (cell.Object)
+            ++n;
+    return n;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "search/TFile.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The result grid's cells as plain data: a text and an entry per cell, row 0 the header once
+// it is fixed. Columns and rows as the string grid of the window counts them (col, row).
+struct GridCell {
+    std::string Text;
+    TFile* Object = nullptr;
+};
+
+enum class GridChange {
+    Reset,      // everything may have changed
+    Rows,       // the row count changed
+    Columns,    // the column count changed
+    FixedRows,  // the fixed row came or went
+    Cell,       // one cell's text or object changed (col, row given)
+};
+
+class ResultGrid {
+public:
+    using Listener = std::function<void(GridChange change, int col, int row)>;
+
+    ResultGrid();
+
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+    int ColCount() const { return cols_; }
+    int FixedRows() const { return fixedRows_; }
+
+    // Growing adds empty cells; shrinking drops them. A fixed row goes away with the rows.
+    void SetRowCount(int rows);
+    void SetColCount(int cols);
+    // Needs rows > fixed; only 0 and 1 are used.
+    void SetFixedRows(int fixed);
+
+    const GridCell& Cell(int col, int row) const {
+        return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    }
+    const std::string& Text(int col, int row) const { return Cell(col, row).Text; }
+    TFile* Object(int col, int row) const { return Cell(col, row).Object; }
+    void SetText(int col, int row, std::string text);
+    void SetObject(int col, int row, TFile* object);
+    void SetCell(int col, int row, GridCell cell);
+
+    // Takes a whole row out; the rows below move up by one.
+    void DeleteRow(int row);
+
+    // Every cell emptied, then one row, one column, no fixed row.
+    void Clear();
+
+    // Number of cells in row r (r >= 1) that hold an entry, counted from column 0.
+    int MembersInRow(int row) const;
+
+    void SetListener(Listener listener) { listener_ = std::move(listener); }
+
+private:
+    void Notify(GridChange change, int col = -1, int row = -1) {
+        if (listener_)
+            listener_(change, col, row);
+    }
+
+    std::vector<std::vector<GridCell>> rows_;
+    int cols_ = 1;
+    int fixedRows_ = 0;
+    Listener listener_;
+};

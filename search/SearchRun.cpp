@@ -1,0 +1,359 @@
+#include "search/SearchRun.h"
+
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "search/FormatThousands.h"
+#include "search/RunControl.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kBlock = 256;
+
+const char* const kStoppedText =
+    "You have terminated the search.\r\rYou can still select the files already found and delete "
+    "them.";
+const char* const kOutOfMemoryText = "The application has run out of memory. The file list is\r\n"
+                                     "truncated to the maximum number of files fitting in.";
+const char* const kEmptyPaneText =
+    "The \"directories\" pane is empty.\nPlease select directories first.";
+
+class PairwiseComparer final : public ContentComparer {
+public:
+    explicit PairwiseComparer(SearchRun& run) : run_(run) {}
+    bool Same(std::int64_t a, std::int64_t b) override { return run_.CompareFiles(a, b); }
+
+private:
+    SearchRun& run_;
+};
+
+} // namespace
+
+std::unique_ptr<ContentComparer> MakePairwiseComparer(SearchRun& run) {
+    return std::make_unique<PairwiseComparer>(run);
+}
+
+bool SameBytes(const void* a, const void* b, std::size_t n) {
+    return n == 0 || std::memcmp(a, b, n) == 0;
+}
+
+int CompareSizes(const TFile& a, const TFile& b) {
+    if (a.Size > b.Size)
+        return -1;
+    if (a.Size < b.Size)
+        return 1;
+    return 0;
+}
+
+void SortFileList(TFileList& list) {
+    if (list.Count() < 2)
+        return;
+    // The ranges are disjoint, so an explicit stack gives the same result as the recursion
+    // without its depth.
+    std::vector<std::pair<std::int64_t, std::int64_t>> pending{{0, list.Count() - 1}};
+    while (!pending.empty()) {
+        auto [L, R] = pending.back();
+        pending.pop_back();
+        std::int64_t I;
+        do {
+            I = L;
+            std::int64_t J = R;
+            const TFile* pivot = list[(L + R) / 2];
+            do {
+                while (CompareSizes(*list[I], *pivot) < 0)
+                    ++I;
+                while (CompareSizes(*list[J], *pivot) > 0)
+                    --J;
+                if (I <= J) {
+                    list.Exchange(I, J);
+                    ++I;
+                    --J;
+                }
+            } while (I <= J);
+            if (L < J)
+                pending.emplace_back(L, J);
+            L = I;
+        } while (I < R);
+    }
+}
+
+SearchRun::SearchRun(SearchState& state, MainWindowInterface& window, ComparerFactory comparer)
+    : state_(state), window_(window), makeComparer_(std::move(comparer)) {}
+
+void SearchRun::FindDuplicates() {
+    if (state_.Busy)
+        return;
+    SetBusy(state_, window_, true);
+    state_.StopFlag = false;
+    for (auto counter : {SearchCounter::FilesDetected, SearchCounter::FilesIndexed,
+                         SearchCounter::FilesChecked, SearchCounter::DirsChecked})
+        window_.SetCounter(counter, "0");
+
+    std::vector<std::string> folders = window_.FolderListItems();
+    if (folders.empty()) {
+        window_.ShowMessage({MsgType::Plain, kAppTitle, kEmptyPaneText, MsgButtons::OkHelp, 2});
+    } else {
+        window_.SetBusyCursor(true);
+        state_.DupeGrid.Clear();
+        state_.DirList = std::move(folders);
+        state_.FileList.Clear();
+        shownProgress_ = false;
+        ScanDirectories();
+        if (!CheckStopped()) {
+            IndexFiles();
+            if (!CheckStopped()) {
+                SortFiles();
+                if (Analyse())
+                    Finish();
+            }
+        }
+    }
+    window_.SetBusyCursor(false);
+    SetBusy(state_, window_, false);
+}
+
+void SearchRun::ScanDirectories() {
+    TFileList& list = state_.FileList;
+    const auto& dirs = state_.DirList;
+    for (std::size_t d = 0; d < dirs.size(); ++d) {
+        const std::string& folder = dirs[d];
+        window_.SetCounter(SearchCounter::DirsChecked,
+                           FormatThousands(static_cast<std::int64_t>(d) + 1));
+        ShowStatus(window_, "Analysing directory \"" + folder + "\"");
+        if (!platform::IsDirectory(folder))
+            continue;
+        const bool skipHidden = window_.SkipHiddenFiles();
+        bool outOfMemory = false;
+        platform::ListFolder(
+            folder, platform::ListWhat::TypesAndSizes, [&](const platform::FolderEntry& e) {
+                if (e.type != platform::EntryType::RegularFile)
+                    return true;
+                if (skipHidden && !e.name.empty() && e.name[0] == '.')
+                    return true;
+                if (state_.StopFlag)
+                    return false;
+                try {
+                    auto file = std::make_unique<TFile>();
+                    file->Name = e.name;
+                    file->DirIndex = static_cast<std::int32_t>(d);
+                    file->Size = e.size;
+                    file->GroupNo = 0;
+                    SetFlag(*file, flIndexed, true);
+                    list.Add(std::move(file));
+                } catch (const std::bad_alloc&) {
+                    outOfMemory = true;
+                    return false;
+                }
+                if (list.Count() % 100 == 0) {
+                    window_.SetCounter(SearchCounter::FilesDetected, FormatThousands(list.Count()));
+                    window_.ProcessMessages();
+                }
+                return true;
+            });
+        if (outOfMemory) {
+            window_.ShowMessage(
+                {MsgType::Error, kAppTitle, kOutOfMemoryText, MsgButtons::OkHelp, 0});
+            window_.SetCounter(SearchCounter::FilesDetected, FormatThousands(list.Count()));
+            return;
+        }
+        window_.SetCounter(SearchCounter::FilesDetected, FormatThousands(list.Count()));
+    }
+}
+
+void SearchRun::IndexFiles() {
+    TFileList& list = state_.FileList;
+    ShowStatus(window_, "Indexing " + FormatThousands(list.Count()) + " files..");
+    for (std::int64_t i = 0; i < list.Count(); ++i) {
+        if (i % 100 == 0) {
+            window_.SetCounter(SearchCounter::FilesIndexed, FormatThousands(i + 1));
+            window_.ProcessMessages();
+        }
+        if (state_.StopFlag)
+            return;
+        if (!HasFlag(*list[i], flIndexed))
+            SetFlag(*list[i], flIndexed, true);
+    }
+    window_.SetCounter(SearchCounter::FilesIndexed, FormatThousands(list.Count()));
+    window_.ProcessMessages();
+}
+
+void SearchRun::SortFiles() {
+    ShowStatus(window_, "Sorting " + FormatThousands(state_.FileList.Count()) + " files..");
+    SortFileList(state_.FileList);
+}
+
+bool SearchRun::Analyse() {
+    TFileList& list = state_.FileList;
+    ShowStatus(window_, "Analysing " + FormatThousands(list.Count()) + " files..");
+    groupNo_ = 1;
+    state_.NextGroupRow = 1;
+    comparer_ = makeComparer_ ? makeComparer_(*this) : MakePairwiseComparer(*this);
+
+    std::int64_t i = 0;
+    while (i < list.Count()) {
+        ShowProgress(i + 1, false);
+        if (CheckStopped())
+            return false;
+        const std::int64_t size = list[i]->Size;
+        std::int64_t j = i + 1;
+        while (j < list.Count() && list[j]->Size == size)
+            ++j;
+        if (j == i + 1 || size <= 0) {
+            i = j;
+            continue;
+        }
+        comparer_->BeginSizeRun(i, j);
+        for (std::int64_t k = i; k <= j - 2; ++k) {
+            ShowProgress(k + 1, false);
+            if (CheckStopped())
+                return false;
+            if (list[k]->GroupNo != 0)
+                continue;
+            bool found = false;
+            std::vector<platform::FileIdentity> members;
+            for (std::int64_t m = k + 1; m < j; ++m) {
+                if (list[m]->GroupNo != 0)
+                    continue;
+                if (comparer_->Same(k, m) && JoinsGroup(k, m, members)) {
+                    list[k]->GroupNo = groupNo_;
+                    list[m]->GroupNo = groupNo_;
+                    found = true;
+                }
+            }
+            std::this_thread::yield();
+            if (found) {
+                int col = 0;
+                for (std::int64_t p = i; p < j; ++p)
+                    if (list[p]->GroupNo == groupNo_)
+                        PublishFile(state_.NextGroupRow - 1, col++, list[p]);
+                ++groupNo_;
+                ++state_.NextGroupRow;
+            }
+        }
+        i = j;
+    }
+    ShowProgress(list.Count(), true);
+    return true;
+}
+
+bool SearchRun::JoinsGroup(std::int64_t rep, std::int64_t m,
+                           std::vector<platform::FileIdentity>& members) const {
+    // Each member was compared with the representative only; two members that are one file
+    // (a hard link and a folder reached twice) would let a removal take every copy.
+    platform::FileIdentity id;
+    if (!platform::Identify(GetFilePath(m), id))
+        return false;
+    if (members.empty()) {
+        platform::FileIdentity repId;
+        if (!platform::Identify(GetFilePath(rep), repId))
+            return false;
+        members.push_back(repId);
+    }
+    for (const auto& member : members)
+        if (member == id)
+            return false;
+    members.push_back(id);
+    return true;
+}
+
+void SearchRun::Finish() {
+    ShowStatus(window_, "Finishing..");
+    state_.FileList.RemoveIf([](const TFile& f) { return f.GroupNo == 0; });
+    ShowStatus(window_, "Ready.");
+}
+
+void SearchRun::ShowProgress(std::int64_t checked, bool force) {
+    const std::int64_t now = window_.TickCount();
+    if (!force && shownProgress_ && std::llabs(now - lastProgressTick_) <= 100)
+        return;
+    shownProgress_ = true;
+    lastProgressTick_ = now;
+    window_.SetCounter(SearchCounter::FilesChecked, FormatThousands(checked));
+    window_.SetDupeFilesCaption("Duplicate Files (" + FormatThousands(groupNo_ - 1) +
+                                " Groups):");
+    const std::int64_t count = state_.FileList.Count();
+    if (count > 0) {
+        const double percent = static_cast<double>(checked) / static_cast<double>(count) * 100.0;
+        window_.SetStatusText("Analysing " + FormatThousands(count) + " files.. (" +
+                              FormatPercent41(percent) + " %)");
+    }
+    window_.ProcessMessages();
+}
+
+bool SearchRun::CheckStopped() {
+    if (!state_.StopFlag)
+        return false;
+    window_.ShowMessage({MsgType::Information, kAppTitle, kStoppedText, MsgButtons::Ok, 0});
+    ShowStatus(window_, "Search operation terminated by user.");
+    state_.StopFlag = false;
+    return true;
+}
+
+void SearchRun::PublishFile(int dataRow, int col, TFile* entry) {
+    ResultGrid& grid = state_.DupeGrid;
+    if (grid.RowCount() == 1) {
+        grid.SetRowCount(2);
+        grid.SetFixedRows(1);
+        grid.SetText(0, 0, " Dupe #1");
+    }
+    if (dataRow >= grid.RowCount() - 1)
+        grid.SetRowCount(dataRow + 2);
+    if (col >= grid.ColCount()) {
+        grid.SetColCount(col + 1);
+        grid.SetText(col, 0, " Dupe #" + std::to_string(col + 1));
+    }
+    grid.SetCell(col, dataRow + 1, {entry->Name, entry});
+    window_.ProcessMessages();
+}
+
+std::string SearchRun::GetFilePath(std::int64_t pos) const {
+    const TFileList& list = state_.FileList;
+    if (pos < 0 || pos >= list.Count())
+        return {};
+    const TFile& f = *list[pos];
+    if (f.DirIndex < 0 || static_cast<std::size_t>(f.DirIndex) >= state_.DirList.size())
+        return {};
+    return platform::JoinPath(state_.DirList[static_cast<std::size_t>(f.DirIndex)], f.Name);
+}
+
+bool SearchRun::CompareFiles(std::int64_t a, std::int64_t b) {
+    platform::InputFile first;
+    platform::InputFile second;
+    if (!first.Open(GetFilePath(a)))
+        return false;
+    if (!second.Open(GetFilePath(b)))
+        return false;
+    const TFileList& list = state_.FileList;
+    // The same file reached twice (a hard link, a folder listed twice) is no duplicate: removing
+    // "the copy" would remove the only one. A length other than the scanned one means it changed.
+    if (first.Identity() == second.Identity() || first.Length() != list[a]->Size ||
+        second.Length() != list[b]->Size)
+        return false;
+
+    alignas(64) unsigned char bufferA[kBlock];
+    alignas(64) unsigned char bufferB[kBlock];
+    std::int64_t total = 0;
+    bool same = true;
+    std::int64_t count;
+    do {
+        count = first.Read(bufferA, kBlock);
+        const std::int64_t countB = second.Read(bufferB, kBlock);
+        if (count < 0 || countB != count) {
+            same = false;
+            break;
+        }
+        same = SameBytes(bufferA, bufferB, static_cast<std::size_t>(count));
+        std::this_thread::yield();
+        total += count;
+    } while (same && count == static_cast<std::int64_t>(kBlock));
+    first.Close();
+    second.Close();
+    // A file that grew or shrank while it was read is not the file that was scanned.
+    return same && total == list[a]->Size;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "search/ContentComparer.h"
+#include "search/MainWindowInterface.h"
+#include "search/SearchState.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class SearchRun;
+
+// Makes the comparer a run uses; the default is the pairwise reference comparison.
+using ComparerFactory = std::function<std::unique_ptr<ContentComparer>(SearchRun&)>;
+
+// True when the first n bytes of both buffers are equal (true for n = 0).
+bool SameBytes(const void* a, const void* b, std::size_t n);
+
+// -1 when a is larger than b, 0 when equal, +1 when smaller: larger files sort first.
+int CompareSizes(const TFile& a, const TFile& b);
+
+// Sorts the index by CompareSizes with the program's own quicksort; its order of equal sizes
+// decides which file heads a group, so it must not be replaced by another sort.
+void SortFileList(TFileList& list);
+
+// One search run over the state the main window owns: scan, index, sort, analyse, finish.
+class SearchRun {
+public:
+    SearchRun(SearchState& state, MainWindowInterface& window, ComparerFactory comparer = {});
+
+    // The whole run, as Find Duplicates starts it.
+    void FindDuplicates();
+
+    // The run's stages, in the order FindDuplicates calls them.
+    void ScanDirectories();
+    void IndexFiles();
+    void SortFiles();
+    // False when a stop ended it.
+    bool Analyse();
+    void Finish();
+
+    void ShowProgress(std::int64_t checked, bool force);
+    bool CheckStopped();
+    void PublishFile(int dataRow, int col, TFile* entry);
+
+    // Folder + "/" + name of the entry at pos; empty when pos is out of range.
+    std::string GetFilePath(std::int64_t pos) const;
+    // The reference comparison: both files read in step, 256 bytes at a time.
+    bool CompareFiles(std::int64_t a, std::int64_t b);
+
+    SearchState& State() { return state_; }
+    MainWindowInterface& Window() { return window_; }
+    std::int32_t GroupNumber() const { return groupNo_; }
+
+private:
+    // True when m may join the representative's group: no member may be the same file as it.
+    bool JoinsGroup(std::int64_t rep, std::int64_t m,
+                    std::vector<platform::FileIdentity>& members) const;
+
+    SearchState& state_;
+    MainWindowInterface& window_;
+    ComparerFactory makeComparer_;
+    std::unique_ptr<ContentComparer> comparer_;
+    std::int32_t groupNo_ = 1;
+    bool shownProgress_ = false;
+    std::int64_t lastProgressTick_ = 0;
+};
+
+// The comparer that asks SearchRun::CompareFiles for every pair.
+std::unique_ptr<ContentComparer> MakePairwiseComparer(SearchRun& run);
