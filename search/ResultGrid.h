@@ -13,6 +13,19 @@ struct GridCell {
     TFile* Object = nullptr;
 };
 
+// A rectangle of cells, inclusive, as the grid's highlighted range: (left, top) to
+// (right, bottom). The current cell counts as part of it.
+struct GridRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    bool Contains(int col, int row) const {
+        return col >= Left && col <= Right && row >= Top && row <= Bottom;
+    }
+    bool operator==(const GridRect&) const = default;
+};
+
 enum class GridChange {
     Reset,      // everything may have changed
     Rows,       // the row count changed
