@@ -114,6 +114,9 @@ void SearchRun::FindDuplicates() {
             }
         }
     }
+    // A removal that ran nested inside this run left its entries in place, flagged, so that no
+    // position the run held went stale; they are freed now that nothing holds one.
+    state_.FileList.RemoveIf([](const TFile& f) { return HasFlag(f, flDeleted); });
     window_.SetBusyCursor(false);
     SetBusy(state_, window_, false);
 }
@@ -213,12 +216,12 @@ bool SearchRun::Analyse() {
             ShowProgress(k + 1, false);
             if (CheckStopped())
                 return false;
-            if (list[k]->GroupNo != 0)
+            if (list[k]->GroupNo != 0 || HasFlag(*list[k], flDeleted))
                 continue;
             bool found = false;
             std::vector<platform::FileIdentity> members;
             for (std::int64_t m = k + 1; m < j; ++m) {
-                if (list[m]->GroupNo != 0)
+                if (list[m]->GroupNo != 0 || HasFlag(*list[m], flDeleted))
                     continue;
                 if (comparer_->Same(k, m) && JoinsGroup(k, m, members)) {
                     list[k]->GroupNo = groupNo_;
