@@ -5,7 +5,9 @@
 CliWindow::CliWindow(std::vector<std::string> folders, bool skipHidden, bool progress)
     : folders_(std::move(folders)), skipHidden_(skipHidden), progress_(progress) {}
 
-CliWindow::~CliWindow() { ClearProgressLine(); }
+CliWindow::~CliWindow() {
+    ClearProgressLine();
+}
 
 std::int64_t CliWindow::TickCount() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -

@@ -85,8 +85,8 @@ void Print(const SearchState& state, bool json) {
             const TFile* f = grid.Object(col, row);
             if (!f)
                 continue;
-            const std::string path = platform::JoinPath(
-                state.DirList[static_cast<std::size_t>(f->DirIndex)], f->Name);
+            const std::string path =
+                platform::JoinPath(state.DirList[static_cast<std::size_t>(f->DirIndex)], f->Name);
             if (firstMember) {
                 if (json)
                     out += firstGroup ? "\n  [" : ",\n  [";

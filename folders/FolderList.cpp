@@ -12,8 +12,9 @@ bool FolderLess(const std::string& a, const std::string& b) {
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
     }();
-    const int order = collator.compare(QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size())),
-                                       QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size())));
+    const int order =
+        collator.compare(QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size())),
+                         QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size())));
     if (order != 0)
         return order < 0;
     return a < b;

@@ -51,8 +51,8 @@ std::string NormalizeFolderName(const std::string& path) {
 
 const std::vector<std::string>& ProtectedSystemFolders() {
     static const std::vector<std::string> folders = {
-        "/bin",  "/boot", "/dev", "/etc",  "/lib",  "/lib32", "/lib64", "/libx32",
-        "/opt",  "/proc", "/run", "/sbin", "/snap", "/sys",   "/usr",   "/var"};
+        "/bin", "/boot", "/dev", "/etc",  "/lib",  "/lib32", "/lib64", "/libx32",
+        "/opt", "/proc", "/run", "/sbin", "/snap", "/sys",   "/usr",   "/var"};
     return folders;
 }
 

@@ -12,20 +12,17 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
     std::vector<std::string> queue{start};
     for (std::size_t index = 0; index < queue.size(); ++index) {
         const std::string folder = queue[index];
-        platform::ListFolder(folder, platform::ListWhat::TypesOnly,
-                             [&](const platform::FolderEntry& e) {
-                                 if (e.type == platform::EntryType::Directory &&
-                                     e.name[0] != '.') {
-                                     std::string path =
-                                         NormalizeFolderName(platform::JoinPath(folder, e.name));
-                                     add(path);
-                                     queue.push_back(std::move(path));
-                                     ShowStatus(window, "Reading directories.. " +
-                                                            std::to_string(queue.size()) +
-                                                            " found.");
-                                 }
-                                 return !stopFlag;
-                             });
+        platform::ListFolder(
+            folder, platform::ListWhat::TypesOnly, [&](const platform::FolderEntry& e) {
+                if (e.type == platform::EntryType::Directory && e.name[0] != '.') {
+                    std::string path = NormalizeFolderName(platform::JoinPath(folder, e.name));
+                    add(path);
+                    queue.push_back(std::move(path));
+                    ShowStatus(window,
+                               "Reading directories.. " + std::to_string(queue.size()) + " found.");
+                }
+                return !stopFlag;
+            });
         if (stopFlag)
             break;
     }

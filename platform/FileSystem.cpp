@@ -87,7 +87,9 @@ bool Identify(const std::string& path, FileIdentity& identity) {
     return true;
 }
 
-InputFile::~InputFile() { Close(); }
+InputFile::~InputFile() {
+    Close();
+}
 
 InputFile::InputFile(InputFile&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)), position_(other.position_), length_(other.length_),

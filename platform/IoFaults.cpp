@@ -6,7 +6,11 @@ namespace {
 IoFaults* g_faults = nullptr;
 }
 
-IoFaults* InstalledIoFaults() { return g_faults; }
-void InstallIoFaults(IoFaults* faults) { g_faults = faults; }
+IoFaults* InstalledIoFaults() {
+    return g_faults;
+}
+void InstallIoFaults(IoFaults* faults) {
+    g_faults = faults;
+}
 
 } // namespace platform

@@ -24,6 +24,8 @@ const NumberFormat& UserNumberFormat() {
     return *format;
 }
 
-void SetUserNumberFormat(const NumberFormat& format) { Current() = format; }
+void SetUserNumberFormat(const NumberFormat& format) {
+    Current() = format;
+}
 
 } // namespace platform

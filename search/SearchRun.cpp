@@ -278,8 +278,7 @@ void SearchRun::ShowProgress(std::int64_t checked, bool force) {
     shownProgress_ = true;
     lastProgressTick_ = now;
     window_.SetCounter(SearchCounter::FilesChecked, FormatThousands(checked));
-    window_.SetDupeFilesCaption("Duplicate Files (" + FormatThousands(groupNo_ - 1) +
-                                " Groups):");
+    window_.SetDupeFilesCaption("Duplicate Files (" + FormatThousands(groupNo_ - 1) + " Groups):");
     const std::int64_t count = state_.FileList.Count();
     if (count > 0) {
         const double percent = static_cast<double>(checked) / static_cast<double>(count) * 100.0;

@@ -21,7 +21,9 @@ struct TFile {
     std::int64_t Size = 0;
 };
 
-inline bool HasFlag(const TFile& file, std::uint16_t mask) { return (file.Flags & mask) != 0; }
+inline bool HasFlag(const TFile& file, std::uint16_t mask) {
+    return (file.Flags & mask) != 0;
+}
 
 inline void SetFlag(TFile& file, std::uint16_t mask, bool value) {
     if (value)

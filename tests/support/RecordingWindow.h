@@ -62,8 +62,7 @@ public:
     }
     int ShowMessage(const MessageRequest& request) override {
         messages.push_back(request);
-        log.push_back("msg:" + std::to_string(static_cast<int>(request.type)) + ":" +
-                      request.text);
+        log.push_back("msg:" + std::to_string(static_cast<int>(request.type)) + ":" + request.text);
         if (answers.empty())
             return mrOk;
         int answer = answers.front();

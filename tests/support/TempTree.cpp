@@ -84,7 +84,9 @@ std::string TempTree::CreateFifo(const std::string& relative) {
     return path;
 }
 
-void TempTree::Remove(const std::string& relative) { fs::remove_all(Path(relative)); }
+void TempTree::Remove(const std::string& relative) {
+    fs::remove_all(Path(relative));
+}
 
 std::string TempTree::Read(const std::string& relative) const {
     std::ifstream in(Path(relative), std::ios::binary);

@@ -1,0 +1,100 @@
+#include "cli/JsonText.h"
+#include "tests/support/TempTree.h"
+
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+};
+
+// Runs kelvaro-find with the arguments (each quoted for the shell), stderr discarded.
+Result Find(const std::vector<std::string>& args) {
+    std::string command = KELVARO_FIND;
+    for (const auto& a : args) {
+        command += " '";
+        for (char c : a)
+            command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        command += "'";
+    }
+    command += " 2>/dev/null";
+    Result r;
+    FILE* p = popen(command.c_str(), "r");
+    if (!p)
+        return r;
+    std::array<char, 4096> buffer;
+    std::size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), p)) > 0)
+        r.out.append(buffer.data(), n);
+    const int raw = pclose(p);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return r;
+}
+
+TEST(CliTest, PrintsGroupsInGridOrderWithAnEmptyLineBetween) {
+    // One file per folder, so that the scan order does not depend on the file system's.
+    TempTree tree;
+    tree.CreateFile("1/a", "first group, larger");
+    tree.CreateFile("2/b", "first group, larger");
+    tree.CreateFile("3/c", "second");
+    tree.CreateFile("4/sub/d", "second");
+    tree.CreateFile("5/unique", "nobody else");
+    Result flat = Find({tree.Path("1"), tree.Path("2")});
+    EXPECT_EQ(flat.status, 0);
+    EXPECT_EQ(flat.out, tree.Path("2/b") + "\n" + tree.Path("1/a") + "\n");
+
+    // Scanned as a, b, c, d, unique; the sort leaves b, a, unique, d, c.
+    Result deep = Find({"-r", tree.Root() + "/"});
+    EXPECT_EQ(deep.status, 0);
+    EXPECT_EQ(deep.out, tree.Path("2/b") + "\n" + tree.Path("1/a") + "\n\n" + tree.Path("4/sub/d") +
+                            "\n" + tree.Path("3/c") + "\n");
+}
+
+TEST(CliTest, ExitStatusTellsMissingFoldersAndBadOptions) {
+    TempTree tree;
+    tree.CreateFile("x/a", "dup");
+    tree.CreateFile("x/b", "dup");
+    Result partial = Find({tree.Path("missing"), tree.Path("x")});
+    EXPECT_EQ(partial.status, 1);
+    EXPECT_NE(partial.out.find(tree.Path("x/a")), std::string::npos);
+    EXPECT_EQ(Find({"--bogus", tree.Path("x")}).status, 2);
+    EXPECT_EQ(Find({}).status, 2);
+    EXPECT_EQ(Find({"--help"}).status, 0);
+    Result none = Find({tree.Path("x/..") + "/x", "--no-protect"});
+    EXPECT_EQ(none.status, 0);
+}
+
+TEST(CliTest, RefusesProtectedFoldersUnlessAsked) {
+    Result refused = Find({"/etc"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+}
+
+TEST(CliTest, JsonKeepsEveryByteOfOddNames) {
+    TempTree tree;
+    tree.CreateFile("d/caf\xe9", "same");
+    tree.CreateFile("d/quote\"back\\slash", "same");
+    Result r = Find({"--json", tree.Path("d")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("caf\\udce9\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("quote\\\"back\\\\slash"), std::string::npos) << r.out;
+    EXPECT_EQ(Find({"--json", tree.Path("missing-and-empty")}).out, "[]\n");
+}
+
+TEST(JsonStringTest, EscapesControlsAndInvalidUtf8Only) {
+    EXPECT_EQ(JsonString("plain"), "\"plain\"");
+    EXPECT_EQ(JsonString("tab\there\n"), "\"tab\\there\\n\"");
+    EXPECT_EQ(JsonString(std::string("nul\0x", 5)), "\"nul\\u0000x\"");
+    EXPECT_EQ(JsonString("caf\xc3\xa9"), "\"caf\xc3\xa9\"");
+    // Truncated, overlong and surrogate sequences are bytes, not characters.
+    EXPECT_EQ(JsonString("\xc3"), "\"\\udcc3\"");
+    EXPECT_EQ(JsonString("\xc0\xaf"), "\"\\udcc0\\udcaf\"");
+    EXPECT_EQ(JsonString("\xed\xa0\x80"), "\"\\udced\\udca0\\udc80\"");
+}
+
+} // namespace

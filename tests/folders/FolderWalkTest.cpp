@@ -1,0 +1,79 @@
+#include "folders/FolderWalk.h"
+#include "tests/support/RecordingWindow.h"
+#include "tests/support/TempTree.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FolderWalkTest : public ::testing::Test {
+protected:
+    TempTree tree;
+    RecordingWindow window;
+    bool stop = false;
+    std::vector<std::string> added;
+
+    bool Walk(const std::string& start) {
+        return WalkSubfolders(
+            start, [this](const std::string& f) { added.push_back(f); }, window, stop);
+    }
+    std::vector<std::string> Relative() const {
+        std::vector<std::string> out;
+        for (const auto& a : added)
+            out.push_back(a.substr(tree.Root().size() + 1));
+        return out;
+    }
+};
+
+TEST_F(FolderWalkTest, WalksBreadthFirstAndCountsTheQueue) {
+    tree.CreateDir("a/deep/deeper");
+    tree.CreateDir("b");
+    tree.CreateFile("a/file", "files are skipped");
+    ASSERT_TRUE(Walk(tree.Root()));
+    auto rel = Relative();
+    ASSERT_EQ(rel.size(), 4u);
+    // Both children of the root come before any grandchild.
+    std::vector<std::string> level1(rel.begin(), rel.begin() + 2);
+    std::sort(level1.begin(), level1.end());
+    EXPECT_EQ(level1, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(rel[2], "a/deep");
+    EXPECT_EQ(rel[3], "a/deep/deeper");
+    EXPECT_EQ(window.statuses,
+              (std::vector<std::string>{
+                  "Reading directories.. 2 found.", "Reading directories.. 3 found.",
+                  "Reading directories.. 4 found.", "Reading directories.. 5 found.", "Ready."}));
+}
+
+TEST_F(FolderWalkTest, LeavesOutHiddenTreesAndNeverFollowsLinks) {
+    tree.CreateDir(".hidden/visible-below");
+    tree.CreateDir("shown");
+    tree.CreateSymlink("loop", tree.Root());
+    tree.CreateSymlink("shown/elsewhere", "/usr");
+    ASSERT_TRUE(Walk(tree.Root()));
+    EXPECT_EQ(Relative(), (std::vector<std::string>{"shown"}));
+}
+
+TEST_F(FolderWalkTest, AHiddenStartFolderIsStillWalked) {
+    tree.CreateDir(".config/app");
+    ASSERT_TRUE(Walk(tree.Path(".config")));
+    EXPECT_EQ(Relative(), (std::vector<std::string>{".config/app"}));
+}
+
+TEST_F(FolderWalkTest, StopEndsTheWalkAfterTheCurrentEntry) {
+    for (int i = 0; i < 5; ++i)
+        tree.CreateDir("d" + std::to_string(i) + "/child");
+    window.onPump = [this](int) { stop = true; };
+    EXPECT_FALSE(Walk(tree.Root()));
+    EXPECT_EQ(added.size(), 1u);
+    // A stopped walk still says "Ready."; the caller reports the cancellation.
+    EXPECT_EQ(window.statuses.back(), "Ready.");
+}
+
+TEST_F(FolderWalkTest, AMissingFolderYieldsNothing) {
+    EXPECT_TRUE(Walk(tree.Path("missing")));
+    EXPECT_TRUE(added.empty());
+    EXPECT_EQ(window.statuses, (std::vector<std::string>{"Ready."}));
+}
+
+} // namespace

@@ -1,0 +1,184 @@
+#include "platform/IoFaults.h"
+#include "tests/search/SearchTestSupport.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+namespace {
+
+using GroupList = std::vector<std::vector<std::string>>;
+
+// Fails the opens and reads of the named paths and counts every open asked for.
+class Faults : public platform::IoFaults {
+public:
+    std::set<std::string> failOpen;
+    std::set<std::string> failRead;
+    std::vector<std::string> opened;
+    bool FailOpen(const std::string& path) override {
+        opened.push_back(path);
+        return failOpen.count(path) > 0;
+    }
+    bool FailRead(const std::string& path, std::int64_t) override {
+        return failRead.count(path) > 0;
+    }
+};
+
+std::vector<std::string> Sorted(std::vector<std::string> v) {
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+class SearchPlatformTest : public SearchFixture {};
+
+TEST_F(SearchPlatformTest, AHardLinkIsNeverACopyOfItself) {
+    tree.CreateFile("1/original", "only one copy on disk");
+    tree.CreateHardLink("2/link", "1/original");
+    Run({"1", "2"});
+    EXPECT_TRUE(Groups().empty());
+}
+
+TEST_F(SearchPlatformTest, AGroupNeverHoldsOneFileTwice) {
+    // A real copy plus a hard link to it: each matches the copy, but only one of the two names
+    // may join, or removing "the duplicates" could take every copy.
+    tree.CreateFile("1/a", "payload");
+    tree.CreateFile("2/b", "payload");
+    tree.CreateHardLink("3/b-link", "2/b");
+    Run({"1", "2", "3"});
+    auto groups = Groups();
+    ASSERT_EQ(groups.size(), 1u);
+    ASSERT_EQ(groups[0].size(), 2u);
+    EXPECT_NE(std::find(groups[0].begin(), groups[0].end(), "a"), groups[0].end());
+}
+
+TEST_F(SearchPlatformTest, AFolderReachedTwiceGivesNoPairs) {
+    tree.CreateFile("data/x", "one file");
+    tree.CreateFile("data/y", "another");
+    tree.CreateSymlink("alias", tree.Path("data"));
+    // The same folder by two spellings: every file is there twice, and none is a duplicate.
+    Run({"data", "alias", "data/./"});
+    EXPECT_TRUE(Groups().empty());
+    EXPECT_EQ(window.counters[SearchCounter::FilesDetected], "6");
+}
+
+TEST_F(SearchPlatformTest, OnlyRegularFilesAreIndexed) {
+    tree.CreateFile("1/real", "contents");
+    tree.CreateSymlink("1/link", tree.Path("1/real"));
+    tree.CreateSymlink("1/dangling", tree.Path("1/nowhere"));
+    tree.CreateFifo("1/fifo");
+    tree.CreateDir("1/folder");
+    Run({"1"});
+    EXPECT_EQ(window.counters[SearchCounter::FilesDetected], "1");
+    EXPECT_TRUE(Groups().empty());
+}
+
+TEST_F(SearchPlatformTest, NamesThatAreNotUtf8AreFoundByteExact) {
+    const std::string odd = "caf\xe9\xff.txt";
+    tree.CreateFile("1/" + odd, "same");
+    tree.CreateFile("2/plain", "same");
+    Run({"1", "2"});
+    auto groups = Groups();
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(Sorted(groups[0]), Sorted({odd, "plain"}));
+    SearchRun run(state, window);
+    std::set<std::string> paths;
+    for (std::int64_t i = 0; i < state.FileList.Count(); ++i)
+        paths.insert(run.GetFilePath(i));
+    EXPECT_TRUE(paths.count(tree.Path("1/" + odd)));
+    EXPECT_TRUE(std::filesystem::exists(tree.Path("1/" + odd)));
+}
+
+TEST_F(SearchPlatformTest, FilesOfDifferentSizesAreNeverOpened) {
+    tree.CreateFile("1/short", "abc");
+    tree.CreateFile("1/longer", "abcd");
+    tree.CreateFile("1/empty1", "");
+    tree.CreateFile("1/empty2", "");
+    Faults faults;
+    platform::ScopedIoFaults scope(faults);
+    Run({"1"});
+    EXPECT_TRUE(faults.opened.empty());
+}
+
+TEST_F(SearchPlatformTest, AnUnopenableFileNeverGroupsButItsTwinsStillDo) {
+    tree.CreateFile("1/a", "triplet");
+    tree.CreateFile("2/b", "triplet");
+    tree.CreateFile("3/c", "triplet");
+    Faults faults;
+    // Sorted order of three is c, b, a: make the would-be representative unopenable.
+    faults.failOpen.insert(tree.Path("3/c"));
+    platform::ScopedIoFaults scope(faults);
+    Run({"1", "2", "3"});
+    EXPECT_EQ(Groups(), (GroupList{{"b", "a"}}));
+    EXPECT_EQ(state.FileList.Count(), 2);
+}
+
+TEST_F(SearchPlatformTest, AFailedReadNeverMakesAPair) {
+    tree.CreatePatternFile("1/a", 5000, 9);
+    tree.CreatePatternFile("2/b", 5000, 9);
+    Faults faults;
+    faults.failRead.insert(tree.Path("2/b"));
+    platform::ScopedIoFaults scope(faults);
+    Run({"1", "2"});
+    EXPECT_TRUE(Groups().empty());
+}
+
+// Changes a file once the analysis has started, at the pump of its first status line.
+class ChangedAfterScan : public SearchPlatformTest {
+protected:
+    void RunChanging(const std::function<void()>& change) {
+        bool done = false;
+        window.onPump = [&](int) {
+            if (!done && !window.statuses.empty() &&
+                window.statuses.back().rfind("Analysing 2 files..", 0) == 0) {
+                done = true;
+                change();
+            }
+        };
+        Run({"1", "2"});
+        ASSERT_TRUE(done);
+    }
+};
+
+TEST_F(ChangedAfterScan, AFileThatGrewIsNoLongerACopy) {
+    tree.CreatePatternFile("1/a", 1000, 2);
+    tree.CreatePatternFile("2/b", 1000, 2);
+    RunChanging([&] { std::ofstream(tree.Path("2/b"), std::ios::app) << "more"; });
+    EXPECT_TRUE(Groups().empty());
+}
+
+TEST_F(ChangedAfterScan, AFileThatShrankIsNoLongerACopy) {
+    tree.CreatePatternFile("1/a", 1000, 2);
+    tree.CreatePatternFile("2/b", 1000, 2);
+    RunChanging([&] { std::filesystem::resize_file(tree.Path("2/b"), 512); });
+    EXPECT_TRUE(Groups().empty());
+}
+
+TEST_F(ChangedAfterScan, BothFilesEmptiedAreNotCopies) {
+    tree.CreatePatternFile("1/a", 1000, 2);
+    tree.CreatePatternFile("2/b", 1000, 2);
+    RunChanging([&] {
+        std::filesystem::resize_file(tree.Path("1/a"), 0);
+        std::filesystem::resize_file(tree.Path("2/b"), 0);
+    });
+    EXPECT_TRUE(Groups().empty());
+}
+
+TEST_F(ChangedAfterScan, AVanishedFileIsNoLongerACopy) {
+    tree.CreateFile("1/a", "gone soon");
+    tree.CreateFile("2/b", "gone soon");
+    RunChanging([&] { tree.Remove("2/b"); });
+    EXPECT_TRUE(Groups().empty());
+}
+
+TEST_F(ChangedAfterScan, AFileReplacedByAFifoIsNotOpened) {
+    tree.CreateFile("1/a", "soon a pipe");
+    tree.CreateFile("2/b", "soon a pipe");
+    RunChanging([&] {
+        tree.Remove("2/b");
+        tree.CreateFifo("2/b");
+    });
+    EXPECT_TRUE(Groups().empty());
+}
+
+} // namespace
