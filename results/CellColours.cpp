@@ -1,5 +1,6 @@
 #include "results/CellColours.h"
 
+#include "results/GridCells.h"
 #include "results/Selection.h"
 
 CellColours DupeGridCellColours(const SearchState& state, int col, int row, bool gridSelected) {
@@ -8,9 +9,7 @@ CellColours DupeGridCellColours(const SearchState& state, int col, int row, bool
         colours = {ColourRole::ButtonFace, ColourRole::WindowText};
     else if (IsCellSelected(state, col, row, gridSelected))
         colours = {ColourRole::Highlight, ColourRole::HighlightText};
-    const ResultGrid& grid = state.DupeGrid;
-    if (col >= 0 && row >= 0 && col < grid.ColCount() && row < grid.RowCount())
-        if (const TFile* file = grid.Object(col, row); file && HasFlag(*file, flDeleted))
-            colours.Text = ColourRole::Gray;
+    if (const TFile* file = CellEntry(state.DupeGrid, col, row); file && HasFlag(*file, flDeleted))
+        colours.Text = ColourRole::Gray;
     return colours;
 }

@@ -4,22 +4,21 @@
 
 #include <sys/stat.h>
 
-TFile* CellEntry(const SearchState& state, int col, int row) {
-    const ResultGrid& grid = state.DupeGrid;
+TFile* CellEntry(const ResultGrid& grid, int col, int row) {
     if (col < 0 || row < 0 || col >= grid.ColCount() || row >= grid.RowCount())
         return nullptr;
     return grid.Object(col, row);
 }
 
 std::optional<FileInfoTexts> CellFileInfo(const SearchState& state, int col, int row) {
-    const TFile* file = CellEntry(state, col, row);
+    const TFile* file = CellEntry(state.DupeGrid, col, row);
     if (!file)
         return std::nullopt;
     return ShowFileInfo(EntryPath(state, *file));
 }
 
 std::string DupeGridOpenPath(const SearchState& state, int col, int row) {
-    const TFile* file = CellEntry(state, col, row);
+    const TFile* file = CellEntry(state.DupeGrid, col, row);
     if (!file)
         return {};
     std::string path = EntryPath(state, *file);

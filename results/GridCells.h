@@ -7,7 +7,7 @@
 #include <string>
 
 // The entry in a cell; nothing for an empty cell or a point outside the grid (col, row < 0).
-TFile* CellEntry(const SearchState& state, int col, int row);
+TFile* CellEntry(const ResultGrid& grid, int col, int row);
 
 // The panel's texts for the file in a cell (mouse move, current cell); nothing for a cell
 // without an entry, which leaves the panel as it is.

@@ -1,6 +1,7 @@
 #include "results/PatternState.h"
 
 #include "results/FileMask.h"
+#include "results/GridCells.h"
 
 #include <algorithm>
 #include <climits>
@@ -48,9 +49,7 @@ std::string PatternState::SetPattern() const {
 
 std::optional<std::string> PatternState::DupeGridMouseDown(const ResultGrid& grid, int col,
                                                            int row) {
-    if (col < 0 || row < 0 || col >= grid.ColCount() || row >= grid.RowCount())
-        return std::nullopt;
-    const TFile* file = grid.Object(col, row);
+    const TFile* file = CellEntry(grid, col, row);
     if (!file)
         return std::nullopt;
     source_ = file->Name;

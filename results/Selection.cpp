@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "results/FileMask.h"
+#include "results/GridCells.h"
 #include "search/FormatThousands.h"
 
 #include <algorithm>
@@ -13,10 +14,6 @@ const char* const kNoFolderHighlightedText =
     "duplicates in these specific folders will be marked.";
 
 namespace {
-
-bool InGrid(const ResultGrid& grid, int col, int row) {
-    return col >= 0 && row >= 0 && col < grid.ColCount() && row < grid.RowCount();
-}
 
 const std::string* FolderOf(const SearchState& state, const TFile& file) {
     if (file.DirIndex < 0 || static_cast<std::size_t>(file.DirIndex) >= state.DirList.size())
@@ -70,9 +67,7 @@ SelectionFigures UpdateSelectionInfo(const SearchState& state) {
 bool IsCellSelected(const SearchState& state, int col, int row, bool gridSelected) {
     if (!state.UseMarks)
         return gridSelected;
-    if (!InGrid(state.DupeGrid, col, row))
-        return false;
-    const TFile* file = state.DupeGrid.Object(col, row);
+    const TFile* file = CellEntry(state.DupeGrid, col, row);
     return file && HasFlag(*file, flSelected);
 }
 
