@@ -2,14 +2,17 @@
 
 #include <stdexcept>
 
-ResultGrid::ResultGrid() { rows_.assign(1, std::vector<GridCell>(1)); }
+ResultGrid::ResultGrid() {
+    rows_.assign(1, std::vector<GridCell>(1));
+}
 
 void ResultGrid::SetRowCount(int rows) {
     if (rows < 1)
         rows = 1;
     if (rows == RowCount())
         return;
-    rows_.resize(static_cast<std::size_t>(rows), std::vector<GridCell>(static_cast<std::size_t>(cols_)));
+    rows_.resize(static_cast<std::size_t>(rows),
+                 std::vector<GridCell>(static_cast<std::size_t>(cols_)));
     if (fixedRows_ >= rows) {
         fixedRows_ = 0;
         Notify(GridChange::FixedRows);
@@ -38,7 +41,8 @@ void ResultGrid::SetFixedRows(int fixed) {
 }
 
 void ResultGrid::SetText(int col, int row, std::string text) {
-    rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)).Text = std::move(text);
+    rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)).Text =
+        std::move(text);
     Notify(GridChange::Cell, col, row);
 }
 
@@ -59,6 +63,18 @@ void ResultGrid::DeleteRow(int row) {
     if (fixedRows_ >= RowCount())
         fixedRows_ = 0;
     Notify(GridChange::Reset);
+}
+
+void ResultGrid::DeleteCell(int col, int row) {
+    auto& cells = rows_.at(static_cast<std::size_t>(row));
+    if (col < 0 || col >= cols_)
+        return;
+    for (int c = col; c + 1 < cols_; ++c) {
+        cells[static_cast<std::size_t>(c)] = std::move(cells[static_cast<std::size_t>(c + 1)]);
+        Notify(GridChange::Cell, c, row);
+    }
+    cells[static_cast<std::size_t>(cols_ - 1)] = GridCell{};
+    Notify(GridChange::Cell, cols_ - 1, row);
 }
 
 void ResultGrid::Clear() {

@@ -27,11 +27,11 @@ struct GridRect {
 };
 
 enum class GridChange {
-    Reset,      // everything may have changed
-    Rows,       // the row count changed
-    Columns,    // the column count changed
-    FixedRows,  // the fixed row came or went
-    Cell,       // one cell's text or object changed (col, row given)
+    Reset,     // everything may have changed
+    Rows,      // the row count changed
+    Columns,   // the column count changed
+    FixedRows, // the fixed row came or went
+    Cell,      // one cell's text or object changed (col, row given)
 };
 
 class ResultGrid {
@@ -61,6 +61,9 @@ public:
 
     // Takes a whole row out; the rows below move up by one.
     void DeleteRow(int row);
+    // Takes one cell out of its row: the cells to its right move one column left and the
+    // last column's cell is blanked.
+    void DeleteCell(int col, int row);
 
     // Every cell emptied, then one row, one column, no fixed row.
     void Clear();
