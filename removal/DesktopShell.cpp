@@ -5,7 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QUrl>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -112,6 +114,30 @@ int CopyThenUnlink(const std::string& from, const std::string& to) {
     return err;
 }
 
+// The Trash wants the original path URL-escaped; some Qt versions write it raw, which a file
+// manager then misreads for a name with "%" in it.
+void EscapeTrashInfoPath(const std::string& info, const std::string& original) {
+    QFile file(QFile::decodeName(QByteArray::fromStdString(info)));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    const QByteArray escaped =
+        "Path=" +
+        QUrl::toPercentEncoding(QString::fromUtf8(QByteArray::fromStdString(original)), "/");
+    bool changed = false;
+    for (QByteArray& line : lines)
+        if (line.startsWith("Path=") && line != escaped) {
+            line = escaped;
+            changed = true;
+        }
+    if (!changed)
+        return;
+    QSaveFile out(file.fileName());
+    if (out.open(QIODevice::WriteOnly) && out.write(lines.join('\n')) >= 0)
+        out.commit();
+}
+
 std::string DefaultTitle(const SHFILEOPSTRUCT& op) {
     if (op.wFunc == FO_MOVE)
         return "Moving files...";
@@ -180,8 +206,10 @@ FileOpOutcome TrashFile(const std::string& path) {
     const std::string trashRoot = platform::ParentFolder(platform::ParentFolder(trashed));
     const std::string info =
         platform::JoinPath(trashRoot, "info/" + platform::BaseName(trashed) + ".trashinfo");
-    if (!inTrash.empty() && inTrash[0] == '/' && Exists(info))
+    if (!inTrash.empty() && inTrash[0] == '/' && Exists(info)) {
+        EscapeTrashInfoPath(info, path);
         return {true, {}, inTrash};
+    }
     if (!trashed.empty())
         RenameNoReplace(trashed, path);
     return {false, "The Trash did not record where the file came from.", {}};
