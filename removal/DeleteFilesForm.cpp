@@ -100,6 +100,8 @@ void TDeleteFilesForm::BuildLayout() {
     FilesGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FilesGrid->setShowGrid(true);
     FilesGrid->setWordWrap(false);
+    // Tab leaves the list for the next control, as in the rest of the window.
+    FilesGrid->setTabKeyNavigation(false);
     RemoveButton =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogDiscardButton),
                         QStringLiteral("&Remove selected files from the list"), GroupBox2);
