@@ -137,6 +137,23 @@ void TDeleteFilesForm::BuildLayout() {
     Image2->setGeometry(232, 48, 32, 32);
     Image2->setPixmap(style()->standardIcon(QStyle::SP_DirIcon).pixmap(32, 32));
 
+    // The layout was drawn for a narrower face: a caption that would be cut off gets its
+    // width, and the icons and the folder box move right to make room.
+    int right = 0;
+    for (QRadioButton* radio : {RecycleRadio, MoveArchiveRadio, DeleteRadio}) {
+        if (radio->sizeHint().width() > radio->width())
+            radio->resize(radio->sizeHint().width(), radio->height());
+        if (radio != DeleteRadio)
+            right = std::max(right, radio->x() + radio->width());
+    }
+    const int iconX = std::max(232, right + 4);
+    Image1->move(iconX, 16);
+    Image2->move(iconX, 48);
+    const int editX = std::max(272, iconX + 40);
+    ArchiveEdit->setGeometry(editX, 56, 513 - editX, 21);
+    ArchiveEditText->setGeometry(0, 0, ArchiveEdit->width() - 21, 21);
+    ArchiveEditBrowse->setGeometry(ArchiveEdit->width() - 21, 0, 21, 21);
+
     Label2 = new QLabel(QStringLiteral("Are you sure?"), this);
     QFont sure(QStringLiteral("Arial"));
     sure.setPixelSize(13);
@@ -216,8 +233,6 @@ void TDeleteFilesForm::RefreshList() {
 }
 
 int TDeleteFilesForm::ShowModal() {
-    RefreshList();
-    ShowLabels();
     BitBtn1->setFocus();
     return exec();
 }
@@ -290,6 +305,12 @@ void TDeleteFilesForm::RemoveButtonClick() {
 
 void TDeleteFilesForm::reject() {
     done(mrCancel);
+}
+
+void TDeleteFilesForm::showEvent(QShowEvent* event) {
+    RefreshList();
+    ShowLabels();
+    QDialog::showEvent(event);
 }
 
 void TDeleteFilesForm::keyPressEvent(QKeyEvent* event) {
