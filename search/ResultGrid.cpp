@@ -65,6 +65,18 @@ void ResultGrid::DeleteRow(int row) {
     Notify(GridChange::Reset);
 }
 
+void ResultGrid::DeleteCell(int col, int row) {
+    auto& cells = rows_.at(static_cast<std::size_t>(row));
+    if (col < 0 || col >= cols_)
+        return;
+    for (int c = col; c + 1 < cols_; ++c) {
+        cells[static_cast<std::size_t>(c)] = std::move(cells[static_cast<std::size_t>(c + 1)]);
+        Notify(GridChange::Cell, c, row);
+    }
+    cells[static_cast<std::size_t>(cols_ - 1)] = GridCell{};
+    Notify(GridChange::Cell, cols_ - 1, row);
+}
+
 void ResultGrid::Clear() {
     rows_.assign(1, std::vector<GridCell>(1));
     cols_ = 1;

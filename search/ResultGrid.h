@@ -61,6 +61,9 @@ public:
 
     // Takes a whole row out; the rows below move up by one.
     void DeleteRow(int row);
+    // Takes one cell out of its row: the cells to its right move one column left and the
+    // last column's cell is blanked.
+    void DeleteCell(int col, int row);
 
     // Every cell emptied, then one row, one column, no fixed row.
     void Clear();

@@ -1,0 +1,77 @@
+#include "removal/DeleteFilesModel.h"
+
+#include "search/FormatThousands.h"
+
+#include <algorithm>
+
+DeleteFilesModel::DeleteFilesModel(std::string& archiveFolder) : archiveFolder_(archiveFolder) {
+    filesGrid_.SetColCount(2);
+    filesGrid_.SetRowCount(2);
+    filesGrid_.SetFixedRows(1);
+    filesGrid_.SetText(0, 0, "File");
+    filesGrid_.SetText(1, 0, "Directory");
+}
+
+void DeleteFilesModel::ClearFiles() {
+    filesGrid_.SetRowCount(2);
+    filesGrid_.SetCell(0, 1, {});
+    filesGrid_.SetCell(1, 1, {});
+}
+
+void DeleteFilesModel::SetFileRow(int row, TFile* entry, const std::string& folder) {
+    if (row >= filesGrid_.RowCount())
+        filesGrid_.SetRowCount(row + 1);
+    filesGrid_.SetCell(0, row, {entry->Name, entry});
+    filesGrid_.SetCell(1, row, {folder, nullptr});
+    filesGrid_.SetRowCount(row + 1);
+}
+
+void DeleteFilesModel::ForgetEntries() {
+    for (int row = 1; row < filesGrid_.RowCount(); ++row)
+        if (filesGrid_.Object(0, row))
+            filesGrid_.SetObject(0, row, nullptr);
+}
+
+void DeleteFilesModel::UpdateNotification() {
+    fileCount_ = 0;
+    totalBytes_ = 0;
+    for (int row = 1; row < filesGrid_.RowCount(); ++row)
+        if (const TFile* entry = filesGrid_.Object(0, row)) {
+            ++fileCount_;
+            totalBytes_ += entry->Size;
+        }
+    const std::string count = std::to_string(fileCount_);
+    switch (method_) {
+    case rmRecycle:
+        label3_ = "You're about to put these " + count + " files into the recycle bin,";
+        break;
+    case rmMove:
+        label3_ =
+            "You're about to move these " + count + " files to folder " + archiveFolder_ + ",";
+        break;
+    case rmErase:
+        label3_ = "You're about to permanently delete these " + count + " files,";
+        break;
+    }
+    label4_ = "clearing approximately " + FormatThousands(RoundKiloBytes(totalBytes_)) +
+              " kB of diskspace.";
+}
+
+void DeleteFilesModel::RemoveRows(int top, int bottom) {
+    for (int row = std::max(top, 1); row <= bottom && row < filesGrid_.RowCount(); ++row)
+        filesGrid_.SetObject(0, row, nullptr);
+    int row = 1;
+    while (row < filesGrid_.RowCount()) {
+        if (filesGrid_.Object(0, row)) {
+            ++row;
+            continue;
+        }
+        if (filesGrid_.RowCount() == 2) {
+            filesGrid_.SetCell(0, row, {});
+            filesGrid_.SetCell(1, row, {});
+            break;
+        }
+        filesGrid_.DeleteRow(row);
+    }
+    UpdateNotification();
+}

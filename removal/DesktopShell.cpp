@@ -1,0 +1,292 @@
+#include "removal/DesktopShell.h"
+
+#include "platform/Paths.h"
+#include "removal/RemovalFaults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUrl>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+FileOpOutcome Failed(int err) {
+    return {false, std::strerror(err), {}};
+}
+
+int InjectedFault(const std::string& path) {
+    RemovalFaults* faults = InstalledRemovalFaults();
+    return faults ? faults->FailRemoval(path) : 0;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// Renames without ever replacing what is at to. 0 or an errno value.
+int RenameNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // A file system without the flag: a hard link refuses a taken name just as well.
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return errno;
+    if (::unlink(from.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(to.c_str());
+        return err;
+    }
+    return 0;
+}
+
+int CopyBytes(int in, int out) {
+    static constexpr std::size_t kChunk = 1 << 16;
+    std::vector<char> buffer(kChunk);
+    for (;;) {
+        const ssize_t got = ::read(in, buffer.data(), kChunk);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (got == 0)
+            return 0;
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put =
+                ::write(out, buffer.data() + done, static_cast<std::size_t>(got - done));
+            if (put < 0) {
+                if (errno == EINTR)
+                    continue;
+                return errno;
+            }
+            done += put;
+        }
+    }
+}
+
+// Copy to a name that must not exist yet, flush, compare lengths, then unlink the source.
+// Whatever fails, the source stays and no partial copy is left behind.
+int CopyThenUnlink(const std::string& from, const std::string& to) {
+    const int in = ::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (in < 0)
+        return errno;
+    struct stat source;
+    if (::fstat(in, &source) != 0 || !S_ISREG(source.st_mode)) {
+        const int err = S_ISREG(source.st_mode) ? errno : EISDIR;
+        ::close(in);
+        return err;
+    }
+    const int out =
+        ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, source.st_mode & 07777);
+    if (out < 0) {
+        const int err = errno;
+        ::close(in);
+        return err;
+    }
+    int err = CopyBytes(in, out);
+    if (err == 0 && ::fsync(out) != 0)
+        err = errno;
+    struct stat copy;
+    if (err == 0 && ::fstat(out, &copy) != 0)
+        err = errno;
+    if (err == 0 && copy.st_size != source.st_size)
+        err = EIO;
+    if (err == 0) {
+        const struct timespec times[2] = {source.st_atim, source.st_mtim};
+        ::futimens(out, times);
+    }
+    if (::close(out) != 0 && err == 0)
+        err = errno;
+    ::close(in);
+    if (err == 0 && ::unlink(from.c_str()) != 0)
+        err = errno;
+    if (err != 0)
+        ::unlink(to.c_str());
+    return err;
+}
+
+// The Trash wants the original path URL-escaped; some Qt versions write it raw, which a file
+// manager then misreads for a name with "%" in it.
+void EscapeTrashInfoPath(const std::string& info, const std::string& original) {
+    QFile file(QFile::decodeName(QByteArray::fromStdString(info)));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    const QByteArray escaped =
+        "Path=" +
+        QUrl::toPercentEncoding(QString::fromUtf8(QByteArray::fromStdString(original)), "/");
+    bool changed = false;
+    for (QByteArray& line : lines)
+        if (line.startsWith("Path=") && line != escaped) {
+            line = escaped;
+            changed = true;
+        }
+    if (!changed)
+        return;
+    QSaveFile out(file.fileName());
+    if (out.open(QIODevice::WriteOnly) && out.write(lines.join('\n')) >= 0)
+        out.commit();
+}
+
+std::string DefaultTitle(const SHFILEOPSTRUCT& op) {
+    if (op.wFunc == FO_MOVE)
+        return "Moving files...";
+    if (op.fFlags & FOF_ALLOWUNDO)
+        return "Moving files to the Trash...";
+    return "Deleting files...";
+}
+
+std::string FailureText(const SHFILEOPSTRUCT& op, const std::string& path,
+                        const std::string& destination, const std::string& error) {
+    std::string what;
+    if (op.wFunc == FO_MOVE)
+        what = "Cannot move \"" + path + "\" to \"" + destination + "\"";
+    else if (op.fFlags & FOF_ALLOWUNDO)
+        what = "Cannot move \"" + path + "\" to the Trash";
+    else
+        what = "Cannot delete \"" + path + "\"";
+    return what + ":\r" + error + "\r\rPress OK to go on with the other files, or Cancel to stop.";
+}
+
+} // namespace
+
+std::string NumberedName(const std::string& name, int n) {
+    const std::string suffix = " (" + std::to_string(n) + ")";
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0)
+        return name + suffix;
+    return name.substr(0, dot) + suffix + name.substr(dot);
+}
+
+bool MakeFolders(const std::string& folder, unsigned mode) {
+    if (folder.empty())
+        return false;
+    std::string path;
+    std::size_t pos = 0;
+    while (pos <= folder.size()) {
+        std::size_t next = folder.find('/', pos);
+        if (next == std::string::npos)
+            next = folder.size();
+        path = folder.substr(0, next);
+        if (!path.empty() && ::mkdir(path.c_str(), static_cast<mode_t>(mode)) != 0 &&
+            errno != EEXIST)
+            return false;
+        pos = next + 1;
+    }
+    struct stat st;
+    return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+FileOpOutcome TrashFile(const std::string& path) {
+    if (const int err = InjectedFault(path))
+        return Failed(err);
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (dataHome.isEmpty() || !MakeFolders(QFile::encodeName(dataHome).toStdString(), 0700))
+        return {false, "The Trash folder cannot be created.", {}};
+
+    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file.moveToTrash())
+        return {false, file.errorString().toStdString(), {}};
+    const std::string inTrash = QFile::encodeName(file.fileName()).toStdString();
+    const std::string trashed =
+        inTrash.empty() || inTrash[0] == '/'
+            ? inTrash
+            : QFile::encodeName(QDir::current().absoluteFilePath(file.fileName())).toStdString();
+    // Without its .trashinfo a file cannot be restored: put it back and call it a failure.
+    const std::string trashRoot = platform::ParentFolder(platform::ParentFolder(trashed));
+    const std::string info =
+        platform::JoinPath(trashRoot, "info/" + platform::BaseName(trashed) + ".trashinfo");
+    if (!inTrash.empty() && inTrash[0] == '/' && Exists(info)) {
+        EscapeTrashInfoPath(info, path);
+        return {true, {}, inTrash};
+    }
+    if (!trashed.empty())
+        RenameNoReplace(trashed, path);
+    return {false, "The Trash did not record where the file came from.", {}};
+}
+
+FileOpOutcome MoveFileInto(const std::string& path, const std::string& folder) {
+    if (const int err = InjectedFault(path))
+        return Failed(err);
+    if (!Exists(path))
+        return Failed(ENOENT);
+    const std::string name = platform::BaseName(path);
+    RemovalFaults* faults = InstalledRemovalFaults();
+    const bool forceCopy = faults && faults->ForceCopy(path);
+    for (int n = 1;; ++n) {
+        const std::string target =
+            platform::JoinPath(folder, n == 1 ? name : NumberedName(name, n));
+        if (Exists(target))
+            continue;
+        int err = forceCopy ? EXDEV : RenameNoReplace(path, target);
+        if (err == EXDEV)
+            err = CopyThenUnlink(path, target);
+        if (err == 0)
+            return {true, {}, target};
+        // Someone took the name between the test and the move: try the next one.
+        if (err == EEXIST)
+            continue;
+        return Failed(err);
+    }
+}
+
+FileOpOutcome EraseFile(const std::string& path) {
+    if (const int err = InjectedFault(path))
+        return Failed(err);
+    if (::unlink(path.c_str()) != 0)
+        return Failed(errno);
+    return {true, {}, {}};
+}
+
+int DesktopShell::SHFileOperation(SHFILEOPSTRUCT& op) {
+    const std::vector<std::string> sources = SplitPathList(op.pFrom);
+    const std::vector<std::string> targets = SplitPathList(op.pTo);
+    const std::string destination = targets.empty() ? std::string() : targets.front();
+    op.fAnyOperationsAborted = false;
+    if (op.wFunc == FO_MOVE && !Exists(destination) &&
+        (op.fFlags & (FOF_NOCONFIRMMKDIR | FOF_NOCONFIRMATION)))
+        MakeFolders(destination, 0777);
+
+    OperationProgress* progress = (op.fFlags & FOF_SILENT) ? nullptr : progress_;
+    if (progress)
+        progress->Begin((op.fFlags & FOF_SIMPLEPROGRESS) && op.lpszProgressTitle
+                            ? std::string(op.lpszProgressTitle)
+                            : DefaultTitle(op),
+                        static_cast<int>(sources.size()));
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        const std::string& path = sources[i];
+        if (progress && !progress->Advance(static_cast<int>(i), path)) {
+            op.fAnyOperationsAborted = true;
+            break;
+        }
+        FileOpOutcome outcome;
+        if (op.wFunc == FO_MOVE)
+            outcome = MoveFileInto(path, destination);
+        else if (op.fFlags & FOF_ALLOWUNDO)
+            outcome = TrashFile(path);
+        else
+            outcome = EraseFile(path);
+        if (outcome.ok)
+            continue;
+        const int answer = dialogs_.MessageBox({MsgType::Error, kAppTitle,
+                                                FailureText(op, path, destination, outcome.error),
+                                                MsgButtons::OkCancel, 0});
+        if (answer == mrCancel) {
+            op.fAnyOperationsAborted = true;
+            break;
+        }
+    }
+    if (progress)
+        progress->End();
+    return op.fAnyOperationsAborted ? 1 : 0;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "removal/DesktopShell.h"
+
+#include <QPointer>
+#include <QProgressDialog>
+
+class QWidget;
+
+// The progress window of a batch: modal, with a Cancel button that stops the rest.
+class ProgressWindow : public OperationProgress {
+public:
+    explicit ProgressWindow(QWidget* parent = nullptr) : parent_(parent) {}
+    ~ProgressWindow() override;
+
+    void Begin(const std::string& title, int total) override;
+    bool Advance(int done, const std::string& path) override;
+    void End() override;
+
+    QProgressDialog* Dialog() const { return dialog_; }
+
+private:
+    QWidget* parent_;
+    QPointer<QProgressDialog> dialog_;
+    QString title_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+// Test seam: lets a test make the removal of one file fail, since running as root makes
+// permission tricks useless. Production never installs one.
+class RemovalFaults {
+public:
+    virtual ~RemovalFaults() = default;
+    // An errno value to fail the removal of path with, or 0.
+    virtual int FailRemoval(const std::string& path) {
+        (void)path;
+        return 0;
+    }
+    // True to take the copying path of a move even on one file system.
+    virtual bool ForceCopy(const std::string& path) {
+        (void)path;
+        return false;
+    }
+};
+
+RemovalFaults* InstalledRemovalFaults();
+void InstallRemovalFaults(RemovalFaults* faults);
+
+class ScopedRemovalFaults {
+public:
+    explicit ScopedRemovalFaults(RemovalFaults& faults) : previous_(InstalledRemovalFaults()) {
+        InstallRemovalFaults(&faults);
+    }
+    ~ScopedRemovalFaults() { InstallRemovalFaults(previous_); }
+    ScopedRemovalFaults(const ScopedRemovalFaults&) = delete;
+    ScopedRemovalFaults& operator=(const ScopedRemovalFaults&) = delete;
+
+private:
+    RemovalFaults* previous_;
+};

@@ -1,0 +1,224 @@
+#include "removal/DesktopShell.h"
+#include "removal/RemovalFaults.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempTree.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool Exists(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// A Trash of our own under the test tree; the data home does not exist yet.
+class DesktopShellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* old = std::getenv("XDG_DATA_HOME");
+        if (old)
+            saved_ = old;
+        hadOld_ = old != nullptr;
+        dataHome_ = tree_.Path("home/data");
+        ::setenv("XDG_DATA_HOME", dataHome_.c_str(), 1);
+    }
+    void TearDown() override {
+        if (hadOld_)
+            ::setenv("XDG_DATA_HOME", saved_.c_str(), 1);
+        else
+            ::unsetenv("XDG_DATA_HOME");
+    }
+    // Runs one batch through the whole stack.
+    bool Run(void (*add)(TShellFileOp&, const TempTree&), int method,
+             const std::string& destination = {}) {
+        TShellFileOp op(shell_);
+        op.NoConfirmation = true;
+        op.Animate = true;
+        add(op, tree_);
+        if (method == 0)
+            return op.RecycleFiles();
+        if (method == 1)
+            return op.MoveFiles(destination);
+        return op.EraseFiles();
+    }
+
+    TempTree tree_;
+    ScriptedDialogs dialogs_;
+    DesktopShell shell_{dialogs_};
+    std::string dataHome_;
+    std::string saved_;
+    bool hadOld_ = false;
+};
+
+TEST_F(DesktopShellTest, RecycleWritesTrashInfoAndTheFileCanBeRestored) {
+    const std::string file = tree_.CreateFile("a/copy one.txt", "contents");
+    TShellFileOp op(shell_);
+    op.AddFile(file);
+    op.RecycleFiles();
+    EXPECT_FALSE(Exists(file));
+    EXPECT_TRUE(dialogs_.messages.empty());
+
+    struct stat st;
+    ASSERT_EQ(::stat(dataHome_.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    const std::string trashed = dataHome_ + "/Trash/files/copy one.txt";
+    const std::string info = tree_.Read("home/data/Trash/info/copy one.txt.trashinfo");
+    EXPECT_EQ(info.rfind("[Trash Info]\n", 0), 0u) << info;
+    const std::string root = tree_.Root();
+    EXPECT_NE(info.find("\nPath=" + root + "/a/copy%20one.txt\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("\nDeletionDate="), std::string::npos) << info;
+
+    // What a file manager does to restore it.
+    ASSERT_EQ(::rename(trashed.c_str(), file.c_str()), 0);
+    EXPECT_EQ(tree_.Read("a/copy one.txt"), "contents");
+}
+
+TEST_F(DesktopShellTest, EraseUnlinksOnlyTheListedFiles) {
+    tree_.CreateFile("a/x", "1");
+    tree_.CreateFile("a/y", "2");
+    Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(t.Path("a/x")); }, 2);
+    EXPECT_FALSE(Exists(tree_.Path("a/x")));
+    EXPECT_TRUE(Exists(tree_.Path("a/y")));
+    EXPECT_FALSE(Exists(dataHome_ + "/Trash"));
+}
+
+TEST_F(DesktopShellTest, MoveOntoTakenNamesKeepsEveryFile) {
+    tree_.CreateFile("archive/report.txt", "old");
+    tree_.CreateFile("archive/report (2).txt", "older");
+    tree_.CreateFile("a/report.txt", "first");
+    tree_.CreateFile("b/report.txt", "second");
+    tree_.CreateFile("a/.hidden", "h");
+    tree_.CreateFile("archive/.hidden", "h0");
+    Run(
+        [](TShellFileOp& op, const TempTree& t) {
+            op.AddFile(t.Path("a/report.txt"));
+            op.AddFile(t.Path("b/report.txt"));
+            op.AddFile(t.Path("a/.hidden"));
+        },
+        1, tree_.Path("archive"));
+    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_EQ(tree_.Read("archive/report.txt"), "old");
+    EXPECT_EQ(tree_.Read("archive/report (2).txt"), "older");
+    EXPECT_EQ(tree_.Read("archive/report (3).txt"), "first");
+    EXPECT_EQ(tree_.Read("archive/report (4).txt"), "second");
+    EXPECT_EQ(tree_.Read("archive/.hidden (2)"), "h");
+    EXPECT_FALSE(Exists(tree_.Path("a/report.txt")));
+}
+
+TEST_F(DesktopShellTest, MoveCreatesAMissingDestination) {
+    tree_.CreateFile("a/x", "1");
+    Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(t.Path("a/x")); }, 1,
+        tree_.Path("new/archive"));
+    EXPECT_EQ(tree_.Read("new/archive/x"), "1");
+}
+
+TEST_F(DesktopShellTest, CopyingMoveKeepsContentsModeAndTime) {
+    struct CopyAlways : RemovalFaults {
+        bool ForceCopy(const std::string&) override { return true; }
+    } faults;
+    ScopedRemovalFaults scope(faults);
+    const std::string file = tree_.CreatePatternFile("a/big.bin", 300000, 7);
+    ::chmod(file.c_str(), 0640);
+    const struct timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
+    ::utimensat(AT_FDCWD, file.c_str(), times, 0);
+    const std::string before = tree_.Read("a/big.bin");
+    tree_.CreateDir("archive");
+    Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(t.Path("a/big.bin")); }, 1,
+        tree_.Path("archive"));
+    EXPECT_FALSE(Exists(file));
+    EXPECT_EQ(tree_.Read("archive/big.bin"), before);
+    struct stat st;
+    ASSERT_EQ(::stat(tree_.Path("archive/big.bin").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1000000000);
+}
+
+TEST_F(DesktopShellTest, MoveAcrossFileSystems) {
+    char pattern[] = "/dev/shm/kelvaro-move-XXXXXX";
+    if (!::mkdtemp(pattern))
+        GTEST_SKIP() << "no second file system to move to: " << std::strerror(errno);
+    const std::string other = pattern;
+    struct stat a, b;
+    ::stat(other.c_str(), &a);
+    ::stat(tree_.Root().c_str(), &b);
+    if (a.st_dev == b.st_dev) {
+        ::rmdir(other.c_str());
+        GTEST_SKIP() << "the shared-memory folder is on the same file system";
+    }
+    const std::string file = tree_.CreatePatternFile("a/x.bin", 70000, 3);
+    const std::string before = tree_.Read("a/x.bin");
+    Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(t.Path("a/x.bin")); }, 1, other);
+    EXPECT_FALSE(Exists(file));
+    std::string moved;
+    {
+        FILE* f = std::fopen((other + "/x.bin").c_str(), "rb");
+        ASSERT_NE(f, nullptr);
+        char buf[4096];
+        std::size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+            moved.append(buf, n);
+        std::fclose(f);
+    }
+    EXPECT_EQ(moved, before);
+    ::unlink((other + "/x.bin").c_str());
+    ::rmdir(other.c_str());
+}
+
+TEST_F(DesktopShellTest, FailureIsReportedWithTheSystemTextAndCancelStopsTheRest) {
+    struct FailOne : RemovalFaults {
+        int FailRemoval(const std::string& path) override {
+            return path.find("/b") != std::string::npos ? EBUSY : 0;
+        }
+    } faults;
+    ScopedRemovalFaults scope(faults);
+    for (const char* name : {"a", "b", "c"})
+        tree_.CreateFile(name, name);
+    dialogs_.answers = {mrCancel};
+    const bool aborted = Run(
+        [](TShellFileOp& op, const TempTree& t) {
+            for (const char* name : {"c", "b", "a"})
+                op.AddFile(t.Path(name));
+        },
+        2);
+    EXPECT_TRUE(aborted);
+    EXPECT_FALSE(Exists(tree_.Path("a")));
+    EXPECT_TRUE(Exists(tree_.Path("b")));
+    EXPECT_TRUE(Exists(tree_.Path("c"))); // after the cancel nothing more is touched
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    const MessageRequest& m = dialogs_.messages[0];
+    EXPECT_EQ(m.type, MsgType::Error);
+    EXPECT_EQ(m.buttons, MsgButtons::OkCancel);
+    EXPECT_NE(m.text.find(tree_.Path("b")), std::string::npos) << m.text;
+    EXPECT_NE(m.text.find(std::strerror(EBUSY)), std::string::npos) << m.text;
+}
+
+TEST_F(DesktopShellTest, OkAfterAFailureGoesOnAndAMissingFileIsAFailure) {
+    tree_.CreateFile("c", "c");
+    dialogs_.answers = {mrOk};
+    const bool aborted = Run(
+        [](TShellFileOp& op, const TempTree& t) {
+            op.AddFile(t.Path("b-gone"));
+            op.AddFile(t.Path("c"));
+        },
+        0);
+    EXPECT_FALSE(aborted);
+    EXPECT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_FALSE(Exists(tree_.Path("c")));
+}
+
+TEST(NumberedName, NumberGoesBeforeTheLastExtension) {
+    EXPECT_EQ(NumberedName("a.txt", 2), "a (2).txt");
+    EXPECT_EQ(NumberedName("a.tar.gz", 3), "a.tar (3).gz");
+    EXPECT_EQ(NumberedName("README", 2), "README (2)");
+    EXPECT_EQ(NumberedName(".profile", 2), ".profile (2)");
+}
+
+} // namespace

@@ -1,0 +1,363 @@
+#include "removal/RemovalFlow.h"
+#include "platform/Locale.h"
+#include "platform/Paths.h"
+#include "removal/DesktopShell.h"
+#include "removal/RemovalFaults.h"
+#include "search/SearchRun.h"
+#include "tests/support/RecordingWindow.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempTree.h"
+
+#include <QtCore/qnamespace.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <set>
+#include <sys/stat.h>
+
+namespace {
+
+bool Exists(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// The dialog as a script: what it was shown, what the user does, the answer.
+struct FakeDialog : DeleteDialogInterface {
+    std::string archive;
+    DeleteFilesModel model{archive};
+    int answer = mrYes;
+    int shows = 0;
+    std::vector<std::string> shown; // names listed when it opened
+    std::function<void(DeleteFilesModel&)> onShow;
+
+    DeleteFilesModel& Model() override { return model; }
+    int ShowModal() override {
+        ++shows;
+        shown.clear();
+        for (int r = 1; r < model.FilesGrid().RowCount(); ++r)
+            if (model.FilesGrid().Object(0, r))
+                shown.push_back(model.FilesGrid().Text(0, r));
+        if (onShow)
+            onShow(model);
+        return answer;
+    }
+};
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// Each group row's names; sorted within a row when asked, since the order inside a group
+// follows the size sort of whatever the index held.
+Rows GridRows(const SearchState& s, bool sortRows = false) {
+    Rows rows;
+    for (int r = 1; r < s.DupeGrid.RowCount(); ++r) {
+        std::vector<std::string> names;
+        for (int c = 0; c < s.DupeGrid.ColCount(); ++c)
+            if (const TFile* f = s.DupeGrid.Object(c, r)) {
+                EXPECT_EQ(f->Name, s.DupeGrid.Text(c, r));
+                names.push_back(f->Name);
+            } else {
+                EXPECT_EQ(s.DupeGrid.Text(c, r), "");
+            }
+        if (sortRows)
+            std::sort(names.begin(), names.end());
+        rows.push_back(names);
+    }
+    return rows;
+}
+
+std::set<std::string> IndexNames(const SearchState& s) {
+    std::set<std::string> names;
+    for (std::int64_t i = 0; i < s.FileList.Count(); ++i)
+        names.insert(s.FileList[i]->Name);
+    return names;
+}
+
+class RemovalFlowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::SetUserNumberFormat({",", "."});
+        ::setenv("XDG_DATA_HOME", tree.Path("data").c_str(), 1);
+        flow.UpdateSelectionInfo = [this] { ++selectionUpdates; };
+        flow.RepaintGrid = [this] { ++repaints; };
+        flow.SearchRunning = [this] { return searching; };
+        // Three groups of sizes 300 (three copies), 200 (three) and 100 (two), one single file.
+        for (const char* n : {"a1", "a2", "a3"})
+            tree.CreatePatternFile(std::string("d/") + n, 300, 1);
+        for (const char* n : {"b1", "b2", "b3"})
+            tree.CreatePatternFile(std::string("d/") + n, 200, 2);
+        for (const char* n : {"c1", "c2"})
+            tree.CreatePatternFile(std::string("d/") + n, 100, 3);
+        tree.CreatePatternFile("d/single", 50, 4);
+        dialog.archive = tree.Path("archive");
+    }
+    void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
+
+    void Search(SearchState& s, RecordingWindow& w) {
+        w.folders = {tree.Path("d")};
+        SearchRun run(s, w);
+        searching = &s == &state;
+        run.FindDuplicates();
+        searching = false;
+    }
+    void Search() { Search(state, window); }
+    TFile* Cell(int col, int row) { return state.DupeGrid.Object(col, row); }
+    std::string PathOf(const TFile* f) { return tree.Path("d/" + f->Name); }
+    void Mark(std::initializer_list<std::pair<int, int>> cells) {
+        state.UseMarks = true;
+        for (auto [c, r] : cells)
+            SetFlag(*Cell(c, r), flSelected, true);
+    }
+
+    TempTree tree;
+    SearchState state;
+    RecordingWindow window;
+    ScriptedDialogs dialogs;
+    DesktopShell shell{dialogs};
+    FakeDialog dialog;
+    RemovalFlow flow{state, window, dialog, shell};
+    bool searching = false;
+    int selectionUpdates = 0;
+    int repaints = 0;
+};
+
+TEST(FailedNamesText, ListRules) {
+    EXPECT_EQ(FailedNamesText({"one.txt"}), "one.txt");
+    EXPECT_EQ(FailedNamesText({"one.txt", "two.txt"}), "one.txt and two.txt");
+    EXPECT_EQ(FailedNamesText({"one.txt", "two.txt", "three.txt"}),
+              "one.txt, two.txt and three.txt");
+    EXPECT_EQ(FailedNamesText({"1", "2", "3", "4", "5"}), "1, 2, 3, 4 and 5");
+    EXPECT_EQ(FailedNamesText({"1", "2", "3", "4", "5", "6"}), "6 files");
+}
+
+TEST_F(RemovalFlowTest, RecyclingOneOfThreeClosesTheRowUp) {
+    Search();
+    ASSERT_EQ(GridRows(state).size(), 3u);
+    const Rows before = GridRows(state);
+    const std::string gone = PathOf(Cell(1, 1));
+    Mark({{1, 1}});
+    window.statuses.clear();
+    flow.DeleteFiles();
+
+    EXPECT_EQ(dialog.shown, std::vector<std::string>{before[0][1]});
+    EXPECT_FALSE(Exists(gone));
+    EXPECT_TRUE(Exists(tree.Path("data/Trash/info/" + before[0][1] + ".trashinfo")));
+    Rows expected = before;
+    expected[0].erase(expected[0].begin() + 1);
+    EXPECT_EQ(GridRows(state), expected);
+    EXPECT_EQ(state.NextGroupRow, 4);
+    EXPECT_EQ(state.FilesDeleted, 1);
+    EXPECT_EQ(state.BytesCleared, 300);
+    EXPECT_EQ(state.FileList.Count(), 7);
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.statuses, (std::vector<std::string>{"Removing 1 files..", "Ready."}));
+    EXPECT_EQ(selectionUpdates, 1);
+    EXPECT_EQ(repaints, 1);
+}
+
+TEST_F(RemovalFlowTest, TwoOfThreeTakeTheRowOutAndTheLastCopyLeavesTheIndex) {
+    Search();
+    const Rows before = GridRows(state);
+    const std::string kept = PathOf(Cell(1, 1));
+    Mark({{0, 1}, {2, 1}});
+    dialog.model.SetRemoveMethod(rmErase);
+    flow.DeleteFiles();
+
+    EXPECT_EQ(GridRows(state), Rows(before.begin() + 1, before.end()));
+    EXPECT_EQ(state.NextGroupRow, 3);
+    EXPECT_TRUE(Exists(kept));
+    EXPECT_EQ(IndexNames(state).count(platform::BaseName(kept)), 0u);
+    EXPECT_EQ(state.FileList.Count(), 5);
+    EXPECT_EQ(state.FilesDeleted, 2);
+    EXPECT_EQ(state.BytesCleared, 600);
+}
+
+TEST_F(RemovalFlowTest, HighlightedRangeListsColumnByColumnAndWholeGroupsGo) {
+    Search();
+    const Rows before = GridRows(state);
+    state.UseMarks = false;
+    state.HighlightedRange = {0, 2, 2, 3};
+    dialog.model.SetRemoveMethod(rmErase);
+    flow.DeleteFiles();
+
+    // Column 0 of both rows, then column 1, then the one cell of column 2 that holds a file.
+    EXPECT_EQ(dialog.shown, (std::vector<std::string>{before[1][0], before[2][0], before[1][1],
+                                                      before[2][1], before[1][2]}));
+    EXPECT_EQ(GridRows(state), Rows{before[0]});
+    EXPECT_EQ(state.NextGroupRow, 2);
+    EXPECT_EQ(state.FilesDeleted, 5);
+    EXPECT_EQ(state.BytesCleared, 3 * 200 + 2 * 100);
+    EXPECT_EQ(state.FileList.Count(), 3);
+
+    // Everything removed: the grid is left with its header alone.
+    state.HighlightedRange = {0, 1, 2, 1};
+    flow.DeleteFiles();
+    EXPECT_EQ(state.DupeGrid.RowCount(), 1);
+    EXPECT_EQ(state.NextGroupRow, 1);
+    EXPECT_TRUE(state.FileList.Empty());
+}
+
+TEST_F(RemovalFlowTest, MovedFilesCountAsRemoved) {
+    Search();
+    const std::string name = Cell(0, 3)->Name;
+    Mark({{0, 3}});
+    dialog.model.SetRemoveMethod(rmMove);
+    flow.DeleteFiles();
+    EXPECT_TRUE(Exists(tree.Path("archive/" + name)));
+    EXPECT_EQ(state.FilesDeleted, 1);
+    EXPECT_EQ(state.BytesCleared, 100);
+    EXPECT_EQ(state.DupeGrid.RowCount(), 3);
+}
+
+TEST_F(RemovalFlowTest, AFileThatStaysIsNamedAndKeepsItsMarkAndRow) {
+    Search();
+    const Rows before = GridRows(state);
+    struct Fail : RemovalFaults {
+        std::string name;
+        int FailRemoval(const std::string& path) override {
+            return platform::BaseName(path) == name ? EACCES : 0;
+        }
+    } faults;
+    faults.name = before[0][0];
+    ScopedRemovalFaults scope(faults);
+    Mark({{0, 1}, {1, 1}});
+    dialog.model.SetRemoveMethod(rmErase);
+    dialogs.answers = {mrOk};
+    flow.DeleteFiles();
+
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].type, MsgType::Warning);
+    EXPECT_EQ(window.messages[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(window.messages[0].text, "Unable to delete " + before[0][0] + ".");
+    EXPECT_EQ(GridRows(state)[0], (std::vector<std::string>{before[0][0], before[0][2]}));
+    EXPECT_TRUE(HasFlag(*Cell(0, 1), flSelected));
+    EXPECT_EQ(state.FilesDeleted, 1);
+}
+
+TEST_F(RemovalFlowTest, NothingToRemoveGivesOneOfThreeMessages) {
+    flow.DeleteFiles();
+    window.folders = {tree.Path("d")};
+    flow.DeleteFiles();
+    Search();
+    flow.DeleteFiles();
+    // Marked files that vanished before the removal are not listed either.
+    Mark({{0, 1}});
+    tree.Remove("d/" + Cell(0, 1)->Name);
+    flow.DeleteFiles();
+
+    ASSERT_EQ(window.messages.size(), 4u);
+    EXPECT_EQ(window.messages[0].text, "You must first select the folders you want to check\r"
+                                       "for duplicates with the button \"Add to List\"");
+    EXPECT_EQ(window.messages[1].text, "You must first start a search for duplicates with\r"
+                                       "the button \"Find Duplicates\"!");
+    EXPECT_EQ(window.messages[2].text, "You must first select some duplicate files before you can\r"
+                                       "proceed with deleting them!");
+    EXPECT_EQ(window.messages[3].text, window.messages[2].text);
+    for (const auto& m : window.messages) {
+        EXPECT_EQ(m.type, MsgType::Information);
+        EXPECT_EQ(m.buttons, MsgButtons::OkHelp);
+    }
+    EXPECT_EQ(dialog.shows, 0);
+}
+
+TEST_F(RemovalFlowTest, NoLeavesEverythingAsItWas) {
+    Search();
+    const Rows before = GridRows(state);
+    Mark({{0, 1}, {1, 2}});
+    dialog.answer = mrNo;
+    window.statuses.clear();
+    flow.DeleteFiles();
+    EXPECT_EQ(dialog.shows, 1);
+    EXPECT_EQ(GridRows(state), before);
+    EXPECT_TRUE(HasFlag(*Cell(0, 1), flSelected));
+    EXPECT_TRUE(Exists(PathOf(Cell(0, 1))));
+    EXPECT_EQ(state.FilesDeleted, 0);
+    EXPECT_EQ(window.statuses, std::vector<std::string>{"Ready."});
+    EXPECT_EQ(selectionUpdates, 0);
+    // The kept list holds no entry once the flow is over.
+    EXPECT_EQ(dialog.model.FilesGrid().Object(0, 1), nullptr);
+}
+
+TEST_F(RemovalFlowTest, EveryFileTakenOffTheListRemovesNothing) {
+    Search();
+    const Rows before = GridRows(state);
+    Mark({{0, 1}, {1, 1}, {0, 2}});
+    dialog.model.SetRemoveMethod(rmErase);
+    dialog.onShow = [](DeleteFilesModel& m) { m.RemoveRows(1, m.FilesGrid().RowCount() - 1); };
+    window.statuses.clear();
+    flow.DeleteFiles();
+    EXPECT_EQ(GridRows(state), before);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.statuses, (std::vector<std::string>{"Removing 0 files..", "Ready."}));
+    EXPECT_EQ(state.FilesDeleted, 0);
+    for (int c = 0; c < 3; ++c)
+        EXPECT_TRUE(Exists(PathOf(Cell(c, 1))));
+}
+
+TEST_F(RemovalFlowTest, SecondRunWithNothingSelectedListsNothingOld) {
+    Search();
+    Mark({{0, 1}});
+    dialog.model.SetRemoveMethod(rmErase);
+    flow.DeleteFiles();
+    ASSERT_EQ(dialog.shows, 1);
+    flow.DeleteFiles();
+    EXPECT_EQ(dialog.shows, 1);
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text.rfind("You must first select some duplicate", 0), 0u);
+}
+
+TEST_F(RemovalFlowTest, DeleteKeyRunsTheFlowOtherKeysDoNot) {
+    EXPECT_FALSE(flow.DupeGridKeyDown(Qt::Key_Backspace));
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_TRUE(flow.DupeGridKeyDown(Qt::Key_Delete));
+    EXPECT_EQ(window.messages.size(), 1u);
+}
+
+// A removal started from a pump point while the search is publishing its third group: one copy
+// of the first group and two of the second go, and a file of the half-published row is marked
+// too. The search must end as a fresh search over what is left would.
+TEST_F(RemovalFlowTest, RemovalFromAPumpPointOfARunningSearch) {
+    bool removed = false;
+    std::string partialMarked;
+    std::vector<std::string> erased;
+    window.onPump = [&](int) {
+        const ResultGrid& g = state.DupeGrid;
+        if (removed || state.NextGroupRow != 3 || g.RowCount() != 4 || !g.Object(0, 3) ||
+            g.Object(1, 3))
+            return;
+        removed = true;
+        Mark({{1, 1}, {0, 2}, {2, 2}, {0, 3}});
+        partialMarked = Cell(0, 3)->Name;
+        for (auto [c, r] : {std::pair{1, 1}, {0, 2}, {2, 2}})
+            erased.push_back(Cell(c, r)->Name);
+        dialog.model.SetRemoveMethod(rmErase);
+        flow.DeleteFiles();
+        // Nothing the search holds was freed; the half-published row is untouched.
+        EXPECT_EQ(state.FileList.Count(), 9);
+        EXPECT_EQ(state.NextGroupRow, 2);
+        EXPECT_EQ(state.DupeGrid.Object(0, 2)->Name, partialMarked);
+    };
+    Search();
+    ASSERT_TRUE(removed);
+    std::sort(erased.begin(), erased.end());
+    std::vector<std::string> listed = dialog.shown;
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, erased); // the half-published row's file was not offered
+    EXPECT_TRUE(Exists(tree.Path("d/" + partialMarked)));
+    EXPECT_EQ(state.FilesDeleted, 3);
+
+    SearchState fresh;
+    RecordingWindow freshWindow;
+    Search(fresh, freshWindow);
+    EXPECT_EQ(GridRows(state, true), GridRows(fresh, true));
+    EXPECT_EQ(IndexNames(state), IndexNames(fresh));
+    EXPECT_EQ(state.NextGroupRow, fresh.NextGroupRow);
+    EXPECT_EQ(state.NextGroupRow, 3);
+    for (std::int64_t i = 0; i < state.FileList.Count(); ++i)
+        EXPECT_FALSE(HasFlag(*state.FileList[i], flDeleted));
+}
+
+} // namespace
