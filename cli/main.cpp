@@ -27,6 +27,8 @@ const char* const kUsage =
     "      --no-protect    allow system folders such as /usr and /etc\n"
     "      --json          print a JSON array of groups, each an array of paths; bytes that\n"
     "                      are not UTF-8 appear as \\udcXX escapes\n"
+    "      --engine=fast|pairwise  how files of equal size are compared: fast (the\n"
+    "                      default) reads each file once, pairwise is the slow reference\n"
     "  -h, --help          show this help\n"
     "\n"
     "Exit status: 0 when the search ran (duplicates or not), 1 when a folder was missing\n"
@@ -37,6 +39,7 @@ struct Options {
     bool includeHidden = false;
     bool protect = true;
     bool json = false;
+    bool pairwise = false;
     std::vector<std::string> folders;
 };
 
@@ -56,6 +59,10 @@ int Parse(int argc, char** argv, Options& o) {
                 o.protect = false;
             else if (a == "--json")
                 o.json = true;
+            else if (a == "--engine=fast")
+                o.pairwise = false;
+            else if (a == "--engine=pairwise")
+                o.pairwise = true;
             else if (a == "-h" || a == "--help")
                 return -1;
             else {
@@ -159,7 +166,10 @@ int main(int argc, char** argv) {
     CliWindow searchWindow(list.Items(), !options.includeHidden, isatty(STDERR_FILENO) == 1);
     SearchState state;
     if (list.Count() > 0) {
-        SearchRun run(state, searchWindow);
+        ComparerFactory engine;
+        if (options.pairwise)
+            engine = MakePairwiseComparer;
+        SearchRun run(state, searchWindow, engine);
         run.FindDuplicates();
     }
     searchWindow.ClearProgressLine();

@@ -14,7 +14,8 @@
 
 class SearchRun;
 
-// Makes the comparer a run uses; the default is the pairwise reference comparison.
+// Makes the comparer a run uses; the default is the fast comparer (FastComparer.h), the
+// pairwise one (MakePairwiseComparer) is the reference it is tested against.
 using ComparerFactory = std::function<std::unique_ptr<ContentComparer>(SearchRun&)>;
 
 // True when the first n bytes of both buffers are equal (true for n = 0).

@@ -1,0 +1,183 @@
+"""Makes the corpora, times every finder on each and prints the comparison table."""
+
+import argparse
+import os
+import random
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+MiB = 1 << 20
+RUNS = 3
+
+
+def write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def corpus_mixed(root, rng):
+    # Thousands of files from 1 KiB to 2 MiB (log-uniform), a quarter copied one to three times.
+    for i in range(2400):
+        size = int(1024 * 2 ** rng.uniform(0, 11))
+        data = rng.randbytes(size)
+        write(f"{root}/d{i % 40}/s{i % 7}/f{i}", data)
+        if i % 4 == 0:
+            for c in range(rng.randint(1, 3)):
+                write(f"{root}/d{rng.randrange(40)}/copy{c}/f{i}", data)
+
+
+def corpus_same_size(root, rng):
+    # 10,000 distinct files of one size, plus a few identical pairs of it.
+    for i in range(10000):
+        write(f"{root}/d{i % 20}/f{i}", rng.randbytes(4096))
+    for i in range(5):
+        data = rng.randbytes(4096)
+        write(f"{root}/pairs/a{i}", data)
+        write(f"{root}/pairs/b{i}", data)
+
+
+def corpus_small(root, rng):
+    # 50,000 files of 0 to 8 KiB in a deep tree, many of them duplicates.
+    originals = []
+    for i in range(50000):
+        depth = "/".join(f"l{rng.randrange(4)}" for _ in range(rng.randint(1, 7)))
+        if originals and rng.random() < 0.4:
+            data = rng.choice(originals)
+        else:
+            data = rng.randbytes(rng.randint(0, 8192))
+            if len(originals) < 5000:
+                originals.append(data)
+        write(f"{root}/{depth}/f{i}", data)
+
+
+def corpus_large(root, rng):
+    # A dozen files of 64 MiB: identical pairs, the others differing only in the last byte.
+    base = bytearray(rng.randbytes(64 * MiB))
+    for i in range(12):
+        base[-1] = i // 2 if i < 6 else 100 + i
+        write(f"{root}/f{i}", bytes(base))
+
+
+def corpus_index(root, rng):
+    # 1,000,000 empty files: the scan and the index alone.
+    for d in range(1000):
+        folder = f"{root}/d{d}"
+        os.makedirs(folder, exist_ok=True)
+        for i in range(1000):
+            open(f"{folder}/f{i}", "wb").close()
+
+
+CORPORA = [
+    ("mixed", corpus_mixed),
+    ("10k-one-size", corpus_same_size),
+    ("50k-small-deep", corpus_small),
+    ("12x64MiB", corpus_large),
+]
+
+
+def candidates(root):
+    """Every file that shares its size with another: what any finder has to read."""
+    by_size = {}
+    for folder, _, names in os.walk(root):
+        for n in names:
+            p = os.path.join(folder, n)
+            by_size.setdefault(os.path.getsize(p), []).append(p)
+    return [p for s, ps in by_size.items() if s > 0 and len(ps) > 1 for p in ps]
+
+
+def measure(cmd, stdin=None):
+    """Wall seconds and peak resident MiB of one run."""
+    start = time.monotonic()
+    proc = subprocess.run(["/usr/bin/time", "-v"] + cmd, stdin=stdin,
+                          stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    wall = time.monotonic() - start
+    peak = 0.0
+    for line in proc.stderr.splitlines():
+        if "Maximum resident set size" in line:
+            peak = int(line.split(":")[1]) / 1024
+    return wall, peak, proc.returncode
+
+
+def median_run(cmd, input_file=None):
+    results = []
+    for _ in range(RUNS + 1):  # the first run warms the page cache
+        with open(input_file, "rb") if input_file else open(os.devnull, "rb") as f:
+            results.append(measure(cmd, f))
+    results = results[1:]
+    return statistics.median(r[0] for r in results), max(r[1] for r in results)
+
+
+def tools(finder, root):
+    return {
+        "kelvaro-find": [finder, "-r", root],
+        "fdupes": ["fdupes", "-r", "-q", root],
+        "jdupes": ["jdupes", "-r", "-q", root],
+        "rdfind": ["rdfind", "-makeresultsfile", "false", root],
+        "rmlint": ["rmlint", "-T", "df", "-o", "fdupes:/dev/null", "--no-progress", root],
+        "duff": ["duff", "-r", "-q", root],
+    }
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--finder", required=True)
+    ap.add_argument("--out", required=True)
+    ap.add_argument("--keep", action="store_true")
+    args = ap.parse_args()
+    finder = os.path.abspath(args.finder)
+    corpora_root = os.path.abspath(os.path.join(args.out, "corpora"))
+    rng = random.Random(7)
+    rows = []
+    available = [t for t in tools(finder, ".") if t == "kelvaro-find" or shutil.which(t)]
+    absent = [t for t in tools(finder, ".") if t not in available]
+
+    for name, make in CORPORA:
+        root = os.path.join(corpora_root, name)
+        if not os.path.isdir(root):
+            make(root, rng)
+        cand = candidates(root)
+        listing = os.path.join(args.out, name + ".list")
+        with open(listing, "wb") as f:
+            f.write(b"\0".join(os.fsencode(p) for p in cand))
+        cat_time, _ = median_run(["xargs", "-0", "cat"], listing)
+        figures = {}
+        for tool, cmd in tools(finder, root).items():
+            if tool in available:
+                figures[tool] = median_run(cmd)
+        peers = {t: f for t, f in figures.items() if t != "kelvaro-find"}
+        fastest = min(peers, key=lambda t: peers[t][0]) if peers else None
+        rows.append((name, len(cand), cat_time, figures, fastest))
+        print(f"bench: {name} done", file=sys.stderr, flush=True)
+        if not args.keep:
+            shutil.rmtree(root)
+
+    print()
+    print("| corpus | candidates | tool | median s | peak MiB | vs fastest peer | vs cat |")
+    print("|---|---:|---|---:|---:|---:|---:|")
+    for name, count, cat_time, figures, fastest in rows:
+        print(f"| {name} | {count} | cat (candidates once) | {cat_time:.3f} | | | 1.00 |")
+        for tool, (wall, peak) in figures.items():
+            vs_peer = f"{wall / figures[fastest][0]:.2f}" if fastest else ""
+            print(f"| {name} | {count} | {tool} | {wall:.3f} | {peak:.1f} | {vs_peer} | "
+                  f"{wall / cat_time:.2f} |")
+    if absent:
+        print(f"\nNot available here: {', '.join(absent)}")
+
+    root = os.path.join(corpora_root, "index-1M")
+    if not os.path.isdir(root):
+        made = time.monotonic()
+        corpus_index(root, rng)
+        print(f"bench: index corpus made in {time.monotonic() - made:.0f} s", file=sys.stderr)
+    wall, peak = median_run([finder, "-r", root])
+    print(f"\n1,000,000 indexed files: scan {wall:.2f} s, peak {peak:.1f} MiB, "
+          f"{peak * MiB / 1e6:.0f} bytes per file")
+    if not args.keep:
+        shutil.rmtree(corpora_root)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,210 @@
+// The fast comparer against the pairwise reference: on generated trees both must show the
+// window exactly the same events and leave exactly the same grid and index.
+
+#include "platform/IoFaults.h"
+#include "search/FastComparer.h"
+#include "search/SearchRun.h"
+#include "tests/support/RecordingWindow.h"
+#include "tests/support/TempTree.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Faults that hit the same files whatever offsets an engine reads at: an open that always
+// fails, or a file whose every read fails.
+class FileFaults : public platform::IoFaults {
+public:
+    std::set<std::string> failOpen;
+    std::set<std::string> failRead;
+    bool FailOpen(const std::string& path) override { return failOpen.count(path) > 0; }
+    bool FailRead(const std::string& path, std::int64_t) override {
+        return failRead.count(path) > 0;
+    }
+};
+
+// What a nested action at a pump point does to the running search.
+struct PumpAction {
+    int stopAt = 0;   // press Stop! at this pump (0: never)
+    int removeAt = 0; // flag one ungrouped entry as removed at this pump (0: never)
+};
+
+struct Outcome {
+    std::vector<std::string> log;
+    std::string grid;
+    std::string index;
+};
+
+std::string Describe(const SearchState& state) {
+    std::ostringstream out;
+    const ResultGrid& grid = state.DupeGrid;
+    out << grid.RowCount() << "x" << grid.ColCount() << " fixed " << grid.FixedRows() << "\n";
+    for (int r = 0; r < grid.RowCount(); ++r) {
+        for (int c = 0; c < grid.ColCount(); ++c) {
+            const TFile* f = grid.Object(c, r);
+            out << "[" << grid.Text(c, r) << "|";
+            if (f)
+                out << f->DirIndex << "/" << f->Name << "#" << f->GroupNo;
+            out << "]";
+        }
+        out << "\n";
+    }
+    out << "next row " << state.NextGroupRow;
+    return out.str();
+}
+
+std::string DescribeIndex(const TFileList& list) {
+    std::ostringstream out;
+    for (std::int64_t i = 0; i < list.Count(); ++i) {
+        const TFile& f = *list[i];
+        out << f.DirIndex << "/" << f.Name << " " << f.Size << " g" << f.GroupNo << " f" << f.Flags
+            << "\n";
+    }
+    return out.str();
+}
+
+Outcome RunSearch(const std::vector<std::string>& folders, ComparerFactory engine,
+                  const PumpAction& action) {
+    SearchState state;
+    RecordingWindow window;
+    window.folders = folders;
+    window.onPump = [&](int n) {
+        if (n == action.stopAt)
+            state.StopFlag = true;
+        if (n == action.removeAt) {
+            // A nested removal during a search only flags what it takes (team rule).
+            for (std::int64_t i = state.FileList.Count() - 1; i >= 0; --i) {
+                TFile& f = *state.FileList[i];
+                if (f.GroupNo == 0 && !HasFlag(f, flDeleted) && f.Size > 0) {
+                    SetFlag(f, flDeleted, true);
+                    break;
+                }
+            }
+        }
+    };
+    SearchRun run(state, window, std::move(engine));
+    run.FindDuplicates();
+    return {window.log, Describe(state), DescribeIndex(state.FileList)};
+}
+
+ComparerFactory Fast(FastComparer::Limits limits = {}) {
+    return [limits](SearchRun& run) { return std::make_unique<FastComparer>(run, limits); };
+}
+
+// Tight limits make every class take many rounds and reopen its files.
+constexpr FastComparer::Limits kTight{2, 64 * 1024};
+
+std::string Bytes(std::mt19937& rng, std::size_t n) {
+    std::string s(n, '\0');
+    for (auto& c : s)
+        c = static_cast<char>(rng() & 0xFF);
+    return s;
+}
+
+// A tree of several flat folders with the cases that make engines differ.
+struct Generated {
+    TempTree tree;
+    std::vector<std::string> folders;
+    FileFaults faults;
+};
+
+void Generate(Generated& g, unsigned seed, bool longRun) {
+    std::mt19937 rng(seed);
+    const int dirs = 2 + static_cast<int>(rng() % 3);
+    for (int d = 0; d < dirs; ++d)
+        g.folders.push_back(g.tree.CreateDir("d" + std::to_string(d)));
+    int serial = 0;
+    auto place = [&] {
+        return "d" + std::to_string(rng() % static_cast<unsigned>(dirs)) + "/f" +
+               std::to_string(serial++);
+    };
+    // Sizes around the 256-byte blocks of the reference and the 4 KiB pages of the fast one.
+    const std::vector<std::size_t> sizes = {0, 1, 3, 255, 256, 257, 512, 4095, 4096, 4097, 70001};
+    std::vector<std::string> paths; // relative to the root
+    auto add = [&](const std::string& content) {
+        paths.push_back(place());
+        g.tree.CreateFile(paths.back(), content);
+    };
+    const int files = 20 + static_cast<int>(rng() % 40);
+    for (int i = 0; i < files; ++i) {
+        const std::size_t size = sizes[rng() % sizes.size()];
+        std::string content = Bytes(rng, size);
+        const int copies = static_cast<int>(rng() % 4);
+        add(content);
+        for (int c = 0; c < copies; ++c) {
+            std::string copy = content;
+            const unsigned kind = rng() % 4;
+            if (kind == 1 && !copy.empty())
+                copy.back() = static_cast<char>(copy.back() ^ 1); // only the last byte differs
+            else if (kind == 2 && copy.size() > 1)
+                copy[copy.size() / 2] = static_cast<char>(copy[copy.size() / 2] + 1);
+            add(copy);
+        }
+    }
+    // Hard links: one file reached twice is never a duplicate of itself.
+    for (int i = 0; i < 3; ++i) {
+        const std::string existing = paths[rng() % paths.size()];
+        paths.push_back(place());
+        g.tree.CreateHardLink(paths.back(), existing);
+    }
+    g.tree.CreateFile("d0/.hidden", "abc");
+    g.tree.CreateFile("d1/.hidden", "abc");
+    if (longRun) {
+        // A few hundred files of one size: mostly distinct, some classes, shared prefixes.
+        const std::string prefix = Bytes(rng, 600);
+        for (int i = 0; i < 220; ++i) {
+            std::string content = prefix + Bytes(rng, 424);
+            if (i % 7 == 0)
+                content = prefix + std::string(424, 'x');
+            if (i % 11 == 0)
+                content = std::string(1024, 'y');
+            add(content);
+        }
+    }
+    for (int i = 0; i < 3; ++i) {
+        const std::string p = g.tree.Path(paths[rng() % paths.size()]);
+        (rng() % 2 ? g.faults.failOpen : g.faults.failRead).insert(p);
+    }
+}
+
+TEST(EngineDifferential, GeneratedTreesGiveIdenticalRuns) {
+    int groupsSeen = 0;
+    for (unsigned seed = 1; seed <= 30; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Generated g;
+        Generate(g, seed, seed % 6 == 0);
+        platform::ScopedIoFaults installed(g.faults);
+
+        std::mt19937 rng(seed * 7919);
+        PumpAction action;
+        const Outcome plain = RunSearch(g.folders, MakePairwiseComparer, action);
+        const int pumps = static_cast<int>(std::count(plain.log.begin(), plain.log.end(), "pump"));
+        if (seed % 3 == 0)
+            action.stopAt = 1 + static_cast<int>(rng() % static_cast<unsigned>(pumps));
+        if (seed % 4 == 0)
+            action.removeAt = 1 + static_cast<int>(rng() % static_cast<unsigned>(pumps));
+
+        const Outcome reference = action.stopAt || action.removeAt
+                                      ? RunSearch(g.folders, MakePairwiseComparer, action)
+                                      : plain;
+        groupsSeen +=
+            static_cast<int>(std::count(reference.grid.begin(), reference.grid.end(), '#'));
+        for (const ComparerFactory& fast : {Fast(), Fast(kTight)}) {
+            const Outcome got = RunSearch(g.folders, fast, action);
+            EXPECT_EQ(got.log, reference.log);
+            EXPECT_EQ(got.grid, reference.grid);
+            EXPECT_EQ(got.index, reference.index);
+        }
+    }
+    // The trees must really hold duplicates, or the comparison proves little.
+    EXPECT_GT(groupsSeen, 100);
+}
+
+} // namespace

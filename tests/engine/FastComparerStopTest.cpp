@@ -1,0 +1,87 @@
+// The window keeps answering while two large files are compared, and Stop! there ends the run
+// without counting the half-compared pair as identical.
+
+#include "platform/IoFaults.h"
+#include "search/SearchRun.h"
+#include "tests/support/RecordingWindow.h"
+#include "tests/support/TempTree.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Lets every read through and remembers where each one started.
+class ReadRecorder : public platform::IoFaults {
+public:
+    int reads = 0;
+    bool FailRead(const std::string&, std::int64_t) override {
+        ++reads;
+        return false;
+    }
+};
+
+constexpr std::int64_t kSize = 24 << 20;
+
+struct LargePair : ::testing::Test {
+    TempTree tree;
+    ReadRecorder recorder;
+    SearchState state;
+    RecordingWindow window;
+    std::vector<std::int64_t> pumpTicks; // the clock at each pump while blocks were read
+
+    void SetUp() override {
+        tree.CreatePatternFile("a/one", kSize, 5);
+        tree.CreatePatternFile("a/two", kSize, 5);
+        window.folders = {tree.Path("a")};
+        window.tickStep = 30;
+    }
+    bool Reading() const { return recorder.reads > 0; }
+};
+
+TEST_F(LargePair, PumpsAtLeastEveryHundredTicksWhileComparing) {
+    window.onPump = [&](int) {
+        if (Reading())
+            pumpTicks.push_back(window.now);
+    };
+    platform::ScopedIoFaults installed(recorder);
+    SearchRun(state, window).FindDuplicates();
+
+    ASSERT_EQ(state.DupeGrid.RowCount(), 2); // the pair was compared to the end: one group
+    ASSERT_GE(pumpTicks.size(), 5u);
+    for (std::size_t i = 1; i < pumpTicks.size(); ++i)
+        EXPECT_LE(pumpTicks[i] - pumpTicks[i - 1], 100 + 2 * window.tickStep) << "pump " << i;
+}
+
+TEST_F(LargePair, StopDuringTheComparisonEndsTheRunWithoutAGroup) {
+    int readsAtStop = -1;
+    window.onPump = [&](int) {
+        if (Reading() && readsAtStop < 0) {
+            state.StopFlag = true;
+            readsAtStop = recorder.reads;
+        }
+    };
+    platform::ScopedIoFaults installed(recorder);
+    SearchRun(state, window).FindDuplicates();
+
+    ASSERT_GT(readsAtStop, 0);
+    // Abandoned at once: no block read after the stop, far from the end of the files.
+    EXPECT_EQ(recorder.reads, readsAtStop);
+    EXPECT_LT(readsAtStop, 2 * static_cast<int>(kSize >> 20));
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text, "You have terminated the search.\r\rYou can still select "
+                                       "the files already found and delete them.");
+    EXPECT_EQ(window.statuses.back(), "Search operation terminated by user.");
+    EXPECT_EQ(std::count(window.statuses.begin(), window.statuses.end(), "Finishing.."), 0);
+    EXPECT_EQ(state.DupeGrid.RowCount(), 1);
+    EXPECT_EQ(state.FileList.Count(), 2);
+    for (std::int64_t i = 0; i < state.FileList.Count(); ++i)
+        EXPECT_EQ(state.FileList[i]->GroupNo, 0);
+    EXPECT_FALSE(state.StopFlag);
+    EXPECT_FALSE(state.Busy);
+}
+
+} // namespace
