@@ -62,8 +62,10 @@ QCheckBox* Check(QWidget* parent, const char* name, const char* caption, QRect b
 }
 
 QLabel* Picture(QWidget* parent, const char* name, QStyle::StandardPixmap pixmap, int x, int y) {
+    // The control below covers the lower half of the picture; the glyph sits in the top half.
     auto* p = Make<QLabel>(parent, name, QRect(x, y, 32, 32));
-    p->setPixmap(parent->style()->standardIcon(pixmap).pixmap(32, 32));
+    p->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    p->setPixmap(parent->style()->standardIcon(pixmap).pixmap(16, 16));
     return p;
 }
 
