@@ -3,6 +3,7 @@
 #include "app/AboutForm.h"
 #include "app/HelpWindow.h"
 #include "platform/Errors.h"
+#include "results/DupeGridModel.h"
 #include "results/DupeGridView.h"
 
 #include <QApplication>
@@ -33,8 +34,15 @@ TMainForm::TMainForm(DialogService& dialogs, std::string programFolder, QWidget*
 
 TMainForm::~TMainForm() {
     Guarded([this] { FormDestroy(); });
-    // The model's listener points into this window; take it off before the grid goes.
-    State.DupeGrid.SetListener({});
+    // The children outlive this object's members: nothing of theirs may reach back into them.
+    for (auto* g : steps_)
+        g->removeEventFilter(this);
+    steps_.clear();
+    DirListBox->viewport()->removeEventFilter(this);
+    DupeGrid->viewport()->removeEventFilter(this);
+    DupeGrid->setModel(nullptr);
+    delete DupeGridData; // takes its listener off the grid before the grid goes
+    DupeGridData = nullptr;
     while (busyCursors_ > 0)
         SetBusyCursor(false);
 }
@@ -65,21 +73,25 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         Guarded([&] { DupeGridMouseMove(pos); });
     } else {
         // A step area reacts to the mouse over its bare area only, not over its controls.
-        void (TMainForm::*const moves[])() = {
-            &TMainForm::Step1GroupMouseMove, &TMainForm::Step2GroupMouseMove,
-            &TMainForm::Step3GroupMouseMove, &TMainForm::Step4GroupMouseMove,
-            &TMainForm::Step5GroupMouseMove};
-        for (std::size_t i = 0; i < steps_.size(); ++i)
-            if (watched == steps_[i] && !steps_[i]->childAt(pos))
-                (this->*moves[i])();
+        const auto bare = [&](QGroupBox* g) { return watched == g && !g->childAt(pos); };
+        if (bare(Step1Group))
+            Step1GroupMouseMove();
+        else if (bare(Step2Group))
+            Step2GroupMouseMove();
+        else if (bare(Step3Group))
+            Step3GroupMouseMove();
+        else if (bare(Step4Group))
+            Step4GroupMouseMove();
+        else if (bare(Step5Group))
+            Step5GroupMouseMove();
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        QWidget* focus = QApplication::focusWidget();
-        ShowContextHelp(focus && isAncestorOf(focus) ? focus : this);
+        QWidget* focus = focusWidget();
+        ShowContextHelp(focus ? focus : this);
         return;
     }
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

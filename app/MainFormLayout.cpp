@@ -1,6 +1,8 @@
 // The main window's controls: names, bounds, captions, help contexts, hints, initial states.
 #include "app/MainForm.h"
 
+#include "app/Anchor.h"
+
 #include "app/UpDown.h"
 #include "results/DupeGridModel.h"
 #include "results/DupeGridView.h"
@@ -17,10 +19,6 @@
 #include <QStyle>
 
 namespace {
-
-// How a control inside a group follows the group when the layout pass resizes it.
-constexpr const char* kAnchor = "anchor";
-enum Anchor { AnchorNone = 0, AnchorRight = 1, Stretch = 2, StretchBoth = 3 };
 
 template <typename W> W* Make(QWidget* parent, const char* name, QRect bounds) {
     auto* w = new W(parent);
@@ -73,7 +71,7 @@ void SetHelp(QWidget* w, int context) {
     w->setProperty("helpContext", context);
 }
 void SetAnchor(QWidget* w, Anchor a) {
-    w->setProperty(kAnchor, static_cast<int>(a));
+    w->setProperty("anchor", static_cast<int>(a));
 }
 
 // A handler lambda wrapped to run through Guarded, keeping its own parameters so that connect

@@ -2,14 +2,14 @@
 // size; the controls inside a group follow their group by their anchors.
 #include "app/MainForm.h"
 
+#include "app/Anchor.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QStatusBar>
 
 namespace {
-
-enum Anchor { AnchorNone = 0, AnchorRight = 1, Stretch = 2, StretchBoth = 3 };
 
 // Resizes a group by (dw, dh) and lets its children follow their anchors.
 void ResizeGroup(QWidget* group, int dw, int dh) {
