@@ -135,10 +135,7 @@ TAboutForm::TAboutForm(DialogService& dialogs, QWidget* owner)
 }
 
 void TAboutForm::FormCreate() {
-    char text[32];
-    std::snprintf(text, sizeof text, "Version %d.%.2d ", ProgramVersion / 100,
-                  ProgramVersion % 100);
-    RxLabel1->setText(QString::fromLatin1(text));
+    RxLabel1->setText(QString::fromStdString("Version " + VersionText() + " "));
     RxLabel1->adjustSize();
     WWWLabel->setCursor(Qt::PointingHandCursor);
 }

@@ -36,7 +36,8 @@ private slots:
     void followsPublicationRemovalAndClear() {
         ResultGrid grid;
         DupeGridModel model(grid);
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         DupeGridView view;
         view.SetGridModel(&model);
         QCOMPARE(model.rowCount(), 1);

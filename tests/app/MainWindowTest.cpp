@@ -4,6 +4,7 @@
 #include "app/Appearance.h"
 #include "app/HelpWindow.h"
 #include "app/MainForm.h"
+#include "app/QtDialogService.h"
 #include "app/UpDown.h"
 #include "platform/Errors.h"
 #include "platform/ProfileIni.h"
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
@@ -492,6 +494,56 @@ private slots:
         QCOMPARE(dialogs.messages[0].buttons, MsgButtons::OkHelp);
         QCOMPARE(dialogs.messages[0].helpContext, 2);
         QVERIFY(form.FindFilesButton->isEnabled());
+    }
+
+    void escapeGoesToTheFirstEnabledCancelButton() {
+        ProgramFolder folder;
+        ScriptedDialogs dialogs;
+        TMainForm form(dialogs, folder.Path());
+        QSignalSpy clear(form.ClearListButton, &QPushButton::clicked);
+        QSignalSpy load(form.LoadListButton, &QPushButton::clicked);
+        QTest::keyClick(form.DirectoryEdit1, Qt::Key_Escape);
+        QCOMPARE(load.count(), 1);
+        form.ClearListButton->setEnabled(true);
+        QTest::keyClick(form.DupeGrid, Qt::Key_Escape);
+        QCOMPARE(clear.count(), 1);
+        QCOMPARE(load.count(), 1);
+    }
+
+    void desktopMessageBoxAnswers() {
+        int helpShown = 0;
+        QtDialogService service([&](int topic) { helpShown = topic; });
+        const auto answer = [&](MsgButtons buttons, auto act) {
+            QTimer::singleShot(
+                0, [act] { act(qobject_cast<QDialog*>(QApplication::activeModalWidget())); });
+            return service.MessageBox({MsgType::Warning, "Warning", "line 1\rline 2", buttons, 7});
+        };
+        const auto key = [](Qt::Key k) {
+            return [k](QDialog* d) {
+                QVERIFY(d);
+                QTest::keyClick(d, k);
+            };
+        };
+        QCOMPARE(answer(MsgButtons::YesNoCancel, key(Qt::Key_Return)), mrYes);
+        QCOMPARE(answer(MsgButtons::YesNoCancel, key(Qt::Key_Escape)), mrCancel);
+        QCOMPARE(answer(MsgButtons::YesNo, key(Qt::Key_Escape)), mrNo);
+        QCOMPARE(answer(MsgButtons::Ok, key(Qt::Key_Escape)), mrOk);
+        // Help shows the topic and leaves the box open; OK then closes it.
+        bool stillOpen = false;
+        QCOMPARE(answer(MsgButtons::OkHelp,
+                        [&](QDialog* d) {
+                            QVERIFY(d);
+                            QCOMPARE(d->findChild<QLabel*>(QStringLiteral("MessageText"))->text(),
+                                     QStringLiteral("line 1\nline 2"));
+                            for (auto* b : d->findChildren<QPushButton*>())
+                                if (b->text() == QStringLiteral("&Help"))
+                                    b->click();
+                            stillOpen = d->isVisible();
+                            QTest::keyClick(d, Qt::Key_Return);
+                        }),
+                 mrOk);
+        QVERIFY(stillOpen);
+        QCOMPARE(helpShown, 7);
     }
 
     void aboutBox() {
