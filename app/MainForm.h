@@ -86,7 +86,7 @@ public:
     void EffectsCheckClick();
     void ProtectFoldersCheckClick();
     void SkipSysfilesCheckClick();
-    // The hint of a control as the spec writes it ("\r\n" between lines).
+    // The hint text of a control, lines separated by "\r\n".
     static std::string HintOf(const QWidget* control);
 
     // --- help and about (MainFormHelp.cpp) ---
