@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds optimised into build/release/, and starts Kelvaro.
-# Until the window exists, "./run.sh FOLDER..." searches those folders from the command line.
+# "./run.sh FOLDER..." searches those folders from the command line instead.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh

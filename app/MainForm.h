@@ -1,0 +1,247 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+#include "search/MainWindowInterface.h"
+#include "search/SearchState.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class TUpDown;
+class QStatusBar;
+class QToolButton;
+class DupeGridModel;
+class DupeGridView;
+class HelpWindow;
+class TAboutForm;
+
+// The program's version, shown as major.minor ("2.11").
+constexpr int ProgramVersion = 211;
+// "2.11": major, a dot and the minor with at least two digits.
+std::string VersionText();
+
+// The main window: five numbered steps, the statistics and file information panels and the
+// status line. It owns everything that outlives one handler (SearchState) and is the window a
+// long operation talks to. Handlers are named after control and event; those of the folder
+// list, the results and the removal live in MainFormFolders/Results/Removal.cpp.
+class TMainForm : public QWidget, public MainWindowInterface {
+    Q_OBJECT
+public:
+    // The client size of the design; the window never gets smaller.
+    static constexpr int kDesignWidth = 624;
+    static constexpr int kDesignHeight = 554;
+    static inline const QColor HighlightColor{176, 176, 176};
+
+    // programFolder: where kelvaro.ini, the help file and "Archive" live; empty for the folder
+    // of the running executable. Every dialog goes through dialogs.
+    explicit TMainForm(DialogService& dialogs, std::string programFolder = {},
+                       QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // --- MainWindowInterface ---
+    void SetStatusText(const std::string& text) override;
+    void SetCounter(SearchCounter counter, const std::string& text) override;
+    void SetDupeFilesCaption(const std::string& text) override;
+    void ProcessMessages() override;
+    void SetBusyCursor(bool busy) override;
+    void SetFindEnabled(bool enabled) override;
+    int ShowMessage(const MessageRequest& request) override;
+    std::int64_t TickCount() override;
+    bool SkipHiddenFiles() override;
+    std::vector<std::string> FolderListItems() override;
+
+    // Runs a handler; an AppError (or any other exception) that escapes it ends the handler and
+    // reaches the general error display. No exception crosses a slot.
+    void Guarded(const std::function<void()>& handler);
+    // The general error display: the "Kelvaro" error box.
+    void ShowAppError(const std::string& message);
+
+    // --- start-up, settings, layout (MainFormSettings.cpp, MainFormSizing.cpp) ---
+    void FormCreate();
+    void FormDestroy();
+    void WMSize();
+    void WMExitSizeMove();
+    std::string GetWindowsFolder();
+    bool GetWindowsVersion(std::string& name, std::string& number);
+
+    // --- guidance (MainFormGuidance.cpp) ---
+    void Step1GroupMouseMove();
+    void Step2GroupMouseMove();
+    void Step3GroupMouseMove();
+    void Step4GroupMouseMove();
+    void Step5GroupMouseMove();
+    void EffectsCheckClick();
+    void ProtectFoldersCheckClick();
+    void SkipSysfilesCheckClick();
+    // The hint text of a control, lines separated by "\r\n".
+    static std::string HintOf(const QWidget* control);
+
+    // --- help and about (MainFormHelp.cpp) ---
+    void HelpButtonClick();
+    // The help window at the topic of a help context number (a message box's Help button).
+    void ShowHelpTopic(int topic);
+    void AboutButtonClick();
+    // F1 for a control: the nearest help context up its parent chain, shown as a pop-up at its
+    // top-left corner. Returns the topic shown, 0 for none.
+    int ShowContextHelp(QWidget* control);
+    struct HelpPopup {
+        int topic = 0;
+        QPoint position;
+        QString text;
+    };
+    const HelpPopup& LastHelpPopup() const { return lastPopup_; }
+    HelpWindow* Help() const { return help_; }
+    std::string HelpFileName() const { return ProgramFolder + "kelvaro.html"; }
+
+    // --- search (MainFormSearch.cpp) ---
+    void FindFilesButtonClick();
+    void BitBtn1Click();
+
+    // --- folder list (MainFormFolders.cpp) ---
+    // Inserts a folder at its sorted place; the folder is kept as the bytes given.
+    int AddFolderToList(const std::string& folder);
+    void AddDirButtonClick();
+    void DeleteDirectories();
+    void DirListBoxKeyDown(int key);
+    void Button4Click();
+    void StoreListButtonClick();
+    void LoadListButtonClick();
+    void ValidateControls();
+    void DirListBoxMouseMove(const QPoint& pos);
+    void DirectoryEdit1ButtonClick();
+
+    // --- results and selection (MainFormResults.cpp) ---
+    void DupeGridDrawCell(int col, int row);
+    void ShowFileInfo(int col, int row);
+    void DupeGridSelectCell(int col, int row, bool& canSelect);
+    void DupeGridMouseMove(const QPoint& pos);
+    void DupeGridDblClick();
+    void DupeGridMouseDown(const QPoint& pos);
+    void DupeGridClick();
+    void SelectAllButtonClick();
+    void SelectByDirButtonClick();
+    void SelectPatternButtonClick();
+    void PatternUpDownClick(int position);
+
+    // --- removal (MainFormRemoval.cpp) ---
+    void DeleteFiles();
+    void DupeGridKeyDown(int key);
+
+    // Program-wide values.
+    std::string ProgramFolder;
+    std::string IniFileName;
+    std::string WindowsFolder;
+    std::string ArchiveFolder;
+    bool UseEffects = true;
+    bool DoUpdateCheck = true;
+    std::int32_t LastWidth = 0;
+    std::int32_t LastHeight = 0;
+
+    // The index, the run's folders, the grid cells and the run state.
+    SearchState State;
+    TFileList& FileList = State.FileList;
+    TDirList& DirList = State.DirList;
+
+    DialogService& Dialogs() { return dialogs_; }
+    QString StatusText() const;
+
+    // Controls, in the window's tab order.
+    QGroupBox* InfoGroup = nullptr;
+    QLabel* NameLabel = nullptr;
+    QLabel* SizeLabel = nullptr;
+    QLabel* DateLabel = nullptr;
+    QLabel* StatusLabel = nullptr;
+    QLabel* DirLabel = nullptr;
+    QGroupBox* StatGroup = nullptr;
+    QLabel* FilesDetectLabel = nullptr;
+    QLabel* FileIndexedLabel = nullptr;
+    QLabel* FilesCheckedLabel = nullptr;
+    QLabel* DirsCheckedLabel = nullptr;
+    QLabel* FilesSelLabel = nullptr;
+    QLabel* KbSelLabel = nullptr;
+    QLabel* FilesDelLabel = nullptr;
+    QLabel* KbDelLabel = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QGroupBox* Step1Group = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* DirectoryEdit1 = nullptr;
+    QPushButton* AddDirButton = nullptr;
+    QCheckBox* IncludeSubdirCheck = nullptr;
+    QCheckBox* ProtectFoldersCheck = nullptr;
+    QGroupBox* Step2Group = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Image1 = nullptr;
+    QListWidget* DirListBox = nullptr;
+    QPushButton* RemoveListButton = nullptr;
+    QPushButton* ClearListButton = nullptr;
+    QPushButton* LoadListButton = nullptr;
+    QPushButton* StoreListButton = nullptr;
+    QGroupBox* Step3Group = nullptr;
+    QLabel* DupeFilesLabel = nullptr;
+    QLabel* Image2 = nullptr;
+    QPushButton* FindFilesButton = nullptr;
+    QCheckBox* SkipSysfilesCheck = nullptr;
+    DupeGridView* DupeGrid = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QGroupBox* Step4Group = nullptr;
+    QPushButton* SelectAllButton = nullptr;
+    QPushButton* SelectByDirButton = nullptr;
+    QPushButton* SelectPatternButton = nullptr;
+    QCheckBox* LeaveOneCheck = nullptr;
+    QLabel* Label26 = nullptr;
+    TUpDown* PatternUpDown = nullptr;
+    QLineEdit* PatternEdit = nullptr;
+    QGroupBox* Step5Group = nullptr;
+    QPushButton* DeleteButton = nullptr;
+    QPushButton* AboutButton = nullptr;
+    QCheckBox* EffectsCheck = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    DupeGridModel* DupeGridData = nullptr;
+    TAboutForm* AboutForm = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // MainFormLayout.cpp
+    void CreateControls();
+    void ConnectHandlers();
+    void ApplyHint(QWidget* control, const char* hint);
+    // Connects a signal to a handler run through Guarded.
+    template <typename Sender, typename Signal, typename Handler>
+    void On(Sender* sender, Signal signal, Handler handler);
+    // Esc goes to the first enabled cancel button.
+    void EscapePressed();
+    // MainFormSizing.cpp
+    void LayoutPass();
+    // MainFormGuidance.cpp
+    void LightStep(int step);
+    void SetHintsEnabled(bool on);
+    void ConfirmSafetyUncheck(QCheckBox* box);
+    // MainFormHelp.cpp
+    QString HelpTopicText(int topic) const;
+
+    DialogService& dialogs_;
+    std::vector<QGroupBox*> steps_;
+    std::vector<QPushButton*> cancelButtons_;
+    HelpWindow* help_ = nullptr;
+    HelpPopup lastPopup_;
+    int busyCursors_ = 0;
+    QLabel* statusPanel_ = nullptr;
+};

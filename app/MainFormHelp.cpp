@@ -1,0 +1,46 @@
+// Help: the help window for the Help button, F1 pop-ups for the controls; the about box.
+#include "app/MainForm.h"
+
+#include "app/AboutForm.h"
+#include "app/HelpWindow.h"
+
+#include <QTextBrowser>
+#include <QWhatsThis>
+
+void TMainForm::HelpButtonClick() {
+    help_->ShowContents(QString::fromStdString(HelpFileName()));
+}
+
+void TMainForm::ShowHelpTopic(int topic) {
+    HelpButtonClick();
+    help_->Browser()->scrollToAnchor(QStringLiteral("topic-%1").arg(topic));
+}
+
+QString TMainForm::HelpTopicText(int topic) const {
+    const QString text = HelpWindow::TopicText(QString::fromStdString(HelpFileName()), topic);
+    if (!text.isEmpty())
+        return text;
+    return QStringLiteral("Help topic %1 is not available: the help file %2 is missing or "
+                          "incomplete.")
+        .arg(topic)
+        .arg(QString::fromStdString(HelpFileName()));
+}
+
+int TMainForm::ShowContextHelp(QWidget* control) {
+    // The nearest number up the chain of enclosing controls, the window included.
+    for (QWidget* w = control; w; w = w == this ? nullptr : w->parentWidget()) {
+        const int topic = w->property("helpContext").toInt();
+        if (topic <= 0)
+            continue;
+        // The pop-up sits at the top-left corner of the control that asked.
+        const QPoint at = control->mapToGlobal(QPoint(0, 0));
+        lastPopup_ = {topic, at, HelpTopicText(topic)};
+        QWhatsThis::showText(at, lastPopup_.text, control);
+        return topic;
+    }
+    return 0;
+}
+
+void TMainForm::AboutButtonClick() {
+    AboutForm->exec();
+}

@@ -1,0 +1,91 @@
+// The search from the window: Find Duplicates and Stop!, and the window a run talks to.
+#include "app/MainForm.h"
+
+#include "search/SearchRun.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <chrono>
+
+void TMainForm::FindFilesButtonClick() {
+    SearchRun(State, *this).FindDuplicates();
+}
+
+void TMainForm::BitBtn1Click() {
+    State.StopFlag = true;
+}
+
+void TMainForm::SetStatusText(const std::string& text) {
+    statusPanel_->setText(QString::fromUtf8(text));
+}
+
+QString TMainForm::StatusText() const {
+    return statusPanel_->text();
+}
+
+void TMainForm::SetCounter(SearchCounter counter, const std::string& text) {
+    QLabel* label = nullptr;
+    switch (counter) {
+    case SearchCounter::FilesDetected:
+        label = FilesDetectLabel;
+        break;
+    case SearchCounter::DirsChecked:
+        label = DirsCheckedLabel;
+        break;
+    case SearchCounter::FilesIndexed:
+        label = FileIndexedLabel;
+        break;
+    case SearchCounter::FilesChecked:
+        label = FilesCheckedLabel;
+        break;
+    }
+    label->setText(QString::fromUtf8(text));
+}
+
+void TMainForm::SetDupeFilesCaption(const std::string& text) {
+    DupeFilesLabel->setText(QString::fromUtf8(text));
+}
+
+void TMainForm::ProcessMessages() {
+    QCoreApplication::processEvents();
+}
+
+void TMainForm::SetBusyCursor(bool busy) {
+    // Kept balanced: the override cursor is a stack.
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        ++busyCursors_;
+    } else if (busyCursors_ > 0) {
+        QApplication::restoreOverrideCursor();
+        --busyCursors_;
+    }
+}
+
+void TMainForm::SetFindEnabled(bool enabled) {
+    FindFilesButton->setEnabled(enabled);
+}
+
+int TMainForm::ShowMessage(const MessageRequest& request) {
+    return dialogs_.MessageBox(request);
+}
+
+std::int64_t TMainForm::TickCount() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool TMainForm::SkipHiddenFiles() {
+    return SkipSysfilesCheck->isChecked();
+}
+
+std::vector<std::string> TMainForm::FolderListItems() {
+    std::vector<std::string> folders;
+    folders.reserve(static_cast<std::size_t>(DirListBox->count()));
+    for (int i = 0; i < DirListBox->count(); ++i)
+        folders.push_back(DirListBox->item(i)->data(Qt::UserRole).toByteArray().toStdString());
+    return folders;
+}

@@ -1,0 +1,95 @@
+// Start-up and exit: program paths, the caption, and the settings file kelvaro.ini.
+#include "app/MainForm.h"
+
+#include "platform/Errors.h"
+#include "platform/ProfileIni.h"
+#include "search/RunControl.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+namespace {
+
+void WriteKey(const std::string& file, const char* section, const char* key,
+              const std::string& value) {
+    if (!platform::WriteProfileString(file, section, key, value))
+        throw AppError("Unable to write to " + file);
+}
+
+std::string BoolText(bool b) {
+    return b ? "1" : "0";
+}
+
+std::string DefaultInitialFolder() {
+    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return docs.isEmpty() ? QDir::homePath().toStdString() : docs.toStdString();
+}
+
+} // namespace
+
+std::string TMainForm::GetWindowsFolder() {
+    // The system trees stand in for the Windows folder; /usr is the one a user is likeliest to
+    // point at by mistake.
+    return "/usr";
+}
+
+bool TMainForm::GetWindowsVersion(std::string& name, std::string& number) {
+    const QString product = QSysInfo::prettyProductName();
+    const QString kernel = QSysInfo::kernelType() + QLatin1Char(' ') + QSysInfo::kernelVersion();
+    if (product.isEmpty() || QSysInfo::kernelVersion().isEmpty())
+        return false;
+    name = product.toStdString();
+    number = kernel.toStdString();
+    return true;
+}
+
+void TMainForm::FormCreate() {
+    LastWidth = width();
+    LastHeight = height();
+    ShowStatus(*this, "Ready.");
+
+    if (ProgramFolder.empty())
+        ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    if (ProgramFolder.empty() || ProgramFolder.back() != '/')
+        ProgramFolder += '/';
+    // A failure here leaves the folder empty; the protection rules have their own list.
+    Guarded([this] { WindowsFolder = GetWindowsFolder(); });
+    ArchiveFolder = ProgramFolder + "Archive";
+    IniFileName = ProgramFolder + "kelvaro.ini";
+    setWindowTitle(
+        QStringLiteral("%1 - Version %2")
+            .arg(QString::fromStdString(kAppTitle), QString::fromStdString(VersionText())));
+
+    // A refused write ends the settings step; the controls keep their design values and the
+    // rest of creation goes on, so the window is whole either way.
+    Guarded([this] {
+        WriteKey(IniFileName, "Info", "AppVersion", VersionText());
+        std::string name, number;
+        if (GetWindowsVersion(name, number)) {
+            WriteKey(IniFileName, "Info", "WindowsVersion", name);
+            WriteKey(IniFileName, "Info", "WindowsNumber", number);
+        }
+        DirectoryEdit1->setText(QString::fromStdString(platform::ReadProfileString(
+            IniFileName, "Config", "InitialFolder", DefaultInitialFolder())));
+        IncludeSubdirCheck->setChecked(
+            platform::ReadProfileBool(IniFileName, "Config", "IncludeSubdir", true));
+        UseEffects = platform::ReadProfileBool(IniFileName, "Config", "UseEffects", true);
+        EffectsCheck->setChecked(UseEffects);
+        DoUpdateCheck = platform::ReadProfileBool(IniFileName, "Config", "DoUpdateCheck", true);
+    });
+
+    FileList.Clear();
+    DirList.clear();
+}
+
+void TMainForm::FormDestroy() {
+    // Keys after a refused one are not written.
+    WriteKey(IniFileName, "Config", "InitialFolder", DirectoryEdit1->text().toStdString());
+    WriteKey(IniFileName, "Config", "IncludeSubdir", BoolText(IncludeSubdirCheck->isChecked()));
+    WriteKey(IniFileName, "Config", "UseEffects", BoolText(UseEffects));
+    WriteKey(IniFileName, "Config", "DoUpdateCheck", BoolText(DoUpdateCheck));
+}

@@ -1,0 +1,102 @@
+#include "results/DupeGridModel.h"
+
+DupeGridModel::DupeGridModel(ResultGrid& grid, QObject* parent)
+    : QAbstractTableModel(parent), grid_(grid), rows_(grid.RowCount() - grid.FixedRows()),
+      cols_(grid.ColCount()), fixed_(grid.FixedRows()) {
+    grid_.SetListener(
+        [this](GridChange change, int col, int row) { OnGridChange(change, col, row); });
+}
+
+DupeGridModel::~DupeGridModel() {
+    grid_.SetListener({});
+}
+
+int DupeGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int DupeGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
+
+QVariant DupeGridModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    const int row = GridRow(index);
+    if (row >= grid_.RowCount() || index.column() >= grid_.ColCount())
+        return {};
+    // Names are bytes; only the display converts them.
+    return QString::fromUtf8(grid_.Text(index.column(), row));
+}
+
+QVariant DupeGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || fixed_ == 0)
+        return {};
+    if (section >= grid_.ColCount())
+        return {};
+    return QString::fromUtf8(grid_.Text(section, 0));
+}
+
+QModelIndex DupeGridModel::IndexOfCell(int col, int row) const {
+    if (row < fixed_)
+        return {};
+    return index(row - fixed_, col);
+}
+
+void DupeGridModel::SyncRows() {
+    const int rows = grid_.RowCount() - fixed_;
+    if (rows > rows_) {
+        beginInsertRows({}, rows_, rows - 1);
+        rows_ = rows;
+        endInsertRows();
+    } else if (rows < rows_) {
+        beginRemoveRows({}, rows, rows_ - 1);
+        rows_ = rows;
+        endRemoveRows();
+    }
+}
+
+void DupeGridModel::SyncColumns() {
+    const int cols = grid_.ColCount();
+    if (cols > cols_) {
+        beginInsertColumns({}, cols_, cols - 1);
+        cols_ = cols;
+        endInsertColumns();
+    } else if (cols < cols_) {
+        beginRemoveColumns({}, cols, cols_ - 1);
+        cols_ = cols;
+        endRemoveColumns();
+    }
+}
+
+void DupeGridModel::OnGridChange(GridChange change, int col, int row) {
+    switch (change) {
+    case GridChange::Rows:
+        // A fixed row that went with the rows is reported separately, first.
+        SyncRows();
+        break;
+    case GridChange::Columns:
+        SyncColumns();
+        break;
+    case GridChange::Cell:
+        if (row < fixed_) {
+            emit headerDataChanged(Qt::Horizontal, col, col);
+        } else if (row - fixed_ < rows_ && col < cols_) {
+            const QModelIndex i = index(row - fixed_, col);
+            emit dataChanged(i, i, {Qt::DisplayRole});
+        }
+        break;
+    case GridChange::FixedRows:
+    case GridChange::Reset: {
+        const bool wasFixed = fixed_ > 0;
+        beginResetModel();
+        fixed_ = grid_.FixedRows();
+        rows_ = grid_.RowCount() - fixed_;
+        cols_ = grid_.ColCount();
+        endResetModel();
+        if (wasFixed != (fixed_ > 0))
+            emit FixedRowChanged(fixed_ > 0);
+        break;
+    }
+    }
+}

@@ -1,0 +1,96 @@
+// The grid model follows the grid cells as a search and a removal change them.
+#include "results/DupeGridModel.h"
+#include "results/DupeGridView.h"
+
+#include <QAbstractItemModelTester>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+// As a search publishes: the first member fixes the header row.
+void Publish(ResultGrid& g, int dataRow, int col, TFile* entry, const std::string& name) {
+    if (g.RowCount() == 1) {
+        g.SetRowCount(2);
+        g.SetFixedRows(1);
+        g.SetText(0, 0, " Dupe #1");
+    }
+    if (dataRow >= g.RowCount() - 1)
+        g.SetRowCount(dataRow + 2);
+    if (col >= g.ColCount()) {
+        g.SetColCount(col + 1);
+        g.SetText(col, 0, " Dupe #" + std::to_string(col + 1));
+    }
+    g.SetText(col, dataRow + 1, name);
+    g.SetObject(col, dataRow + 1, entry);
+}
+
+} // namespace
+
+class DupeGridModelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void followsPublicationRemovalAndClear() {
+        ResultGrid grid;
+        DupeGridModel model(grid);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        DupeGridView view;
+        view.SetGridModel(&model);
+        QCOMPARE(model.rowCount(), 1);
+        QVERIFY(view.horizontalHeader()->isHidden());
+
+        TFile a, b;
+        Publish(grid, 0, 0, &a, "a.txt");
+        Publish(grid, 0, 1, &b, "b.txt");
+        Publish(grid, 1, 0, &a, "c.txt");
+        Publish(grid, 1, 1, &b, "d.txt");
+        Publish(grid, 1, 2, &b, "e.txt");
+        QVERIFY(!view.horizontalHeader()->isHidden());
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.columnCount(), 3);
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral(" Dupe #2"));
+        QCOMPARE(model.index(1, 2).data().toString(), QStringLiteral("e.txt"));
+        QCOMPARE(model.GridRow(model.index(1, 2)), 2);
+        QCOMPARE(model.IndexOfCell(2, 2), model.index(1, 2));
+
+        grid.SetText(2, 2, "renamed");
+        QCOMPARE(model.index(1, 2).data().toString(), QStringLiteral("renamed"));
+        grid.DeleteRow(1);
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("c.txt"));
+        grid.Clear();
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.columnCount(), 1);
+        QVERIFY(view.horizontalHeader()->isHidden());
+    }
+
+    // Prints the time to publish and show 100,000 groups; not a timed test.
+    void benchmarkHundredThousandRows() {
+        ResultGrid grid;
+        DupeGridModel model(grid);
+        DupeGridView view;
+        view.SetGridModel(&model);
+        view.resize(434, 169);
+        view.show();
+        TFile e;
+        QElapsedTimer timer;
+        timer.start();
+        for (int r = 0; r < 100000; ++r) {
+            Publish(grid, r, 0, &e, "file" + std::to_string(r) + ".dat");
+            Publish(grid, r, 1, &e, "copy" + std::to_string(r) + ".dat");
+        }
+        const qint64 publish = timer.restart();
+        view.scrollToBottom();
+        QCoreApplication::processEvents();
+        std::printf("100000 groups: published in %lld ms, scrolled and shown in %lld ms\n",
+                    static_cast<long long>(publish), static_cast<long long>(timer.elapsed()));
+        QCOMPARE(model.rowCount(), 100000);
+    }
+};
+
+QTEST_MAIN(DupeGridModelTest)
+#include "DupeGridModelTest.moc"

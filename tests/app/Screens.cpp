@@ -1,0 +1,47 @@
+// Renders the main window at its design size and widened, and the about box, into PNGs, for
+// people to look at. Run under a virtual X server by scripts/screenshot.sh.
+#include "app/AboutForm.h"
+#include "app/Appearance.h"
+#include "app/MainForm.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempTree.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ApplyAppearance(app);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+
+    TempTree programFolder;
+    QFile::copy(QStringLiteral(KELVARO_HELP_FILE),
+                QString::fromStdString(programFolder.Path("kelvaro.html")));
+    ScriptedDialogs dialogs;
+    TMainForm form(dialogs, programFolder.Root() + "/");
+    for (const char* f : {"/home/me/Pictures", "/home/me/Pictures/2019", "/home/me/Documents"})
+        form.AddFolderToList(f);
+    form.show();
+    QTest::qWait(200);
+    form.Step2GroupMouseMove();
+    QTest::qWait(50);
+    form.grab().save(out + QStringLiteral("/main-design.png"));
+
+    form.resize(TMainForm::kDesignWidth + 180, TMainForm::kDesignHeight + 120);
+    form.Step3GroupMouseMove();
+    QTest::qWait(200);
+    form.grab().save(out + QStringLiteral("/main-resized.png"));
+
+    form.AboutForm->show();
+    QTest::qWait(200);
+    form.AboutForm->grab().save(out + QStringLiteral("/about.png"));
+    form.AboutForm->hide();
+    return 0;
+}
