@@ -294,6 +294,35 @@ private slots:
         QVERIFY(!Exists(f.Trash("files")));
     }
 
+    void clicksWhileARemovalWorksStartNothingUnderIt() {
+        Fixture f;
+        f.data.CreatePatternFile("a/one.bin", 3000, 1);
+        f.data.CreatePatternFile("a/two.bin", 3000, 1);
+        f.data.CreatePatternFile("a/three.bin", 3000, 1);
+        f.Search({"a"});
+        f.SelectAll();
+
+        // Delete Dialog and Find Duplicates pressed again while the removal lets messages run.
+        DialogSeen seen, again;
+        WhenDialogShows(*f.form, seen, [&](TDeleteFilesForm& dialog) {
+            QTimer::singleShot(0, f.form.get(), [&] {
+                f.form->DeleteButton->click();
+                f.form->FindFilesButton->click();
+                WhenDialogShows(*f.form, again, [](TDeleteFilesForm& d) { d.BitBtn2->click(); });
+            });
+            PressYes(dialog);
+        });
+        f.form->DeleteButton->click();
+
+        QVERIFY(seen.shown);
+        QVERIFY(!again.shown);
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("2"));
+        QCOMPARE(f.form->State.DupeGrid.RowCount(), 1);
+        QCOMPARE(f.form->FileList.Count(), std::int64_t(0));
+        QVERIFY(!f.form->State.Busy);
+        QVERIFY(f.form->FindFilesButton->isEnabled());
+    }
+
     void aFileThatCannotGoIsNamedWhileTheRestGo() {
         struct FailTwo : RemovalFaults {
             int FailRemoval(const std::string& path) override {
