@@ -29,6 +29,7 @@ TMainForm::TMainForm(DialogService& dialogs, std::string programFolder, QWidget*
     ConnectHandlers();
     FormCreate();
     help_ = new HelpWindow(this);
+    CreateDeleteForm();
     AboutForm = new TAboutForm(dialogs_, this);
 }
 

@@ -27,6 +27,7 @@ class DupeGridModel;
 class DupeGridView;
 class HelpWindow;
 class TAboutForm;
+class TDeleteFilesForm;
 
 // The program's version, shown as major.minor ("2.11").
 constexpr int ProgramVersion = 211;
@@ -139,6 +140,11 @@ public:
     // --- removal (MainFormRemoval.cpp) ---
     void DeleteFiles();
     void DupeGridKeyDown(int key);
+    // The delete dialog, made after the window and before the about box; it makes the archive
+    // folder.
+    void CreateDeleteForm();
+    // True while FindDuplicates runs: a removal then leaves the entries to the search.
+    bool SearchRunning() const { return searchRunning_; }
 
     // Program-wide values.
     std::string ProgramFolder;
@@ -212,6 +218,7 @@ public:
     QMenu* PopupMenu1 = nullptr;
     DupeGridModel* DupeGridData = nullptr;
     TAboutForm* AboutForm = nullptr;
+    TDeleteFilesForm* DeleteFilesForm = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -244,4 +251,6 @@ private:
     HelpPopup lastPopup_;
     int busyCursors_ = 0;
     QLabel* statusPanel_ = nullptr;
+    bool searchRunning_ = false;
+    bool removing_ = false;
 };

@@ -1,5 +1,107 @@
 // The removal of step 5.
 #include "app/MainForm.h"
 
-void TMainForm::DeleteFiles() {}        // confirms and removes the selected files
-void TMainForm::DupeGridKeyDown(int) {} // Delete in the grid starts the same removal
+#include "removal/DeleteFilesForm.h"
+#include "removal/DesktopShell.h"
+#include "removal/ProgressWindow.h"
+#include "removal/RemovalFlow.h"
+#include "results/DupeGridModel.h"
+#include "results/DupeGridView.h"
+#include "results/Selection.h"
+
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+// Hands the Delete key of the grid to the window before the grid sees it.
+class DeleteKeyFilter : public QObject {
+public:
+    explicit DeleteKeyFilter(TMainForm& form) : QObject(&form), form_(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        form_.Guarded([&] { form_.DupeGridKeyDown(key); });
+        return key == Qt::Key_Delete;
+    }
+
+private:
+    TMainForm& form_;
+};
+
+QString Text(const std::string& s) {
+    return QString::fromUtf8(s);
+}
+
+} // namespace
+
+void TMainForm::CreateDeleteForm() {
+    DeleteFilesForm = new TDeleteFilesForm(ArchiveFolder, dialogs_, this);
+    DeleteFilesForm->hide();
+    DupeGrid->installEventFilter(new DeleteKeyFilter(*this));
+}
+
+void TMainForm::DeleteFiles() {
+    // A click that arrives while a removal pumps messages would free what the running one
+    // still holds.
+    if (removing_)
+        return;
+    removing_ = true;
+    // No search may start under a removal and clear the index it works on (the search
+    // refuses to start while busy); a search that is already running stays as it is. The
+    // flag alone, so that Find Duplicates keeps the state the folder list gives it.
+    struct Done {
+        TMainForm& form;
+        bool wasBusy;
+        ~Done() {
+            form.removing_ = false;
+            form.State.Busy = wasBusy;
+        }
+    } done{*this, State.Busy};
+    State.Busy = true;
+
+    // The range as the grid highlights it: its selection, or else its current cell.
+    if (!State.UseMarks) {
+        QItemSelection cells = DupeGrid->selectionModel()->selection();
+        if (cells.isEmpty() && DupeGrid->currentIndex().isValid())
+            cells.select(DupeGrid->currentIndex(), DupeGrid->currentIndex());
+        if (!cells.isEmpty()) {
+            const QItemSelectionRange& first = cells.front();
+            GridRect range{first.left(), DupeGridData->GridRow(first.topLeft()), first.right(),
+                           DupeGridData->GridRow(first.bottomRight())};
+            for (const QItemSelectionRange& part : cells) {
+                range.Left = std::min(range.Left, part.left());
+                range.Right = std::max(range.Right, part.right());
+                range.Top = std::min(range.Top, DupeGridData->GridRow(part.topLeft()));
+                range.Bottom = std::max(range.Bottom, DupeGridData->GridRow(part.bottomRight()));
+            }
+            State.HighlightedRange = range;
+        }
+    }
+
+    ProgressWindow progress(this);
+    DesktopShell shell(dialogs_, &progress);
+    RemovalFlow flow(State, *this, *DeleteFilesForm, shell);
+    flow.UpdateSelectionInfo = [this] {
+        const SelectionFigures figures = ::UpdateSelectionInfo(State);
+        FilesSelLabel->setText(Text(figures.FilesSelected));
+        KbSelLabel->setText(Text(figures.KbSelected));
+        FilesDelLabel->setText(Text(figures.FilesDeleted));
+        KbDelLabel->setText(Text(figures.KbCleared));
+    };
+    flow.RepaintGrid = [this] { DupeGrid->viewport()->update(); };
+    flow.SearchRunning = [this] { return searchRunning_; };
+    flow.DeleteFiles();
+}
+
+void TMainForm::DupeGridKeyDown(int key) {
+    // Whatever the modifiers, Delete runs the same removal as the button.
+    if (key == Qt::Key_Delete)
+        DeleteFiles();
+}

@@ -12,6 +12,13 @@
 #include <chrono>
 
 void TMainForm::FindFilesButtonClick() {
+    // Restored however the run ends, so that a removal afterwards frees at once.
+    struct Running {
+        bool& flag;
+        bool was;
+        ~Running() { flag = was; }
+    } running{searchRunning_, searchRunning_};
+    searchRunning_ = true;
     SearchRun(State, *this).FindDuplicates();
 }
 

@@ -7,10 +7,10 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QUrl>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -122,9 +122,7 @@ void EscapeTrashInfoPath(const std::string& info, const std::string& original) {
         return;
     QList<QByteArray> lines = file.readAll().split('\n');
     file.close();
-    const QByteArray escaped =
-        "Path=" +
-        QUrl::toPercentEncoding(QString::fromUtf8(QByteArray::fromStdString(original)), "/");
+    const QByteArray escaped = "Path=" + QByteArray::fromStdString(TrashInfoPath(original));
     bool changed = false;
     for (QByteArray& line : lines)
         if (line.startsWith("Path=") && line != escaped) {
@@ -136,6 +134,89 @@ void EscapeTrashInfoPath(const std::string& info, const std::string& original) {
     QSaveFile out(file.fileName());
     if (out.open(QIODevice::WriteOnly) && out.write(lines.join('\n')) >= 0)
         out.commit();
+}
+
+// Qt turns a path into text and back; a name that is not valid UTF-8 does not survive that.
+bool SurvivesQt(const std::string& path) {
+    const QByteArray bytes = QByteArray::fromStdString(path);
+    return QFile::encodeName(QFile::decodeName(bytes)) == bytes;
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The top folder of the file system that holds path (a mount point).
+std::string TopFolderOf(const std::string& path) {
+    struct stat st;
+    std::string top = platform::ParentFolder(path);
+    if (::stat(top.c_str(), &st) != 0)
+        return {};
+    while (top != "/") {
+        const std::string up = platform::ParentFolder(top);
+        struct stat upSt;
+        if (::stat(up.c_str(), &upSt) != 0 || upSt.st_dev != st.st_dev)
+            break;
+        top = up;
+    }
+    return top;
+}
+
+// Moves path into the Trash at trash (its "files" and "info" folders made as needed) with
+// a .trashinfo written from the raw bytes. The info file is made first and exclusively: it
+// reserves the name, so two files of one name never meet in the Trash.
+FileOpOutcome TrashInto(const std::string& path, const std::string& trash) {
+    const std::string files = trash + "/files";
+    const std::string info = trash + "/info";
+    if (!MakeFolders(files, 0700) || !MakeFolders(info, 0700))
+        return {false, "The Trash folder cannot be created.", {}};
+    char date[32];
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
+    const std::string content =
+        "[Trash Info]\nPath=" + TrashInfoPath(path) + "\nDeletionDate=" + date + "\n";
+    const std::string name = platform::BaseName(path);
+    for (int n = 1;; ++n) {
+        const std::string entry = n == 1 ? name : NumberedName(name, n);
+        const std::string infoFile = info + "/" + entry + ".trashinfo";
+        const std::string target = files + "/" + entry;
+        if (Exists(target))
+            continue;
+        const int fd = ::open(infoFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return Failed(errno);
+        }
+        const bool written =
+            ::write(fd, content.data(), content.size()) == static_cast<ssize_t>(content.size());
+        const int closed = ::close(fd);
+        int err = written && closed == 0 ? 0 : EIO;
+        if (err == 0)
+            err = RenameNoReplace(path, target);
+        if (err == 0)
+            return {true, {}, target};
+        ::unlink(infoFile.c_str());
+        if (err != EEXIST)
+            return Failed(err);
+    }
+}
+
+// The Trash for a name Qt cannot carry: the home Trash, or for a file on another file system
+// the Trash at the top of that file system, as the desktop's file managers look for it.
+FileOpOutcome TrashRawName(const std::string& path, const std::string& dataHome) {
+    if (!Exists(path))
+        return Failed(ENOENT);
+    FileOpOutcome outcome = TrashInto(path, dataHome + "/Trash");
+    if (outcome.ok || outcome.error != std::strerror(EXDEV))
+        return outcome;
+    const std::string top = TopFolderOf(path);
+    if (top.empty() || !IsFolder(top))
+        return outcome;
+    return TrashInto(path, platform::JoinPath(top, ".Trash-" + std::to_string(::getuid())));
 }
 
 std::string DefaultTitle(const SHFILEOPSTRUCT& op) {
@@ -168,6 +249,23 @@ std::string NumberedName(const std::string& name, int n) {
     return name.substr(0, dot) + suffix + name.substr(dot);
 }
 
+std::string TrashInfoPath(const std::string& path) {
+    static const char* const kHex = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : path) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') ||
+            (c != '\0' && std::strchr("/-._~", c))) {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[b >> 4];
+            out += kHex[b & 15];
+        }
+    }
+    return out;
+}
+
 bool MakeFolders(const std::string& folder, unsigned mode) {
     if (folder.empty())
         return false;
@@ -194,6 +292,8 @@ FileOpOutcome TrashFile(const std::string& path) {
     if (dataHome.isEmpty() || !MakeFolders(QFile::encodeName(dataHome).toStdString(), 0700))
         return {false, "The Trash folder cannot be created.", {}};
 
+    if (!SurvivesQt(path))
+        return TrashRawName(path, QFile::encodeName(dataHome).toStdString());
     QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
     if (!file.moveToTrash())
         return {false, file.errorString().toStdString(), {}};

@@ -34,6 +34,10 @@ FileOpOutcome EraseFile(const std::string& path);
 // character.
 std::string NumberedName(const std::string& name, int n);
 
+// A path as a .trashinfo records it: every byte but the unreserved characters and "/" escaped
+// as %XX, so that a name that is no valid text keeps its bytes.
+std::string TrashInfoPath(const std::string& path);
+
 // Creates folder and its missing parents; the folders made get mode. False when it fails.
 bool MakeFolders(const std::string& folder, unsigned mode);
 

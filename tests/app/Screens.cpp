@@ -3,6 +3,8 @@
 #include "app/AboutForm.h"
 #include "app/Appearance.h"
 #include "app/MainForm.h"
+#include "removal/DeleteFilesForm.h"
+#include "results/Selection.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
@@ -12,8 +14,10 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -43,5 +47,21 @@ int main(int argc, char** argv) {
     QTest::qWait(200);
     form.AboutForm->grab().save(out + QStringLiteral("/about.png"));
     form.AboutForm->hide();
+
+    // The delete dialog as step 5 fills it from a real search, answered No.
+    TempTree data;
+    for (const char* name : {"a/holiday.jpg", "b/holiday copy.jpg", "b/holiday (2).jpg"})
+        data.CreatePatternFile(name, 250000, 1);
+    for (const char* name : {"a/report.pdf", "b/report-final.pdf"})
+        data.CreatePatternFile(name, 90000, 2);
+    form.AddFolderToList(data.Path("a"));
+    form.AddFolderToList(data.Path("b"));
+    form.FindFilesButtonClick();
+    SelectAll(form.State, true);
+    QTimer::singleShot(300, form.DeleteFilesForm, [&] {
+        form.DeleteFilesForm->grab().save(out + QStringLiteral("/delete-dialog.png"));
+        form.DeleteFilesForm->BitBtn2->click();
+    });
+    form.DeleteFiles();
     return 0;
 }

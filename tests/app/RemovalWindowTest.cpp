@@ -1,0 +1,516 @@
+// Step 5 in the real window: a real search over a temporary tree, the selection, the delete
+// dialog answered while it is up, and what the disk, the grid and the statistics show after.
+// Every test has its own program folder and its own Trash.
+#include "app/Appearance.h"
+#include "app/MainForm.h"
+#include "removal/DeleteFilesForm.h"
+#include "removal/RemovalFaults.h"
+#include "results/DupeGridModel.h"
+#include "results/DupeGridView.h"
+#include "results/Selection.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempTree.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <sys/stat.h>
+
+namespace {
+
+bool Exists(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// By the path's bytes: a name need not be valid text.
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return "<missing>";
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The .trashinfo's Path value with its %XX escapes turned back into bytes.
+std::string DecodedTrashPath(const std::string& info) {
+    const auto at = info.find("\nPath=");
+    if (at == std::string::npos)
+        return {};
+    const auto end = info.find('\n', at + 6);
+    const std::string value = info.substr(at + 6, end - at - 6);
+    return QByteArray::fromPercentEncoding(QByteArray::fromStdString(value)).toStdString();
+}
+
+// What the user sees and does once the delete dialog is up.
+struct DialogSeen {
+    bool shown = false;
+    QString line1;
+    QString line2;
+    int rows = 0;
+};
+
+// Acts on the delete dialog as soon as it shows (its modal loop runs the timer).
+void WhenDialogShows(TMainForm& form, DialogSeen& seen,
+                     std::function<void(TDeleteFilesForm&)> act) {
+    auto* timer = new QTimer(&form);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, &form, &seen, act] {
+        TDeleteFilesForm* dialog = form.DeleteFilesForm;
+        if (!dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        seen.shown = true;
+        seen.line1 = dialog->Label3->text();
+        seen.line2 = dialog->Label4->text();
+        seen.rows = dialog->Model().FileCount();
+        act(*dialog);
+    });
+    timer->start();
+}
+
+void PressYes(TDeleteFilesForm& dialog) {
+    dialog.BitBtn1->click();
+}
+
+// A window with its own program folder and its own data home for the Trash.
+struct Fixture {
+    TempTree program;
+    TempTree data;
+    std::string dataHome;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TMainForm> form;
+
+    Fixture() : dataHome(program.Path("xdg-data")) {
+        ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+        form = std::make_unique<TMainForm>(dialogs, program.Root() + "/");
+        form->show();
+    }
+    ~Fixture() {
+        form.reset();
+        ::unsetenv("XDG_DATA_HOME");
+    }
+    std::string Trash(const std::string& relative) const { return dataHome + "/Trash/" + relative; }
+    void Search(const std::vector<std::string>& folders) {
+        for (const std::string& f : folders)
+            form->AddFolderToList(data.Path(f));
+        form->FindFilesButton->setEnabled(true);
+        form->FindFilesButton->click();
+    }
+    // Marks every grouped file as Select All does, "Leave at least one" as ticked.
+    void SelectAll() { ::SelectAll(form->State, form->LeaveOneCheck->isChecked()); }
+    QStringList GridNames() const {
+        QStringList names;
+        for (int r = 0; r < form->DupeGridData->rowCount(); ++r) {
+            QStringList row;
+            for (int c = 0; c < form->DupeGridData->columnCount(); ++c)
+                row << form->DupeGridData->index(r, c).data().toString();
+            names << row.join(QLatin1Char(','));
+        }
+        return names;
+    }
+    bool IndexHoldsRemovedEntries() const {
+        for (std::int64_t i = 0; i < form->FileList.Count(); ++i)
+            if (HasFlag(*form->FileList[i], flDeleted))
+                return true;
+        return false;
+    }
+};
+
+} // namespace
+
+class RemovalWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { ApplyAppearance(*qApp); }
+
+    void dialogIsMadeAtStartWithTheArchiveFolder() {
+        Fixture f;
+        QVERIFY(f.form->DeleteFilesForm);
+        QVERIFY(!f.form->DeleteFilesForm->isVisible());
+        QCOMPARE(f.form->ArchiveFolder, f.program.Root() + "/Archive");
+        struct stat st;
+        QCOMPARE(::stat(f.form->ArchiveFolder.c_str(), &st), 0);
+        QVERIFY(S_ISDIR(st.st_mode));
+    }
+
+    void selectAllThenTrash() {
+        Fixture f;
+        const std::string one = f.data.CreatePatternFile("a/one.bin", 5000, 1);
+        const std::string two = f.data.CreatePatternFile("a/two.bin", 5000, 1);
+        const std::string three = f.data.CreatePatternFile("b/three.bin", 5000, 1);
+        const std::string x = f.data.CreatePatternFile("b/x.txt", 3000, 2);
+        const std::string y = f.data.CreatePatternFile("b/y.txt", 3000, 2);
+        f.Search({"a", "b"});
+        QCOMPARE(f.form->DupeGridData->rowCount(), 2);
+        f.SelectAll();
+
+        DialogSeen seen;
+        WhenDialogShows(*f.form, seen, PressYes);
+        QTest::mouseClick(f.form->DeleteButton, Qt::LeftButton);
+
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.rows, 3);
+        QCOMPARE(seen.line1,
+                 QStringLiteral("You're about to put these 3 files into the recycle bin,"));
+        // 13,000 bytes: 12.7 kB.
+        QCOMPARE(seen.line2, QStringLiteral("clearing approximately 13 kB of diskspace."));
+        QVERIFY(f.dialogs.messages.empty());
+        // One file of each group stays; the others are in the Trash, each with its record.
+        QCOMPARE(int(Exists(one)) + int(Exists(two)) + int(Exists(three)), 1);
+        QCOMPARE(int(Exists(x)) + int(Exists(y)), 1);
+        for (const std::string& gone : {one, two, three, x, y}) {
+            if (Exists(gone))
+                continue;
+            const std::string name = gone.substr(gone.rfind('/') + 1);
+            QVERIFY(Exists(f.Trash("files/" + name)));
+            QCOMPARE(DecodedTrashPath(ReadAll(f.Trash("info/" + name + ".trashinfo"))), gone);
+        }
+        // Both groups fell below two files: their rows and their kept files leave; the
+        // header row is all that is left.
+        QCOMPARE(f.form->State.DupeGrid.RowCount(), 1);
+        QCOMPARE(f.form->FileList.Count(), std::int64_t(0));
+        QCOMPARE(f.form->State.NextGroupRow, 1);
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("3"));
+        QCOMPARE(f.form->KbDelLabel->text(), QStringLiteral("13"));
+        QCOMPARE(f.form->FilesSelLabel->text(), QString());
+        QCOMPARE(f.form->StatusText(), QStringLiteral("Ready."));
+        QVERIFY(!f.form->State.Busy);
+
+        // The counters keep growing over a new search.
+        f.data.CreatePatternFile("a/four.bin", 2048, 3);
+        f.data.CreatePatternFile("a/five.bin", 2048, 3);
+        f.form->FindFilesButton->click();
+        f.SelectAll();
+        WhenDialogShows(*f.form, seen, PressYes);
+        f.form->DeleteButton->click();
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("4"));
+        QCOMPARE(f.form->KbDelLabel->text(), QStringLiteral("15"));
+    }
+
+    void moveIntoTheArchiveKeepsTakenNames() {
+        Fixture f;
+        const std::string a = f.data.CreatePatternFile("a/one.bin", 4000, 1);
+        const std::string b = f.data.CreatePatternFile("b/one.bin", 4000, 1);
+        const std::string bytes = f.data.Read("a/one.bin");
+        const std::string taken = f.form->ArchiveFolder + "/one.bin";
+        QFile old(QString::fromStdString(taken));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("already here");
+        old.close();
+        f.Search({"a", "b"});
+        f.SelectAll();
+
+        DialogSeen seen;
+        QString moveLine;
+        WhenDialogShows(*f.form, seen, [&](TDeleteFilesForm& dialog) {
+            dialog.MoveArchiveRadio->click();
+            moveLine = dialog.Label3->text();
+            PressYes(dialog);
+        });
+        f.form->DeleteButton->click();
+
+        QCOMPARE(moveLine, QStringLiteral("You're about to move these 1 files to folder %1,")
+                               .arg(QString::fromStdString(f.form->ArchiveFolder)));
+        QVERIFY(f.dialogs.messages.empty());
+        QCOMPARE(int(Exists(a)) + int(Exists(b)), 1);
+        QCOMPARE(ReadAll(taken), std::string("already here"));
+        QCOMPARE(ReadAll(f.form->ArchiveFolder + "/one (2).bin"), bytes);
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("1"));
+        QCOMPARE(f.form->KbDelLabel->text(), QStringLiteral("4"));
+        QCOMPARE(f.form->State.DupeGrid.RowCount(), 1);
+        // The dialog keeps its method for the next showing.
+        QVERIFY(f.form->DeleteFilesForm->MoveArchiveRadio->isChecked());
+    }
+
+    void permanentDeletionOnlyBehindItsWarning() {
+        Fixture f;
+        f.data.CreatePatternFile("a/one.bin", 3000, 1);
+        const std::string two = f.data.CreatePatternFile("a/two.bin", 3000, 1);
+        f.Search({"a"});
+        f.SelectAll();
+        f.dialogs.answers = {mrYes}; // the warning of the delete option
+
+        DialogSeen seen;
+        QString eraseLine;
+        WhenDialogShows(*f.form, seen, [&](TDeleteFilesForm& dialog) {
+            dialog.DeleteRadio->click();
+            eraseLine = dialog.Label3->text();
+            PressYes(dialog);
+        });
+        f.form->DeleteButton->click();
+
+        QCOMPARE(f.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(f.dialogs.messages[0].type, MsgType::Warning);
+        QCOMPARE(f.dialogs.messages[0].buttons, MsgButtons::YesNoCancel);
+        QVERIFY(f.dialogs.messages[0].text.rfind("You are strongly discouraged", 0) == 0);
+        QCOMPARE(eraseLine, QStringLiteral("You're about to permanently delete these 1 files,"));
+        QVERIFY(!Exists(two));
+        QVERIFY(!Exists(f.Trash("files/two.bin")));
+        QVERIFY(Exists(f.data.Path("a/one.bin")));
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("1"));
+    }
+
+    void noAndCancelChangeNothing_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("No") << false;
+        QTest::newRow("Cancel") << true;
+    }
+    void noAndCancelChangeNothing() {
+        QFETCH(bool, cancel);
+        Fixture f;
+        f.data.CreatePatternFile("a/one.bin", 3000, 1);
+        f.data.CreatePatternFile("a/two.bin", 3000, 1);
+        f.Search({"a"});
+        f.SelectAll();
+        const QStringList grid = f.GridNames();
+        const SelectionFigures before = UpdateSelectionInfo(f.form->State);
+        f.form->SetStatusText("something else");
+
+        DialogSeen seen;
+        WhenDialogShows(*f.form, seen, [cancel](TDeleteFilesForm& dialog) {
+            (cancel ? dialog.BitBtn3 : dialog.BitBtn2)->click();
+        });
+        f.form->DeleteButton->click();
+
+        QVERIFY(seen.shown);
+        QVERIFY(Exists(f.data.Path("a/one.bin")) && Exists(f.data.Path("a/two.bin")));
+        QCOMPARE(f.GridNames(), grid);
+        QCOMPARE(UpdateSelectionInfo(f.form->State), before);
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("0"));
+        QCOMPARE(f.form->StatusText(), QStringLiteral("Ready."));
+        QVERIFY(!Exists(f.Trash("files")));
+    }
+
+    void clicksWhileARemovalWorksStartNothingUnderIt() {
+        Fixture f;
+        f.data.CreatePatternFile("a/one.bin", 3000, 1);
+        f.data.CreatePatternFile("a/two.bin", 3000, 1);
+        f.data.CreatePatternFile("a/three.bin", 3000, 1);
+        f.Search({"a"});
+        f.SelectAll();
+
+        // Delete Dialog and Find Duplicates pressed again while the removal lets messages run.
+        DialogSeen seen, again;
+        WhenDialogShows(*f.form, seen, [&](TDeleteFilesForm& dialog) {
+            QTimer::singleShot(0, f.form.get(), [&] {
+                f.form->DeleteButton->click();
+                f.form->FindFilesButton->click();
+                WhenDialogShows(*f.form, again, [](TDeleteFilesForm& d) { d.BitBtn2->click(); });
+            });
+            PressYes(dialog);
+        });
+        f.form->DeleteButton->click();
+
+        QVERIFY(seen.shown);
+        QVERIFY(!again.shown);
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("2"));
+        QCOMPARE(f.form->State.DupeGrid.RowCount(), 1);
+        QCOMPARE(f.form->FileList.Count(), std::int64_t(0));
+        QVERIFY(!f.form->State.Busy);
+        QVERIFY(f.form->FindFilesButton->isEnabled());
+    }
+
+    void aFileThatCannotGoIsNamedWhileTheRestGo() {
+        struct FailTwo : RemovalFaults {
+            int FailRemoval(const std::string& path) override {
+                return path.find("/two.bin") != std::string::npos ? EACCES : 0;
+            }
+        } faults;
+        ScopedRemovalFaults scope(faults);
+        Fixture f;
+        f.data.CreatePatternFile("a/one.bin", 3000, 1);
+        const std::string two = f.data.CreatePatternFile("a/two.bin", 3000, 1);
+        const std::string three = f.data.CreatePatternFile("a/three.bin", 3000, 1);
+        f.Search({"a"});
+        f.SelectAll();
+
+        DialogSeen seen;
+        WhenDialogShows(*f.form, seen, PressYes);
+        f.form->DeleteButton->click();
+
+        QCOMPARE(seen.rows, 2);
+        // The shell's own error (answered OK: go on), then the one warning of the flow.
+        QCOMPARE(f.dialogs.messages.size(), std::size_t(2));
+        QCOMPARE(f.dialogs.messages[0].type, MsgType::Error);
+        QVERIFY(f.dialogs.messages[0].text.find(two) != std::string::npos);
+        QCOMPARE(f.dialogs.messages[1].type, MsgType::Warning);
+        QCOMPARE(QString::fromStdString(f.dialogs.messages[1].text),
+                 QStringLiteral("Unable to delete two.bin."));
+        QVERIFY(Exists(two));
+        QVERIFY(!Exists(three));
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("1"));
+        // The row keeps the kept file and the failed one, still marked, for a retry.
+        QCOMPARE(f.form->DupeGridData->rowCount(), 1);
+        QStringList row = f.GridNames().front().split(QLatin1Char(','));
+        row.removeAll(QString());
+        row.sort();
+        QCOMPARE(row, (QStringList{QStringLiteral("one.bin"), QStringLiteral("two.bin")}));
+        QCOMPARE(f.form->FilesSelLabel->text(), QStringLiteral("1"));
+    }
+
+    void deleteKeyInTheGridOpensTheDialog() {
+        Fixture f;
+        f.data.CreatePatternFile("a/one.bin", 3000, 1);
+        const std::string two = f.data.CreatePatternFile("a/two.bin", 3000, 1);
+        f.Search({"a"});
+        f.SelectAll();
+        f.form->DupeGrid->setFocus();
+
+        // Another key is the grid's own.
+        DialogSeen seen;
+        QTest::keyClick(f.form->DupeGrid, Qt::Key_Right);
+        QVERIFY(!f.form->DeleteFilesForm->isVisible());
+
+        WhenDialogShows(*f.form, seen, PressYes);
+        QTest::keyClick(f.form->DupeGrid, Qt::Key_Delete, Qt::ShiftModifier);
+        QVERIFY(seen.shown);
+        QVERIFY(!Exists(two));
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("1"));
+    }
+
+    void highlightedRangeRemovesExactlyItsCells() {
+        Fixture f;
+        // Two groups of three; the range is the third column of both rows.
+        for (const char* n : {"a/p1", "a/p2", "a/p3"})
+            f.data.CreatePatternFile(n, 6000, 1);
+        for (const char* n : {"a/q1", "a/q2", "a/q3"})
+            f.data.CreatePatternFile(n, 5000, 2);
+        f.Search({"a"});
+        QVERIFY(!f.form->State.UseMarks);
+        const QStringList before = f.GridNames();
+        QCOMPARE(before.size(), 2);
+        DupeGridModel* model = f.form->DupeGridData;
+        const QString gone1 = model->index(0, 2).data().toString();
+        const QString gone2 = model->index(1, 2).data().toString();
+        f.form->DupeGrid->setCurrentIndex(model->index(0, 2));
+        f.form->DupeGrid->selectionModel()->select(
+            QItemSelection(model->index(0, 2), model->index(1, 2)),
+            QItemSelectionModel::ClearAndSelect);
+
+        DialogSeen seen;
+        WhenDialogShows(*f.form, seen, PressYes);
+        f.form->DeleteButton->click();
+
+        QCOMPARE(seen.rows, 2);
+        for (const QString& name : {gone1, gone2})
+            QVERIFY(!Exists(f.data.Path("a/" + name.toStdString())));
+        QCOMPARE(f.form->DupeGridData->rowCount(), 2);
+        for (int r = 0; r < 2; ++r) {
+            QCOMPARE(model->index(r, 2).data().toString(), QString());
+            for (int c = 0; c < 2; ++c) {
+                const QString kept = model->index(r, c).data().toString();
+                QCOMPARE(kept, before[r].split(QLatin1Char(','))[c]);
+                QVERIFY(Exists(f.data.Path("a/" + kept.toStdString())));
+            }
+        }
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("2"));
+    }
+
+    void removalAtAPumpPointOfARunningSearch() {
+        Fixture f;
+        // Three groups, largest first; the removal comes once the first is published.
+        for (const char* n : {"a/big1", "a/big2", "a/big3"})
+            f.data.CreatePatternFile(n, 90000, 1);
+        for (const char* n : {"a/mid1", "a/mid2"})
+            f.data.CreatePatternFile(n, 60000, 2);
+        for (const char* n : {"a/small1", "a/small2"})
+            f.data.CreatePatternFile(n, 30000, 3);
+        for (int i = 0; i < 40; ++i)
+            f.data.CreatePatternFile("a/u" + std::to_string(i), 20000, 100u + unsigned(i));
+
+        DialogSeen seen;
+        bool pressed = false;
+        bool searchingAtPress = false;
+        auto* poll = new QTimer(f.form.get());
+        poll->setInterval(0);
+        QObject::connect(poll, &QTimer::timeout, poll, [&] {
+            if (!f.form->SearchRunning() || f.form->State.NextGroupRow < 2)
+                return;
+            poll->stop();
+            pressed = true;
+            searchingAtPress = f.form->State.Busy;
+            f.SelectAll();
+            WhenDialogShows(*f.form, seen, PressYes);
+            f.form->DeleteButton->click();
+        });
+        poll->start();
+        f.Search({"a"});
+        delete poll;
+
+        QVERIFY(pressed);
+        QVERIFY(searchingAtPress);
+        QVERIFY(seen.shown);
+        // Only the complete first row was offered: two of its three copies.
+        QCOMPARE(seen.rows, 2);
+        int bigLeft = 0;
+        for (const char* n : {"a/big1", "a/big2", "a/big3"})
+            bigLeft += Exists(f.data.Path(n)) ? 1 : 0;
+        QCOMPARE(bigLeft, 1);
+        for (const char* n : {"a/mid1", "a/mid2", "a/small1", "a/small2"})
+            QVERIFY(Exists(f.data.Path(n)));
+        // The search went on: the two later groups fill the rows the first one left.
+        QCOMPARE(f.form->StatusText(), QStringLiteral("Ready."));
+        QCOMPARE(f.form->DupeGridData->rowCount(), 2);
+        const QStringList rows = f.GridNames();
+        for (int r = 0; r < 2; ++r) {
+            QStringList members = rows[r].split(QLatin1Char(','));
+            members.removeAll(QString());
+            members.sort();
+            QCOMPARE(members.join(QLatin1Char(',')),
+                     r == 0 ? QStringLiteral("mid1,mid2") : QStringLiteral("small1,small2"));
+        }
+        QCOMPARE(f.form->State.NextGroupRow, 3);
+        QVERIFY(!f.IndexHoldsRemovedEntries());
+        QCOMPARE(f.form->FileList.Count(), std::int64_t(4));
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("2"));
+        QVERIFY(!f.form->SearchRunning());
+        QVERIFY(!f.form->State.Busy);
+    }
+
+    void aNameThatIsNoTextGoesToTheTrashAndComesBack() {
+        Fixture f;
+        const std::string first = f.data.CreatePatternFile("a/\xff\xfe-1.bin", 3000, 1);
+        const std::string second = f.data.CreatePatternFile("a/caf\xe9-2.bin", 3000, 1);
+        f.Search({"a"});
+        QCOMPARE(f.form->DupeGridData->rowCount(), 1);
+        f.SelectAll();
+
+        DialogSeen seen;
+        WhenDialogShows(*f.form, seen, PressYes);
+        f.form->DeleteButton->click();
+
+        QVERIFY(f.dialogs.messages.empty());
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("1"));
+        // Whichever was not kept is in the Trash under its own bytes.
+        const std::string gone = Exists(first) ? second : first;
+        QVERIFY(!Exists(gone));
+        const std::string name = gone.substr(gone.rfind('/') + 1);
+        const std::string trashed = f.Trash("files/" + name);
+        QVERIFY(Exists(trashed));
+        const std::string info = ReadAll(f.Trash("info/" + name + ".trashinfo"));
+        QVERIFY(info.rfind("[Trash Info]\n", 0) == 0);
+        QVERIFY(info.find("\nDeletionDate=") != std::string::npos);
+        QVERIFY(info.find('%') != std::string::npos);
+        const std::string recorded = DecodedTrashPath(info);
+        QCOMPARE(recorded, gone);
+        // What a file manager does to restore it.
+        QCOMPARE(::rename(trashed.c_str(), recorded.c_str()), 0);
+        QCOMPARE(ReadAll(gone), ReadAll(gone == first ? second : first));
+    }
+};
+
+QTEST_MAIN(RemovalWindowTest)
+#include "RemovalWindowTest.moc"
