@@ -24,6 +24,8 @@ public:
     // The grid row and column an index shows.
     int GridRow(const QModelIndex& index) const { return index.row() + fixed_; }
     QModelIndex IndexOfCell(int col, int row) const;
+    // The grid rows the view shows as its header: 0 or 1.
+    int FixedRowCount() const { return fixed_; }
 
 signals:
     // The fixed row came or went: the view shows or hides its header.
