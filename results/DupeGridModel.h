@@ -37,7 +37,8 @@ private:
     void SyncColumns();
 
     ResultGrid& grid_;
-    // What the view was last told; the grid is already ahead when its listener runs.
+    // What the view was last told; the grid is already ahead when its listener runs (but for
+    // RowRemoving, which comes before the row goes).
     int rows_ = 0;
     int cols_ = 0;
     int fixed_ = 0;

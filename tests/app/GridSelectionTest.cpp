@@ -161,6 +161,13 @@ private slots:
         if (moved.y() >= 1)
             QCOMPARE(w.form->State.HighlightedRange,
                      (GridRect{moved.x(), moved.y(), moved.x(), moved.y()}));
+
+        // The last group row takes the fixed row with it: one plain cell again.
+        while (w.Cellgrid().RowCount() > 1)
+            w.form->State.DupeGrid.DeleteRow(w.Cellgrid().RowCount() - 1);
+        QCOMPARE(w.form->DupeGridData->rowCount(), 1);
+        QVERIFY(w.Grid()->horizontalHeader()->isHidden());
+        QVERIFY(SelectedFiles(w.form->State).empty());
     }
 
     void marksAndRangeAreDrawnByTheSelectionInForce() {
