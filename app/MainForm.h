@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "results/PatternState.h"
 #include "search/MainWindowInterface.h"
 #include "search/SearchState.h"
 
@@ -19,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QPainter;
 class QPushButton;
 class TUpDown;
 class QStatusBar;
@@ -28,6 +30,8 @@ class DupeGridView;
 class HelpWindow;
 class TAboutForm;
 class TDeleteFilesForm;
+struct FileInfoTexts;
+struct SelectionFigures;
 
 // The program's version, shown as major.minor ("2.11").
 constexpr int ProgramVersion = 211;
@@ -125,8 +129,11 @@ public:
     void DirectoryEdit1ButtonClick();
 
     // --- results and selection (MainFormResults.cpp) ---
-    void DupeGridDrawCell(int col, int row);
-    void ShowFileInfo(int col, int row);
+    // Draws one grid cell; gridSelected: the cell lies in the highlighted range.
+    void DupeGridDrawCell(QPainter& painter, const QRect& rect, int col, int row,
+                          bool gridSelected);
+    // Fills the File Info panel for one path, looked up afresh.
+    void ShowFileInfo(const std::string& path);
     void DupeGridSelectCell(int col, int row, bool& canSelect);
     void DupeGridMouseMove(const QPoint& pos);
     void DupeGridDblClick();
@@ -135,7 +142,14 @@ public:
     void SelectAllButtonClick();
     void SelectByDirButtonClick();
     void SelectPatternButtonClick();
-    void PatternUpDownClick(int position);
+    // Writes the mask of PatternSource and the arrows' position into PatternEdit.
+    void SetPattern();
+    // An arrow of PatternUpDown was pressed: up is the right arrow.
+    void PatternUpDownClick(bool up);
+    // Recounts the selection in force and rewrites the four figures.
+    void UpdateSelectionInfo();
+    // The mask's source file and the arrows' position and limits.
+    PatternState Pattern;
 
     // --- removal (MainFormRemoval.cpp) ---
     void DeleteFiles();
@@ -243,6 +257,12 @@ private:
     void ConfirmSafetyUncheck(QCheckBox* box);
     // MainFormHelp.cpp
     QString HelpTopicText(int topic) const;
+    // MainFormResults.cpp
+    void ConnectGrid();
+    void ShowSelectionFigures(const SelectionFigures& figures);
+    void WriteFileInfo(const FileInfoTexts& texts);
+    // The mask as last built, in bytes: a name need not be valid UTF-8.
+    std::string patternBytes_;
 
     DialogService& dialogs_;
     std::vector<QGroupBox*> steps_;

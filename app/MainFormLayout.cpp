@@ -330,12 +330,10 @@ void TMainForm::ConnectHandlers() {
     On(SelectAllButton, &QPushButton::clicked, [this] { SelectAllButtonClick(); });
     On(SelectByDirButton, &QPushButton::clicked, [this] { SelectByDirButtonClick(); });
     On(SelectPatternButton, &QPushButton::clicked, [this] { SelectPatternButtonClick(); });
-    On(PatternUpDown, &TUpDown::Clicked,
-       [this](int position, bool) { PatternUpDownClick(position); });
+    On(PatternUpDown, &TUpDown::Clicked, [this](int, bool up) { PatternUpDownClick(up); });
     On(DeleteButton, &QPushButton::clicked, [this] { DeleteFiles(); });
     On(AboutButton, &QPushButton::clicked, [this] { AboutButtonClick(); });
-    On(DupeGrid, &QAbstractItemView::doubleClicked, [this] { DupeGridDblClick(); });
-    On(DupeGrid, &QAbstractItemView::clicked, [this] { DupeGridClick(); });
+    ConnectGrid();
     On(DupeGrid, &QWidget::customContextMenuRequested,
        [this](const QPoint& pos) { PopupMenu1->popup(DupeGrid->viewport()->mapToGlobal(pos)); });
 }

@@ -78,6 +78,18 @@ void DupeGridModel::OnGridChange(GridChange change, int col, int row) {
     case GridChange::Columns:
         SyncColumns();
         break;
+    case GridChange::RowRemoving:
+        // Told before and after, so that the view keeps its column widths and moves its
+        // selection with the rows.
+        if (row >= fixed_ && row - fixed_ < rows_)
+            beginRemoveRows({}, row - fixed_, row - fixed_);
+        break;
+    case GridChange::RowRemoved:
+        if (row >= fixed_ && row - fixed_ < rows_) {
+            --rows_;
+            endRemoveRows();
+        }
+        break;
     case GridChange::Cell:
         if (row < fixed_) {
             emit headerDataChanged(Qt::Horizontal, col, col);

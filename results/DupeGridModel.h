@@ -24,6 +24,8 @@ public:
     // The grid row and column an index shows.
     int GridRow(const QModelIndex& index) const { return index.row() + fixed_; }
     QModelIndex IndexOfCell(int col, int row) const;
+    // The grid rows the view shows as its header: 0 or 1.
+    int FixedRowCount() const { return fixed_; }
 
 signals:
     // The fixed row came or went: the view shows or hides its header.
@@ -35,7 +37,8 @@ private:
     void SyncColumns();
 
     ResultGrid& grid_;
-    // What the view was last told; the grid is already ahead when its listener runs.
+    // What the view was last told; the grid is already ahead when its listener runs (but for
+    // RowRemoving, which comes before the row goes).
     int rows_ = 0;
     int cols_ = 0;
     int fixed_ = 0;

@@ -1,5 +1,6 @@
 #include "search/ResultGrid.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 ResultGrid::ResultGrid() {
@@ -59,9 +60,17 @@ void ResultGrid::SetCell(int col, int row, GridCell cell) {
 void ResultGrid::DeleteRow(int row) {
     if (row < 0 || row >= RowCount() || RowCount() == 1)
         return;
+    // Taking a group row out keeps the columns as they are; losing the fixed row changes the
+    // whole picture.
+    const bool fixedGoes = row < fixedRows_ || fixedRows_ >= RowCount() - 1;
+    if (!fixedGoes)
+        Notify(GridChange::RowRemoving, -1, row);
     rows_.erase(rows_.begin() + row);
-    if (fixedRows_ >= RowCount())
-        fixedRows_ = 0;
+    if (!fixedGoes) {
+        Notify(GridChange::RowRemoved, -1, row);
+        return;
+    }
+    fixedRows_ = std::min(fixedRows_, RowCount() - 1);
     Notify(GridChange::Reset);
 }
 

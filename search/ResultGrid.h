@@ -27,11 +27,13 @@ struct GridRect {
 };
 
 enum class GridChange {
-    Reset,     // everything may have changed
-    Rows,      // the row count changed
-    Columns,   // the column count changed
-    FixedRows, // the fixed row came or went
-    Cell,      // one cell's text or object changed (col, row given)
+    Reset,       // everything may have changed
+    Rows,        // the row count changed
+    Columns,     // the column count changed
+    FixedRows,   // the fixed row came or went
+    Cell,        // one cell's text or object changed (col, row given)
+    RowRemoving, // one row below the fixed row is about to go (row given)
+    RowRemoved,  // it went: the rows below moved up by one (row given)
 };
 
 class ResultGrid {

@@ -4,6 +4,7 @@
 #include "app/Appearance.h"
 #include "app/MainForm.h"
 #include "removal/DeleteFilesForm.h"
+#include "results/DupeGridView.h"
 #include "results/Selection.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
@@ -63,5 +64,29 @@ int main(int argc, char** argv) {
         form.DeleteFilesForm->BitBtn2->click();
     });
     form.DeleteFiles();
+
+    // The grid after a search: the marks of Select All, then a range made with the mouse.
+    TempTree gridData;
+    const char* names[] = {"holiday.jpg", "holiday (copy).jpg", "scan.pdf", "scan-old.pdf",
+                           "notes.txt",   "notes.bak",          "notes.old"};
+    const unsigned seeds[] = {1, 1, 2, 2, 3, 3, 3};
+    for (int i = 0; i < 7; ++i)
+        gridData.CreatePatternFile(std::string(i % 2 ? "b/" : "a/") + names[i], 3000 + 500 * seeds[i],
+                               seeds[i]);
+    TMainForm results(dialogs, programFolder.Root() + "/");
+    results.AddFolderToList(gridData.Path("a"));
+    results.AddFolderToList(gridData.Path("b"));
+    results.show();
+    results.FindFilesButton->setEnabled(true);
+    results.FindFilesButton->click();
+    results.SelectAllButton->click();
+    QTest::qWait(200);
+    results.grab().save(out + QStringLiteral("/main-marks.png"));
+    QWidget* cells = results.DupeGrid->viewport();
+    QTest::mouseClick(cells, Qt::LeftButton, {}, results.DupeGrid->CellRect(1, 1).center());
+    QTest::mouseClick(cells, Qt::LeftButton, Qt::ShiftModifier,
+                      results.DupeGrid->CellRect(2, 3).center());
+    QTest::qWait(200);
+    results.grab().save(out + QStringLiteral("/main-range.png"));
     return 0;
 }
