@@ -5,15 +5,9 @@
 #include "removal/DesktopShell.h"
 #include "removal/ProgressWindow.h"
 #include "removal/RemovalFlow.h"
-#include "results/DupeGridModel.h"
 #include "results/DupeGridView.h"
-#include "results/Selection.h"
 
-#include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QLabel>
-
-#include <algorithm>
 
 namespace {
 
@@ -34,10 +28,6 @@ protected:
 private:
     TMainForm& form_;
 };
-
-QString Text(const std::string& s) {
-    return QString::fromUtf8(s);
-}
 
 } // namespace
 
@@ -66,35 +56,10 @@ void TMainForm::DeleteFiles() {
     } done{*this, State.Busy};
     State.Busy = true;
 
-    // The range as the grid highlights it: its selection, or else its current cell.
-    if (!State.UseMarks) {
-        QItemSelection cells = DupeGrid->selectionModel()->selection();
-        if (cells.isEmpty() && DupeGrid->currentIndex().isValid())
-            cells.select(DupeGrid->currentIndex(), DupeGrid->currentIndex());
-        if (!cells.isEmpty()) {
-            const QItemSelectionRange& first = cells.front();
-            GridRect range{first.left(), DupeGridData->GridRow(first.topLeft()), first.right(),
-                           DupeGridData->GridRow(first.bottomRight())};
-            for (const QItemSelectionRange& part : cells) {
-                range.Left = std::min(range.Left, part.left());
-                range.Right = std::max(range.Right, part.right());
-                range.Top = std::min(range.Top, DupeGridData->GridRow(part.topLeft()));
-                range.Bottom = std::max(range.Bottom, DupeGridData->GridRow(part.bottomRight()));
-            }
-            State.HighlightedRange = range;
-        }
-    }
-
     ProgressWindow progress(this);
     DesktopShell shell(dialogs_, &progress);
     RemovalFlow flow(State, *this, *DeleteFilesForm, shell);
-    flow.UpdateSelectionInfo = [this] {
-        const SelectionFigures figures = ::UpdateSelectionInfo(State);
-        FilesSelLabel->setText(Text(figures.FilesSelected));
-        KbSelLabel->setText(Text(figures.KbSelected));
-        FilesDelLabel->setText(Text(figures.FilesDeleted));
-        KbDelLabel->setText(Text(figures.KbCleared));
-    };
+    flow.UpdateSelectionInfo = [this] { UpdateSelectionInfo(); };
     flow.RepaintGrid = [this] { DupeGrid->viewport()->update(); };
     flow.SearchRunning = [this] { return searchRunning_; };
     flow.DeleteFiles();
