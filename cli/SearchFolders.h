@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/FolderFiles.h"
 #include "search/MainWindowInterface.h"
 
 #include <string>
@@ -15,8 +16,10 @@ public:
 
     // The rules of adding one folder: false when it is protected or already there.
     bool Add(const std::string& folder);
-    // Adds every subfolder of start found by the breadth-first walk.
-    void AddTree(const std::string& start, MainWindowInterface& window, const bool& stopFlag);
+    // Adds every subfolder of start found by the breadth-first walk; with files, keeps what the
+    // walk read of each folder for the scan.
+    void AddTree(const std::string& start, MainWindowInterface& window, const bool& stopFlag,
+                 FolderFiles* files = nullptr);
     // In the folder list's order.
     std::vector<std::string> Sorted() const;
 

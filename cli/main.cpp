@@ -136,6 +136,7 @@ int main(int argc, char** argv) {
 
     int status = 0;
     SearchFolders list(options.protect);
+    FolderFiles listed;
     CliWindow window({}, !options.includeHidden, isatty(STDERR_FILENO) == 1);
     bool stop = false;
     for (const std::string& given : options.folders) {
@@ -157,7 +158,7 @@ int main(int argc, char** argv) {
         }
         list.Add(folder);
         if (options.recursive)
-            list.AddTree(folder, window, stop);
+            list.AddTree(folder, window, stop, &listed);
     }
 
     std::vector<std::string> folders = list.Sorted();
@@ -169,6 +170,7 @@ int main(int argc, char** argv) {
         if (options.pairwise)
             engine = MakePairwiseComparer;
         SearchRun run(state, searchWindow, engine);
+        run.UseListedFolders(&listed);
         run.FindDuplicates();
     }
     searchWindow.ClearProgressLine();
