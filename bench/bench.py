@@ -11,6 +11,7 @@ import time
 
 MiB = 1 << 20
 RUNS = 3
+SCRATCH = None
 
 
 def write(path, data):
@@ -92,7 +93,8 @@ def candidates(root):
 def measure(cmd, stdin=None):
     """Wall seconds and peak resident MiB of one run."""
     start = time.monotonic()
-    proc = subprocess.run(["/usr/bin/time", "-v"] + cmd, stdin=stdin,
+    # In a scratch folder: some finders write their reports into the current folder.
+    proc = subprocess.run(["/usr/bin/time", "-v"] + cmd, stdin=stdin, cwd=SCRATCH,
                           stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
     wall = time.monotonic() - start
     peak = 0.0
@@ -129,6 +131,9 @@ def main():
     ap.add_argument("--keep", action="store_true")
     args = ap.parse_args()
     finder = os.path.abspath(args.finder)
+    global SCRATCH
+    SCRATCH = os.path.abspath(os.path.join(args.out, "scratch"))
+    os.makedirs(SCRATCH, exist_ok=True)
     corpora_root = os.path.abspath(os.path.join(args.out, "corpora"))
     rng = random.Random(7)
     rows = []

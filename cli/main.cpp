@@ -2,9 +2,8 @@
 
 #include "cli/CliWindow.h"
 #include "cli/JsonText.h"
-#include "folders/FolderList.h"
+#include "cli/SearchFolders.h"
 #include "folders/FolderRules.h"
-#include "folders/FolderWalk.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "search/SearchRun.h"
@@ -136,7 +135,8 @@ int main(int argc, char** argv) {
     }
 
     int status = 0;
-    FolderList list;
+    SearchFolders list(options.protect);
+    FolderFiles listed;
     CliWindow window({}, !options.includeHidden, isatty(STDERR_FILENO) == 1);
     bool stop = false;
     for (const std::string& given : options.folders) {
@@ -156,20 +156,21 @@ int main(int argc, char** argv) {
             status = 1;
             continue;
         }
-        list.AddFolderToList(folder, options.protect);
+        list.Add(folder);
         if (options.recursive)
-            WalkSubfolders(
-                folder, [&](const std::string& f) { list.AddFolderToList(f, options.protect); },
-                window, stop);
+            list.AddTree(folder, window, stop, &listed);
     }
 
-    CliWindow searchWindow(list.Items(), !options.includeHidden, isatty(STDERR_FILENO) == 1);
+    std::vector<std::string> folders = list.Sorted();
+    const bool any = !folders.empty();
+    CliWindow searchWindow(std::move(folders), !options.includeHidden, isatty(STDERR_FILENO) == 1);
     SearchState state;
-    if (list.Count() > 0) {
+    if (any) {
         ComparerFactory engine;
         if (options.pairwise)
             engine = MakePairwiseComparer;
         SearchRun run(state, searchWindow, engine);
+        run.UseListedFolders(&listed);
         run.FindDuplicates();
     }
     searchWindow.ClearProgressLine();

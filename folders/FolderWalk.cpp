@@ -8,12 +8,18 @@
 #include <vector>
 
 bool WalkSubfolders(const std::string& start, const std::function<void(const std::string&)>& add,
-                    MainWindowInterface& window, const bool& stopFlag) {
+                    MainWindowInterface& window, const bool& stopFlag, FolderFiles* files) {
     std::vector<std::string> queue{start};
     for (std::size_t index = 0; index < queue.size(); ++index) {
         const std::string folder = queue[index];
-        platform::ListFolder(
-            folder, platform::ListWhat::TypesOnly, [&](const platform::FolderEntry& e) {
+        FolderFiles::Listing listing;
+        const bool complete = platform::ListFolder(
+            folder, files ? platform::ListWhat::TypesAndSizes : platform::ListWhat::TypesOnly,
+            [&](const platform::FolderEntry& e) {
+                if (files && e.type == platform::EntryType::RegularFile) {
+                    listing.names.append(e.name).push_back('\0');
+                    listing.sizes.push_back(e.size);
+                }
                 if (e.type == platform::EntryType::Directory && e.name[0] != '.') {
                     std::string path = NormalizeFolderName(platform::JoinPath(folder, e.name));
                     add(path);
@@ -25,6 +31,8 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
             });
         if (stopFlag)
             break;
+        if (files && complete)
+            files->Add(folder, std::move(listing));
     }
     // A stopped walk says "Ready." too; the caller then reports the cancellation.
     ShowStatus(window, "Ready.");

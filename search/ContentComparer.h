@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -21,5 +23,12 @@ public:
     virtual const std::vector<std::int64_t>* Candidates(std::int64_t k) {
         (void)k;
         return nullptr;
+    }
+    // The identity of the file the comparer read at pos, when it knows one; false makes the
+    // walk look the file up itself.
+    virtual bool KnownIdentity(std::int64_t pos, platform::FileIdentity& id) {
+        (void)pos;
+        (void)id;
+        return false;
     }
 };

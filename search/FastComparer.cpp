@@ -15,6 +15,8 @@ constexpr std::size_t kLine = 64;
 // Most files of equal size differ early: a small first block settles them cheaply.
 constexpr std::size_t kFirstBlock = 64u << 10;
 constexpr std::size_t kBlock = 1u << 20;
+// A class too large for the buffers is first sifted by a hash of this much of each file.
+constexpr std::size_t kSiftBlock = 4096;
 // The clock is read after this much work, so that short runs cost no clock reading at all.
 constexpr std::size_t kBytesPerTick = 1u << 20;
 constexpr int kOpensPerTick = 8;
@@ -28,6 +30,25 @@ std::size_t OpenFileAllowance(std::size_t wanted) {
     if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
         wanted = std::min<std::size_t>(wanted, static_cast<std::size_t>(limit.rlim_cur / 4));
     return std::max<std::size_t>(wanted, 2);
+}
+
+// Four independent lanes keep the multiplications from waiting on each other. A hash only ever
+// proves two blocks different; equal hashes are always followed by a byte comparison.
+std::uint64_t BlockHash(const unsigned char* p, std::size_t n) {
+    constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
+    std::uint64_t lane[4] = {n, n ^ 0x5555, n ^ 0xAAAA, ~n};
+    std::size_t i = 0;
+    for (; i + 32 <= n; i += 32)
+        for (int l = 0; l < 4; ++l) {
+            std::uint64_t w;
+            std::memcpy(&w, p + i + 8 * l, 8);
+            lane[l] = (lane[l] ^ w) * kMul;
+            lane[l] ^= lane[l] >> 31;
+        }
+    std::uint64_t h = lane[0] ^ (lane[1] * 3) ^ (lane[2] * 5) ^ (lane[3] * 7);
+    for (; i < n; ++i)
+        h = (h ^ p[i]) * kMul;
+    return h ^ (h >> 29);
 }
 
 } // namespace
@@ -93,6 +114,16 @@ const std::vector<std::int64_t>* FastComparer::Candidates(std::int64_t k) {
     return c < 0 ? &none : &classes_[static_cast<std::size_t>(c)];
 }
 
+bool FastComparer::KnownIdentity(std::int64_t pos, platform::FileIdentity& id) {
+    // Only files of a class were read to the end, and their identity is the opened file's.
+    const auto i = pos - first_;
+    if (i < 0 || i >= static_cast<std::int64_t>(classOf_.size()) ||
+        classOf_[static_cast<std::size_t>(i)] < 0)
+        return false;
+    id = idOf_[static_cast<std::size_t>(i)];
+    return true;
+}
+
 void FastComparer::Refine(std::int64_t size) {
     std::vector<Pending> work(1);
     for (std::size_t i = 0; i < members_.size(); ++i)
@@ -102,6 +133,13 @@ void FastComparer::Refine(std::int64_t size) {
         work.pop_back();
         const std::size_t n = cls.members.size();
         const std::size_t cap = cls.offset == 0 ? kFirstBlock : kBlock;
+        if (cls.offset == 0 && !cls.sifted &&
+            n * static_cast<std::size_t>(
+                    std::min<std::int64_t>(static_cast<std::int64_t>(cap), size)) >
+                limits_.bufferBudget) {
+            Sift(cls, size, work);
+            continue;
+        }
         const std::size_t share = limits_.bufferBudget / n;
         std::size_t len = share >= kPage ? std::min(cap, share / kPage * kPage)
                                          : std::max(kLine, share / kLine * kLine);
@@ -112,6 +150,45 @@ void FastComparer::Refine(std::int64_t size) {
         if (abandoned_)
             break;
         Split(cls, len, stride, size, work);
+    }
+}
+
+void FastComparer::Sift(const Pending& cls, std::int64_t size, std::vector<Pending>& work) {
+    // Holding the first block of every file would take the buffer budget many times over; a
+    // hash of it is enough to set apart the files that differ, which are most of a long run.
+    const auto len = static_cast<std::size_t>(
+        std::min<std::int64_t>(static_cast<std::int64_t>(kSiftBlock), size));
+    unsigned char* slot = Buffer(len);
+    std::vector<std::pair<std::uint64_t, std::size_t>> keys;
+    keys.reserve(cls.members.size());
+    for (std::size_t i : cls.members) {
+        if (abandoned_)
+            return;
+        Member& m = members_[i];
+        if (ReadBlock(m, size, slot, len, 0)) {
+            keys.emplace_back(BlockHash(slot, len), i);
+        } else {
+            m.failed = true;
+            Release(m);
+        }
+        Pace();
+    }
+    std::sort(keys.begin(), keys.end());
+    for (std::size_t b = 0; b < keys.size();) {
+        std::size_t e = b + 1;
+        while (e < keys.size() && keys[e].first == keys[b].first)
+            ++e;
+        if (e - b == 1) {
+            Release(members_[keys[b].second]);
+        } else {
+            // Read again from the start and compared byte by byte like any other class.
+            Pending next;
+            next.sifted = true;
+            for (std::size_t k = b; k < e; ++k)
+                next.members.push_back(keys[k].second);
+            work.push_back(std::move(next));
+        }
+        b = e;
     }
 }
 

@@ -30,6 +30,7 @@ public:
     void BeginSizeRun(std::int64_t first, std::int64_t end) override;
     bool Same(std::int64_t a, std::int64_t b) override;
     const std::vector<std::int64_t>* Candidates(std::int64_t k) override;
+    bool KnownIdentity(std::int64_t pos, platform::FileIdentity& id) override;
 
 private:
     struct Member {
@@ -42,9 +43,11 @@ private:
     struct Pending {
         std::vector<std::size_t> members; // indexes into members_
         std::int64_t offset = 0;          // bytes already known equal
+        bool sifted = false;              // already split by the hash of its first block
     };
 
     void Refine(std::int64_t size);
+    void Sift(const Pending& cls, std::int64_t size, std::vector<Pending>& work);
     void ReadClass(Pending& cls, std::int64_t size, std::size_t len, std::size_t stride);
     bool ReadBlock(Member& m, std::int64_t size, unsigned char* slot, std::size_t len,
                    std::int64_t offset);

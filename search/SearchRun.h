@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "search/ContentComparer.h"
+#include "search/FolderFiles.h"
 #include "search/MainWindowInterface.h"
 #include "search/SearchState.h"
 
@@ -32,6 +33,9 @@ void SortFileList(TFileList& list);
 class SearchRun {
 public:
     SearchRun(SearchState& state, MainWindowInterface& window, ComparerFactory comparer = {});
+
+    // Folders whose files the scan takes from here instead of reading them again.
+    void UseListedFolders(FolderFiles* listed) { listed_ = listed; }
 
     // The whole run, as Find Duplicates starts it.
     void FindDuplicates();
@@ -65,6 +69,7 @@ private:
     SearchState& state_;
     MainWindowInterface& window_;
     ComparerFactory makeComparer_;
+    FolderFiles* listed_ = nullptr;
     std::unique_ptr<ContentComparer> comparer_;
     std::int32_t groupNo_ = 1;
     bool shownProgress_ = false;

@@ -1,6 +1,7 @@
 // The fast comparer against the pairwise reference: on generated trees both must show the
 // window exactly the same events and leave exactly the same grid and index.
 
+#include "folders/FolderWalk.h"
 #include "platform/IoFaults.h"
 #include "search/FastComparer.h"
 #include "search/SearchRun.h"
@@ -71,10 +72,11 @@ std::string DescribeIndex(const TFileList& list) {
 }
 
 Outcome RunSearch(const std::vector<std::string>& folders, ComparerFactory engine,
-                  const PumpAction& action) {
+                  const PumpAction& action, FolderFiles* listed = nullptr, bool skipHidden = true) {
     SearchState state;
     RecordingWindow window;
     window.folders = folders;
+    window.skipHidden = skipHidden;
     window.onPump = [&](int n) {
         if (n == action.stopAt)
             state.StopFlag = true;
@@ -90,6 +92,7 @@ Outcome RunSearch(const std::vector<std::string>& folders, ComparerFactory engin
         }
     };
     SearchRun run(state, window, std::move(engine));
+    run.UseListedFolders(listed);
     run.FindDuplicates();
     return {window.log, Describe(state), DescribeIndex(state.FileList)};
 }
@@ -205,6 +208,42 @@ TEST(EngineDifferential, GeneratedTreesGiveIdenticalRuns) {
     }
     // The trees must really hold duplicates, or the comparison proves little.
     EXPECT_GT(groupsSeen, 100);
+}
+
+// The scan may take each folder's files from the walk that found the folders instead of reading
+// them again; the run must not be able to tell.
+TEST(EngineDifferential, FilesKeptByTheWalkGiveTheRunOfReadingTheFolders) {
+    for (unsigned seed = 101; seed <= 110; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Generated g;
+        Generate(g, seed, seed % 2 == 0);
+        // What a folder holds besides regular files.
+        g.tree.CreateFile("d0/sub/inner", "abc");
+        g.tree.CreateSymlink("d1/link", g.tree.Path("d0/sub/inner"));
+        g.tree.CreateFile("elsewhere/x", "abc");
+        platform::ScopedIoFaults installed(g.faults);
+
+        RecordingWindow walkWindow;
+        bool stop = false;
+        FolderFiles listed;
+        std::vector<std::string> folders{g.tree.Root()};
+        WalkSubfolders(
+            g.tree.Root(), [&](const std::string& f) { folders.push_back(f); }, walkWindow, stop,
+            &listed);
+        ASSERT_EQ(folders.size(), 3u + g.folders.size());
+        // A folder the walk did not read, and one listed twice: both read from the disk.
+        FolderFiles::Listing forgotten;
+        ASSERT_TRUE(listed.Take(g.tree.Path("elsewhere"), forgotten));
+        folders.push_back(g.folders[0]);
+        for (bool skipHidden : {true, false}) {
+            FolderFiles kept = listed;
+            const Outcome reference = RunSearch(folders, Fast(), {}, nullptr, skipHidden);
+            const Outcome got = RunSearch(folders, Fast(), {}, &kept, skipHidden);
+            EXPECT_EQ(got.log, reference.log);
+            EXPECT_EQ(got.grid, reference.grid);
+            EXPECT_EQ(got.index, reference.index);
+        }
+    }
 }
 
 } // namespace
