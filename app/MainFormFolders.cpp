@@ -77,22 +77,31 @@ void TMainForm::AddDirButtonClick() {
     AddDirButton->setEnabled(false);
     FindFilesButton->setEnabled(false);
 
-    const bool walk = IncludeSubdirCheck->isChecked();
     std::exception_ptr failure;
     try {
         const std::string folder = NormalizeFolderName(FieldFolder(typed));
         AddFolderToList(folder);
-        if (walk)
+        if (IncludeSubdirCheck->isChecked())
             WalkSubfolders(
-                folder, [this](const std::string& found) { AddFolderToList(found); }, *this,
-                State.StopFlag);
+                folder,
+                [this, &failure](const std::string& found) {
+                    // A full list ends the walk as Stop! does; nothing is thrown through the
+                    // folder enumeration.
+                    try {
+                        AddFolderToList(found);
+                    } catch (...) {
+                        failure = std::current_exception();
+                        State.StopFlag = true;
+                    }
+                },
+                *this, State.StopFlag);
     } catch (...) {
-        // A full list ends the walk; the window is put back before the error is shown.
         failure = std::current_exception();
     }
 
+    // The window is put back before an error is shown.
     SetBusy(State, *this, false);
-    if (State.StopFlag || (failure && walk)) {
+    if (State.StopFlag) {
         ShowStatus(*this, "Operation Cancelled.");
         State.StopFlag = false;
     }

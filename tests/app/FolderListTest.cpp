@@ -305,6 +305,42 @@ private slots:
         QCOMPARE(f.dialogs.messages.size(), std::size_t{2});
     }
 
+    void aFullListEndsTheWalkAndRestoresTheWindow() {
+        Fixture f;
+        f.dialogs.fileAnswers.push_back(
+            f.tree.CreateFile("full.txt", std::string(kFolderListCapacity - 1, '\n')));
+        f.form->LoadListButton->click();
+        QCOMPARE(f.form->DirListBox->count(), kFolderListCapacity - 1);
+        f.tree.CreateDir("top/a");
+        f.tree.CreateDir("top/b");
+        f.Add(f.tree.Path("top"), true);
+        QCOMPARE(f.dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(f.dialogs.messages[0].text, std::string("Unable to insert a line."));
+        QCOMPARE(f.form->DirListBox->count(), kFolderListCapacity);
+        QCOMPARE(f.form->statuses.back(), std::string("Operation Cancelled."));
+        QVERIFY(!f.form->State.Busy);
+        QVERIFY(f.form->AddDirButton->isEnabled());
+        QVERIFY(f.form->FindFilesButton->isEnabled());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void browseStartsAtTheFieldAndFillsIt() {
+        Fixture f;
+        f.form->DirectoryEdit1->setText(QStringLiteral("/start/here"));
+        f.dialogs.fileAnswers.push_back(std::nullopt);
+        f.form->DirectoryEdit1ButtonClick();
+        QCOMPARE(f.form->DirectoryEdit1->text(), QStringLiteral("/start/here")); // cancelled
+        f.dialogs.fileAnswers.push_back(f.tree.Root());
+        f.form->DirectoryEdit1ButtonClick();
+        QCOMPARE(f.dialogs.fileAsks.size(), std::size_t{2});
+        QCOMPARE(f.dialogs.fileAsks[0].kind, std::string("browse"));
+        QCOMPARE(f.dialogs.fileAsks[0].fileName, std::string("/start/here"));
+        QCOMPARE(f.form->DirectoryEdit1->text(), QString::fromStdString(f.tree.Root()));
+        // "~" is the home folder, as in a shell.
+        f.Add("~/", false);
+        QCOMPARE(f.Items(), (std::vector<std::string>{QDir::homePath().toStdString()}));
+    }
+
     void buttonsFollowTheListAndItsHighlight() {
         Fixture f;
         QVERIFY(!f.form->RemoveListButton->isEnabled());
