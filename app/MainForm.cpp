@@ -40,6 +40,7 @@ TMainForm::~TMainForm() {
         g->removeEventFilter(this);
     steps_.clear();
     DirListBox->viewport()->removeEventFilter(this);
+    DirListBox->removeEventFilter(this);
     DupeGrid->viewport()->removeEventFilter(this);
     DupeGrid->setModel(nullptr);
     delete DupeGridData; // takes its listener off the grid before the grid goes
@@ -65,6 +66,11 @@ void TMainForm::ShowAppError(const std::string& message) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == DirListBox && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        Guarded([&] { DirListBoxKeyDown(key); });
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::MouseMove)
         return QWidget::eventFilter(watched, event);
     const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();

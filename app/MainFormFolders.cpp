@@ -2,32 +2,204 @@
 #include "app/MainForm.h"
 
 #include "folders/FolderList.h"
+#include "folders/FolderListFile.h"
+#include "folders/FolderRules.h"
+#include "folders/FolderWalk.h"
+#include "platform/Errors.h"
+#include "results/FileInfo.h"
+#include "search/RunControl.h"
 
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
 
-int TMainForm::AddFolderToList(const std::string& folder) {
-    // The item keeps the folder's bytes; its text is only for display.
-    int row = 0;
-    while (
-        row < DirListBox->count() &&
-        !FolderLess(folder, DirListBox->item(row)->data(Qt::UserRole).toByteArray().toStdString()))
-        ++row;
-    auto* item = new QListWidgetItem(QString::fromUtf8(folder));
-    item->setData(Qt::UserRole, QByteArray::fromStdString(folder));
-    DirListBox->insertItem(row, item);
-    return row;
+#include <exception>
+
+namespace {
+
+const char* const kListFilter = "Text files (*.txt)|*.txt";
+const char* const kListFileName = "Folders.txt";
+
+std::string ItemFolder(const QListWidgetItem* item) {
+    return item->data(Qt::UserRole).toByteArray().toStdString();
 }
 
-void TMainForm::AddDirButtonClick() {}    // adds DirectoryEdit1's folder (and its tree)
-void TMainForm::DeleteDirectories() {}    // removes the highlighted folders
-void TMainForm::DirListBoxKeyDown(int) {} // Delete key in the folder list
-void TMainForm::Button4Click() {}         // clears the folder list
-void TMainForm::StoreListButtonClick() {} // stores the folder list in a text file
-void TMainForm::LoadListButtonClick() {}  // retrieves a stored folder list
-void TMainForm::ValidateControls() {}     // enables the step 2 and 3 buttons by the list's state
-void TMainForm::DirectoryEdit1ButtonClick() {} // the folder browser of DirectoryEdit1
+QListWidgetItem* FolderItem(const std::string& folder) {
+    auto* item = new QListWidgetItem(FolderDisplayText(folder));
+    item->setData(Qt::UserRole, QByteArray::fromStdString(folder));
+    return item;
+}
 
-void TMainForm::DirListBoxMouseMove(const QPoint&) {
-    // The folder under the mouse goes to the file information panel first.
+// The folder field's text as a path: "~" stands for the home folder, as in a shell.
+std::string FieldFolder(const QString& text) {
+    if (text == QStringLiteral("~") || text.startsWith(QStringLiteral("~/")))
+        return QFile::encodeName(QDir::homePath() + text.mid(1)).toStdString();
+    return QFile::encodeName(text).toStdString();
+}
+
+} // namespace
+
+int TMainForm::AddFolderToList(const std::string& folder) {
+    if (ProtectFoldersCheck->isChecked() && IsProtectedFolder(folder))
+        return -1;
+    // The list is always in FolderLess order, a total order, so an equal entry sits where the
+    // folder would go.
+    int low = 0;
+    int high = DirListBox->count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (FolderLess(ItemFolder(DirListBox->item(middle)), folder))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low < DirListBox->count() && ItemFolder(DirListBox->item(low)) == folder)
+        return -1;
+    if (DirListBox->count() >= kFolderListCapacity)
+        throw AppError("Unable to insert a line");
+    DirListBox->insertItem(low, FolderItem(folder));
+    return low;
+}
+
+void TMainForm::AddDirButtonClick() {
+    if (State.Busy)
+        return; // a search or another walk is running
+    const QString typed = DirectoryEdit1->text();
+    if (typed.isEmpty())
+        return;
+    State.StopFlag = false;
+    SetBusy(State, *this, true);
+    SetBusyCursor(true);
+    AddDirButton->setEnabled(false);
+    FindFilesButton->setEnabled(false);
+
+    std::exception_ptr failure;
+    try {
+        const std::string folder = NormalizeFolderName(FieldFolder(typed));
+        AddFolderToList(folder);
+        if (IncludeSubdirCheck->isChecked())
+            WalkSubfolders(
+                folder,
+                [this, &failure](const std::string& found) {
+                    // A full list ends the walk as Stop! does; nothing is thrown through the
+                    // folder enumeration.
+                    try {
+                        AddFolderToList(found);
+                    } catch (...) {
+                        failure = std::current_exception();
+                        State.StopFlag = true;
+                    }
+                },
+                *this, State.StopFlag);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+
+    // The window is put back before an error is shown.
+    SetBusy(State, *this, false);
+    if (State.StopFlag) {
+        ShowStatus(*this, "Operation Cancelled.");
+        State.StopFlag = false;
+    }
+    SetBusyCursor(false);
+    AddDirButton->setEnabled(true);
+    FindFilesButton->setEnabled(true);
+    ValidateControls();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void TMainForm::DeleteDirectories() {
+    {
+        // One recount at the end instead of one per removed entry.
+        const QSignalBlocker quiet(DirListBox);
+        if (DirListBox->selectionModel()->selectedRows().size() == DirListBox->count()) {
+            DirListBox->clear();
+        } else {
+            int index = 0;
+            while (index < DirListBox->count()) {
+                if (DirListBox->item(index)->isSelected())
+                    delete DirListBox->takeItem(index);
+                else
+                    ++index;
+            }
+        }
+    }
+    ValidateControls();
+}
+
+void TMainForm::DirListBoxKeyDown(int key) {
+    // With or without Shift, Ctrl or Alt.
+    if (key == Qt::Key_Delete)
+        DeleteDirectories();
+}
+
+void TMainForm::Button4Click() {
+    {
+        const QSignalBlocker quiet(DirListBox);
+        DirListBox->clear();
+    }
+    ValidateControls();
+}
+
+void TMainForm::StoreListButtonClick() {
+    const auto name = dialogs_.SaveFileName("Store folder list", kListFileName, kListFilter);
+    if (!name)
+        return;
+    WriteFolderListFile(*name, FolderListItems());
+}
+
+void TMainForm::LoadListButtonClick() {
+    struct Revalidate {
+        TMainForm* form;
+        ~Revalidate() { form->ValidateControls(); }
+    } revalidate{this}; // also when cancelled or refused
+
+    const auto name = dialogs_.OpenFileName("Retrieve Folder List", kListFileName, kListFilter);
+    if (!name)
+        return;
+    // Read all before touching the list, so that a refused file leaves it as it was.
+    std::vector<std::string> folders = ReadFolderListFile(*name, kFolderListCapacity + 1);
+    if (folders.size() > static_cast<std::size_t>(kFolderListCapacity))
+        throw AppError("Unable to insert a line");
+    SortFolders(folders);
+    const QSignalBlocker quiet(DirListBox);
+    DirListBox->setUpdatesEnabled(false);
+    DirListBox->clear();
+    for (const auto& f : folders)
+        DirListBox->addItem(FolderItem(f));
+    DirListBox->setUpdatesEnabled(true);
+}
+
+void TMainForm::ValidateControls() {
+    const bool filled = DirListBox->count() > 0;
+    RemoveListButton->setEnabled(filled && DirListBox->selectionModel()->hasSelection());
+    ClearListButton->setEnabled(filled);
+    StoreListButton->setEnabled(filled);
+    // A running search or walk keeps Find Duplicates off whatever the list holds.
+    FindFilesButton->setEnabled(filled && !State.Busy);
+}
+
+void TMainForm::DirectoryEdit1ButtonClick() {
+    const auto folder =
+        dialogs_.BrowseFolder("Select a folder", FieldFolder(DirectoryEdit1->text()));
+    if (folder)
+        DirectoryEdit1->setText(QFile::decodeName(QByteArray::fromStdString(*folder)));
+}
+
+void TMainForm::DirListBoxMouseMove(const QPoint& pos) {
+    // Only a real entry counts, not the empty space below the last one.
+    if (const QListWidgetItem* item = DirListBox->itemAt(pos)) {
+        const FileInfoTexts info = FolderInfoTexts(ItemFolder(item));
+        NameLabel->setText(QString::fromUtf8(info.Name));
+        SizeLabel->setText(QString::fromUtf8(info.Size));
+        DateLabel->setText(QString::fromUtf8(info.Date));
+        StatusLabel->setText(QString::fromUtf8(info.Status));
+        DirLabel->setText(FolderDisplayText(info.Dir));
+    }
     Step2GroupMouseMove();
 }

@@ -205,6 +205,7 @@ void TMainForm::CreateControls() {
     DirListBox->setUniformItemSizes(true);
     DirListBox->setMouseTracking(true);
     DirListBox->viewport()->installEventFilter(this);
+    DirListBox->installEventFilter(this); // the Delete key
     SetHelp(DirListBox, 2);
     SetAnchor(DirListBox, Stretch);
     ApplyHint(DirListBox, "This list shows the folders that\r\nwill be checked for duplicates");

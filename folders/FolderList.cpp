@@ -6,18 +6,108 @@
 #include <QString>
 #include <algorithm>
 
-bool FolderLess(const std::string& a, const std::string& b) {
+namespace {
+
+const QCollator& FolderCollator() {
     static const QCollator collator = [] {
         QCollator c;
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
     }();
-    const int order =
-        collator.compare(QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size())),
-                         QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size())));
+    return collator;
+}
+
+QString CollationText(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The length of the valid UTF-8 sequence at s[i], 0 when there is none.
+std::size_t Utf8SequenceLength(const std::string& s, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80)
+        return 1;
+    std::size_t n = 0;
+    unsigned char low = 0x80, high = 0xBF; // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        n = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        n = 3;
+        if (lead == 0xE0)
+            low = 0xA0; // overlong
+        if (lead == 0xED)
+            high = 0x9F; // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        n = 4;
+        if (lead == 0xF0)
+            low = 0x90;
+        if (lead == 0xF4)
+            high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size())
+        return 0;
+    if (byte(i + 1) < low || byte(i + 1) > high)
+        return 0;
+    for (std::size_t k = 2; k < n; ++k)
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
+            return 0;
+    return n;
+}
+
+} // namespace
+
+bool FolderLess(const std::string& a, const std::string& b) {
+    const int order = FolderCollator().compare(CollationText(a), CollationText(b));
     if (order != 0)
         return order < 0;
     return a < b;
+}
+
+void SortFolders(std::vector<std::string>& folders) {
+    std::vector<QString> keys;
+    keys.reserve(folders.size());
+    for (const auto& f : folders)
+        keys.push_back(CollationText(f));
+    std::vector<std::size_t> order(folders.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    const QCollator& collator = FolderCollator();
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int c = collator.compare(keys[a], keys[b]);
+        if (c != 0)
+            return c < 0;
+        return folders[a] < folders[b];
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(folders.size());
+    for (std::size_t i : order)
+        sorted.push_back(std::move(folders[i]));
+    folders = std::move(sorted);
+}
+
+QString FolderDisplayText(const std::string& folder) {
+    QString text;
+    std::size_t i = 0;
+    while (i < folder.size()) {
+        std::size_t run = i;
+        while (run < folder.size()) {
+            const std::size_t n = Utf8SequenceLength(folder, run);
+            if (n == 0)
+                break;
+            run += n;
+        }
+        text += QString::fromUtf8(folder.data() + i, static_cast<qsizetype>(run - i));
+        if (run < folder.size()) {
+            const auto byte = static_cast<unsigned char>(folder[run]);
+            text += QStringLiteral("\\x") +
+                    QString::number(byte, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+            ++run;
+        }
+        i = run;
+    }
+    return text;
 }
 
 bool FolderList::Contains(const std::string& folder) const {

@@ -31,11 +31,11 @@ void WriteFolderListFile(const std::string& path, const std::vector<std::string>
         throw AppError("Cannot create file " + path);
 }
 
-std::vector<std::string> ParseFolderList(const std::string& bytes) {
+std::vector<std::string> ParseFolderList(const std::string& bytes, std::size_t maxEntries) {
     std::vector<std::string> lines;
     std::string line;
     bool pending = false; // a line has begun that no ending has closed yet
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
+    for (std::size_t i = 0; i < bytes.size() && lines.size() < maxEntries; ++i) {
         const char c = bytes[i];
         if (c == '\0')
             break;
@@ -50,12 +50,12 @@ std::vector<std::string> ParseFolderList(const std::string& bytes) {
         line += c;
         pending = true;
     }
-    if (pending)
+    if (pending && lines.size() < maxEntries)
         lines.push_back(line);
     return lines;
 }
 
-std::vector<std::string> ReadFolderListFile(const std::string& path) {
+std::vector<std::string> ReadFolderListFile(const std::string& path, std::size_t maxEntries) {
     // O_NONBLOCK: a FIFO chosen by mistake must not hang the window.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
@@ -88,5 +88,5 @@ std::vector<std::string> ReadFolderListFile(const std::string& path) {
         }
     }
     ::close(fd);
-    return ParseFolderList(bytes);
+    return ParseFolderList(bytes, maxEntries);
 }

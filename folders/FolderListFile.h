@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,10 +15,14 @@ void WriteFolderListFile(const std::string& path, const std::vector<std::string>
 // trailing ending adds no empty entry; an empty line in the middle is an empty entry; a NUL
 // byte ends the list. Throws AppError "Cannot open file %s" when the file cannot be read, and
 // refuses a file too large to be a folder list rather than filling the window with it.
-std::vector<std::string> ReadFolderListFile(const std::string& path);
+// At most maxEntries entries are read; a caller that must know whether more followed asks for
+// one more than it can take.
+std::vector<std::string> ReadFolderListFile(const std::string& path,
+                                            std::size_t maxEntries = SIZE_MAX);
 
 // The parsing alone.
-std::vector<std::string> ParseFolderList(const std::string& bytes);
+std::vector<std::string> ParseFolderList(const std::string& bytes,
+                                         std::size_t maxEntries = SIZE_MAX);
 
 // Larger files are refused: no real folder list comes near it.
 constexpr std::int64_t kMaxFolderListBytes = 16 * 1024 * 1024;

@@ -17,6 +17,15 @@ TEST(FolderListFileTest, StoresEveryEntryWithCrLf) {
     EXPECT_EQ(tree.Read("Folders.txt"), "");
 }
 
+TEST(FolderListFileTest, StopsAtTheEntryLimit) {
+    EXPECT_EQ(ParseFolderList("a\nb\nc\nd", 2), (Lines{"a", "b"}));
+    EXPECT_EQ(ParseFolderList("a\nb", 2), (Lines{"a", "b"}));
+    EXPECT_EQ(ParseFolderList("\n\n\n\n", 3), (Lines{"", "", ""}));
+    TempTree tree;
+    tree.CreateFile("l.txt", std::string(100000, '\n'));
+    EXPECT_EQ(ReadFolderListFile(tree.Path("l.txt"), 11).size(), 11u);
+}
+
 TEST(FolderListFileTest, ReadsEveryLineEnding) {
     EXPECT_EQ(ParseFolderList("b\r\n\r\na\r\n"), (Lines{"b", "", "a"}));
     EXPECT_EQ(ParseFolderList("a\rb\nc\r\nd"), (Lines{"a", "b", "c", "d"}));

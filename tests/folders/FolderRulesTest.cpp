@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 TEST(NormalizeFolderNameTest, DropsOneTrailingSlashAndKeepsCase) {
@@ -56,6 +58,25 @@ TEST(FolderListTest, RefusesExactDuplicatesAndProtectedFoldersOnly) {
 TEST(FolderListTest, OrdersNamesThatAreNotUtf8Totally) {
     EXPECT_TRUE(FolderLess("/a\xff", "/a\xfe") != FolderLess("/a\xfe", "/a\xff"));
     EXPECT_FALSE(FolderLess("/same", "/same"));
+}
+
+TEST(FolderListTest, SortFoldersGivesTheInsertionOrder) {
+    std::vector<std::string> folders{"/b", "/B", "", "/a\xff", "/A", "/b", "/\xc3\xa9", "/a"};
+    std::vector<std::string> expected = folders;
+    std::stable_sort(expected.begin(), expected.end(), FolderLess);
+    SortFolders(folders);
+    EXPECT_EQ(folders, expected);
+    EXPECT_EQ(folders.front(), "");
+}
+
+TEST(FolderListTest, DisplayTextShowsBytesThatAreNotUtf8) {
+    EXPECT_EQ(FolderDisplayText("/home/\xc3\xa9t\xc3\xa9"), QStringLiteral("/home/\u00e9t\u00e9"));
+    EXPECT_EQ(FolderDisplayText("/caf\xe9/x"), QStringLiteral("/caf\\xE9/x"));
+    // Overlong forms, surrogates and a cut-off sequence are shown byte by byte.
+    EXPECT_EQ(FolderDisplayText("\xc0\xaf"), QStringLiteral("\\xC0\\xAF"));
+    EXPECT_EQ(FolderDisplayText("\xed\xa0\x80"), QStringLiteral("\\xED\\xA0\\x80"));
+    EXPECT_EQ(FolderDisplayText("a\xe2\x82"), QStringLiteral("a\\xE2\\x82"));
+    EXPECT_EQ(FolderDisplayText("\xf0\x9f\x98\x80"), QString::fromUtf8("\xf0\x9f\x98\x80"));
 }
 
 } // namespace
