@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -36,9 +37,11 @@ EntryType TypeOf(unsigned char dtype) {
 
 bool ListFolder(const std::string& folder, ListWhat what,
                 const std::function<bool(const FolderEntry&)>& visit) {
-    DIR* dir = opendir(folder.empty() ? "" : folder.c_str());
-    if (!dir)
+    // Closed however the visit ends, a thrown exception included.
+    std::unique_ptr<DIR, int (*)(DIR*)> handle(opendir(folder.c_str()), &closedir);
+    if (!handle)
         return false;
+    DIR* dir = handle.get();
     const int dfd = dirfd(dir);
     FolderEntry entry;
     while (dirent* d = readdir(dir)) {
@@ -62,7 +65,6 @@ bool ListFolder(const std::string& folder, ListWhat what,
         if (!visit(entry))
             break;
     }
-    closedir(dir);
     return true;
 }
 
