@@ -284,7 +284,7 @@ private slots:
         QVERIFY(f.form->StoreListButton->isEnabled());
         QVERIFY(!f.form->RemoveListButton->isEnabled());
 
-        // The spec's example: b, an empty line and a, with a trailing line ending.
+        // b, an empty line and a, with a trailing line ending.
         f.dialogs.fileAnswers.push_back(f.tree.CreateFile("s.txt", "b\r\n\r\na\r\n"));
         f.form->LoadListButton->click();
         QCOMPARE(f.Items(), (std::vector<std::string>{"", "a", "b"}));

@@ -71,8 +71,8 @@ int main(int argc, char** argv) {
                            "notes.txt",   "notes.bak",          "notes.old"};
     const unsigned seeds[] = {1, 1, 2, 2, 3, 3, 3};
     for (int i = 0; i < 7; ++i)
-        gridData.CreatePatternFile(std::string(i % 2 ? "b/" : "a/") + names[i], 3000 + 500 * seeds[i],
-                               seeds[i]);
+        gridData.CreatePatternFile(std::string(i % 2 ? "b/" : "a/") + names[i],
+                                   3000 + 500 * seeds[i], seeds[i]);
     TMainForm results(dialogs, programFolder.Root() + "/");
     results.AddFolderToList(gridData.Path("a"));
     results.AddFolderToList(gridData.Path("b"));
