@@ -320,6 +320,12 @@ FileOpOutcome MoveFileInto(const std::string& path, const std::string& folder) {
         return Failed(err);
     if (!Exists(path))
         return Failed(ENOENT);
+    // Into its own folder a move would only rename the file, and it would pass for removed.
+    struct stat from, into;
+    if (::stat(platform::ParentFolder(path).c_str(), &from) == 0 &&
+        ::stat(folder.c_str(), &into) == 0 && from.st_dev == into.st_dev &&
+        from.st_ino == into.st_ino)
+        return {false, "The file is already in that folder.", {}};
     const std::string name = platform::BaseName(path);
     RemovalFaults* faults = InstalledRemovalFaults();
     const bool forceCopy = faults && faults->ForceCopy(path);

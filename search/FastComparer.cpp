@@ -225,6 +225,10 @@ bool FastComparer::ReadBlock(Member& m, std::int64_t size, unsigned char* slot, 
     bytesSinceTick_ += len;
     if (got != static_cast<std::int64_t>(len))
         return false;
+    // Held open since its length was taken, the file may have grown: then it is no copy.
+    unsigned char past;
+    if (offset + static_cast<std::int64_t>(len) == size && m.file.ReadAt(&past, 1, size) != 0)
+        return false;
     if (open_ > limits_.maxOpen)
         Release(m);
     return true;

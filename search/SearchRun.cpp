@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <set>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -240,6 +241,9 @@ bool SearchRun::Analyse() {
             continue;
         }
         comparer_->BeginSizeRun(i, j);
+        // Every file of this run that is in a group: one file reached by two paths may be in
+        // one group only, or keeping "one of each row" could keep no copy at all.
+        std::set<std::pair<dev_t, ino_t>> grouped;
         for (std::int64_t k = i; k <= j - 2; ++k) {
             ShowProgress(k + 1, false);
             if (CheckStopped())
@@ -247,11 +251,10 @@ bool SearchRun::Analyse() {
             if (list[k]->GroupNo != 0 || HasFlag(*list[k], flDeleted))
                 continue;
             bool found = false;
-            std::vector<platform::FileIdentity> members;
             auto consider = [&](std::int64_t m) {
                 if (list[m]->GroupNo != 0 || HasFlag(*list[m], flDeleted))
                     return;
-                if (comparer_->Same(k, m) && JoinsGroup(k, m, members)) {
+                if (comparer_->Same(k, m) && JoinsGroup(k, m, found, grouped)) {
                     list[k]->GroupNo = groupNo_;
                     list[m]->GroupNo = groupNo_;
                     found = true;
@@ -283,26 +286,26 @@ bool SearchRun::Analyse() {
     return true;
 }
 
-bool SearchRun::JoinsGroup(std::int64_t rep, std::int64_t m,
-                           std::vector<platform::FileIdentity>& members) const {
+bool SearchRun::JoinsGroup(std::int64_t rep, std::int64_t m, bool repJoined,
+                           std::set<std::pair<dev_t, ino_t>>& grouped) const {
     // Each member was compared with the representative only; two members that are one file
     // (a hard link and a folder reached twice) would let a removal take every copy.
-    auto identify = [&](std::int64_t pos, platform::FileIdentity& id) {
-        return comparer_->KnownIdentity(pos, id) || platform::Identify(GetFilePath(pos), id);
+    auto identify = [&](std::int64_t pos, std::pair<dev_t, ino_t>& key) {
+        platform::FileIdentity id;
+        if (!comparer_->KnownIdentity(pos, id) && !platform::Identify(GetFilePath(pos), id))
+            return false;
+        key = {id.device, id.inode};
+        return true;
     };
-    platform::FileIdentity id;
-    if (!identify(m, id))
+    std::pair<dev_t, ino_t> id;
+    if (!identify(m, id) || grouped.count(id))
         return false;
-    if (members.empty()) {
-        platform::FileIdentity repId;
-        if (!identify(rep, repId))
+    if (!repJoined) {
+        std::pair<dev_t, ino_t> repId;
+        if (!identify(rep, repId) || repId == id || !grouped.insert(repId).second)
             return false;
-        members.push_back(repId);
     }
-    for (const auto& member : members)
-        if (member == id)
-            return false;
-    members.push_back(id);
+    grouped.insert(id);
     return true;
 }
 

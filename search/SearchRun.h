@@ -10,7 +10,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class SearchRun;
@@ -62,9 +64,10 @@ public:
     std::int32_t GroupNumber() const { return groupNo_; }
 
 private:
-    // True when m may join the representative's group: no member may be the same file as it.
-    bool JoinsGroup(std::int64_t rep, std::int64_t m,
-                    std::vector<platform::FileIdentity>& members) const;
+    // True when m may join the representative's group: no file of the size run's groups (the
+    // representative's once it has joined) may be the same file as m. Records what joins.
+    bool JoinsGroup(std::int64_t rep, std::int64_t m, bool repJoined,
+                    std::set<std::pair<dev_t, ino_t>>& grouped) const;
 
     SearchState& state_;
     MainWindowInterface& window_;

@@ -113,6 +113,24 @@ TEST_F(DesktopShellTest, MoveOntoTakenNamesKeepsEveryFile) {
     EXPECT_FALSE(Exists(tree_.Path("a/report.txt")));
 }
 
+TEST_F(DesktopShellTest, AFileAlreadyInTheDestinationStaysAsItIs) {
+    // A copy that lies in the archive folder itself: "moving" it there would only rename it,
+    // and the removal would count a file as gone that is still in place.
+    tree_.CreateFile("archive/x.txt", "kept");
+    tree_.CreateSymlink("alias", tree_.Path("archive"));
+    dialogs_.answers = {mrOk, mrOk};
+    Run(
+        [](TShellFileOp& op, const TempTree& t) {
+            op.AddFile(t.Path("archive/x.txt"));
+            op.AddFile(t.Path("alias/x.txt"));
+        },
+        1, tree_.Path("archive"));
+    EXPECT_EQ(tree_.Read("archive/x.txt"), "kept");
+    EXPECT_FALSE(Exists(tree_.Path("archive/x (2).txt")));
+    EXPECT_FALSE(Exists(tree_.Path("archive/x (3).txt")));
+    EXPECT_EQ(dialogs_.messages.size(), 2u);
+}
+
 TEST_F(DesktopShellTest, MoveCreatesAMissingDestination) {
     tree_.CreateFile("a/x", "1");
     Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(t.Path("a/x")); }, 1,

@@ -62,6 +62,27 @@ TEST_F(SearchPlatformTest, AFolderReachedTwiceGivesNoPairs) {
     EXPECT_EQ(window.counters[SearchCounter::FilesDetected], "6");
 }
 
+TEST_F(SearchPlatformTest, AFileIsInOneGroupAtMost) {
+    // Two copies, each reached by two paths: two groups of the same two files would let
+    // "Select by Folder" keep a different name of each row and remove both copies.
+    tree.CreateFile("data/a", "twin");
+    tree.CreateFile("data/b", "twin");
+    tree.CreateSymlink("alias", tree.Path("data"));
+    Run({"data", "alias"});
+    std::set<std::pair<dev_t, ino_t>> seen;
+    int cells = 0;
+    SearchRun run(state, window);
+    for (std::int64_t i = 0; i < state.FileList.Count(); ++i) {
+        platform::FileIdentity id;
+        ASSERT_TRUE(platform::Identify(run.GetFilePath(i), id));
+        seen.insert({id.device, id.inode});
+        ++cells;
+    }
+    EXPECT_EQ(Groups().size(), 1u);
+    EXPECT_EQ(cells, 2);
+    EXPECT_EQ(seen.size(), 2u);
+}
+
 TEST_F(SearchPlatformTest, OnlyRegularFilesAreIndexed) {
     tree.CreateFile("1/real", "contents");
     tree.CreateSymlink("1/link", tree.Path("1/real"));
@@ -144,6 +165,30 @@ TEST_F(ChangedAfterScan, AFileThatGrewIsNoLongerACopy) {
     tree.CreatePatternFile("1/a", 1000, 2);
     tree.CreatePatternFile("2/b", 1000, 2);
     RunChanging([&] { std::ofstream(tree.Path("2/b"), std::ios::app) << "more"; });
+    EXPECT_TRUE(Groups().empty());
+}
+
+TEST_F(SearchPlatformTest, AFileThatGrowsWhileItIsReadIsNoCopy) {
+    tree.CreatePatternFile("1/a", 1000, 2);
+    tree.CreatePatternFile("2/b", 1000, 2);
+    // Appends to b at its first read, after its length was taken at the opening.
+    class Grow : public platform::IoFaults {
+    public:
+        std::string path;
+        bool grown = false;
+        bool FailOpen(const std::string&) override { return false; }
+        bool FailRead(const std::string& p, std::int64_t) override {
+            if (p == path && !grown) {
+                grown = true;
+                std::ofstream(p, std::ios::app) << "appended";
+            }
+            return false;
+        }
+    } grow;
+    grow.path = tree.Path("2/b");
+    platform::ScopedIoFaults scope(grow);
+    Run({"1", "2"});
+    ASSERT_TRUE(grow.grown);
     EXPECT_TRUE(Groups().empty());
 }
 
