@@ -540,6 +540,35 @@ private slots:
         QCOMPARE(j.form->StatusText(), QStringLiteral("Ready."));
     }
 
+    void closingTheWindowStopsTheSearch() {
+        Journey j;
+        for (int g = 0; g < 6; ++g)
+            for (int m = 0; m < 2; ++m)
+                j.data.CreatePatternFile("t/g" + std::to_string(g) + "_" + std::to_string(m),
+                                         60000 - g * 5000, unsigned(10 + g));
+        j.TypeAndAdd("t", false);
+        // The user closes the window once the first group is up: the run must not go on in a
+        // window no one sees.
+        bool closed = false;
+        auto* poll = new QTimer(j.form.get());
+        poll->setInterval(0);
+        QObject::connect(poll, &QTimer::timeout, poll, [&] {
+            if (!j.form->SearchRunning() || j.form->State.NextGroupRow < 2)
+                return;
+            poll->stop();
+            closed = j.form->close();
+        });
+        poll->start();
+        j.Find();
+        delete poll;
+        QVERIFY(closed);
+        QVERIFY(!j.form->isVisible());
+        QCOMPARE(j.form->StatusText(), QStringLiteral("Search operation terminated by user."));
+        QVERIFY(j.form->State.DupeGrid.RowCount() - 1 < 6);
+        QVERIFY(!j.form->State.Busy);
+        QVERIFY(!j.form->State.StopFlag);
+    }
+
     void removalFromAPumpPointOfARunningSearch() {
         Journey j;
         std::vector<std::vector<std::string>> contents;
