@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -24,6 +25,14 @@ void TMainForm::FindFilesButtonClick() {
 
 void TMainForm::BitBtn1Click() {
     State.StopFlag = true;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    // A search or a folder walk would otherwise go on in a window no one sees, and the program
+    // would end only when it did; it stops at its next checkpoint instead.
+    if (State.Busy)
+        State.StopFlag = true;
+    QWidget::closeEvent(event);
 }
 
 void TMainForm::SetStatusText(const std::string& text) {
