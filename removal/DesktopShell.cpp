@@ -80,10 +80,14 @@ int CopyThenUnlink(const std::string& from, const std::string& to) {
     if (in < 0)
         return errno;
     struct stat source;
-    if (::fstat(in, &source) != 0 || !S_ISREG(source.st_mode)) {
-        const int err = S_ISREG(source.st_mode) ? errno : EISDIR;
+    if (::fstat(in, &source) != 0) {
+        const int err = errno;
         ::close(in);
         return err;
+    }
+    if (!S_ISREG(source.st_mode)) {
+        ::close(in);
+        return EISDIR;
     }
     const int out =
         ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, source.st_mode & 07777);
@@ -319,6 +323,9 @@ FileOpOutcome MoveFileInto(const std::string& path, const std::string& folder) {
     if (const int err = InjectedFault(path))
         return Failed(err);
     if (!Exists(path))
+        return Failed(ENOENT);
+    // An empty destination would put the file at the root.
+    if (folder.empty())
         return Failed(ENOENT);
     // Into its own folder a move would only rename the file, and it would pass for removed.
     struct stat from, into;

@@ -239,4 +239,12 @@ TEST(NumberedName, NumberGoesBeforeTheLastExtension) {
     EXPECT_EQ(NumberedName(".profile", 2), ".profile (2)");
 }
 
+TEST(DesktopShellMoveTest, AnEmptyDestinationMovesNothing) {
+    TempTree tree;
+    const std::string file = tree.CreateFile("keep.txt", "stays");
+    const FileOpOutcome outcome = MoveFileInto(file, "");
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(tree.Read("keep.txt"), "stays");
+}
+
 } // namespace
