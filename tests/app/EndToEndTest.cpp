@@ -99,6 +99,25 @@ struct Journey {
     }
     std::string Trash(const std::string& relative) const { return dataHome + "/Trash/" + relative; }
 
+    // groups sets of three copies in t/, the first largest, each next 5,000 bytes smaller,
+    // and 30 unique files of 4,000 bytes.
+    std::vector<std::vector<std::string>> MakeGroupsOfThree(int groups, std::int64_t largest) {
+        std::vector<std::vector<std::string>> contents;
+        for (int g = 0; g < groups; ++g) {
+            std::vector<std::string> group;
+            for (int m = 0; m < 3; ++m) {
+                const std::string name =
+                    "t/g" + std::to_string(g) + "_" + std::to_string(m) + ".dat";
+                data.CreatePatternFile(name, largest - g * 5000, unsigned(10 + g));
+                group.push_back(name);
+            }
+            contents.push_back(group);
+        }
+        for (int i = 0; i < 30; ++i)
+            data.CreatePatternFile("t/u" + std::to_string(i), 4000, 100u + unsigned(i));
+        return contents;
+    }
+
     // The folder typed into step 1 and added with or without its tree.
     void TypeAndAdd(const std::string& relative, bool subdirs) {
         QLineEdit* edit = form->DirectoryEdit1;
@@ -486,19 +505,7 @@ private slots:
     void stoppedSearchThenRemovalOfWhatWasFound() {
         Journey j;
         // Largest first: the big groups are published before the stop, the small never.
-        std::vector<std::vector<std::string>> contents;
-        for (int g = 0; g < 6; ++g) {
-            std::vector<std::string> group;
-            for (int m = 0; m < 3; ++m) {
-                const std::string name =
-                    "t/g" + std::to_string(g) + "_" + std::to_string(m) + ".dat";
-                j.data.CreatePatternFile(name, 60000 - g * 5000, unsigned(10 + g));
-                group.push_back(name);
-            }
-            contents.push_back(group);
-        }
-        for (int i = 0; i < 30; ++i)
-            j.data.CreatePatternFile("t/u" + std::to_string(i), 4000, 100u + unsigned(i));
+        const auto contents = j.MakeGroupsOfThree(6, 60000);
         j.before = Snapshot(j.data.Root());
         j.TypeAndAdd("t", false);
 
@@ -571,19 +578,7 @@ private slots:
 
     void removalFromAPumpPointOfARunningSearch() {
         Journey j;
-        std::vector<std::vector<std::string>> contents;
-        for (int g = 0; g < 5; ++g) {
-            std::vector<std::string> group;
-            for (int m = 0; m < 3; ++m) {
-                const std::string name =
-                    "t/g" + std::to_string(g) + "_" + std::to_string(m) + ".dat";
-                j.data.CreatePatternFile(name, 70000 - g * 5000, unsigned(10 + g));
-                group.push_back(name);
-            }
-            contents.push_back(group);
-        }
-        for (int i = 0; i < 30; ++i)
-            j.data.CreatePatternFile("t/u" + std::to_string(i), 4000, 100u + unsigned(i));
+        const auto contents = j.MakeGroupsOfThree(5, 70000);
         j.before = Snapshot(j.data.Root());
         j.TypeAndAdd("t", false);
 
