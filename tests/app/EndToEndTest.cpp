@@ -11,6 +11,8 @@
 #include "results/DupeGridModel.h"
 #include "results/DupeGridView.h"
 #include "results/Selection.h"
+#include "support/FileChecks.h"
+#include "support/QtInput.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
@@ -40,18 +42,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Exists(const std::string& path) {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Every regular file under a root with its bytes.
 std::map<std::string, std::string> Snapshot(const std::string& root) {
     std::map<std::string, std::string> files;
@@ -59,12 +49,6 @@ std::map<std::string, std::string> Snapshot(const std::string& root) {
         if (e.is_regular_file() && !e.is_symlink())
             files[e.path().string()] = ReadAll(e.path().string());
     return files;
-}
-
-void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button,
-               Qt::MouseButtons buttons, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QMouseEvent e(type, pos, w->mapToGlobal(pos), button, buttons, mods);
-    QApplication::sendEvent(w, &e);
 }
 
 // A user's window on a data tree, with its own program folder and Trash.

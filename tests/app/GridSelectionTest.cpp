@@ -7,6 +7,7 @@
 #include "results/DupeGridView.h"
 #include "results/Selection.h"
 #include "search/FormatThousands.h"
+#include "support/QtInput.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
@@ -29,12 +30,6 @@ namespace {
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button,
-               Qt::MouseButtons buttons, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QMouseEvent e(type, pos, w->mapToGlobal(pos), button, buttons, mods);
-    QApplication::sendEvent(w, &e);
 }
 
 // Three groups over the folders a, a/sub and b:

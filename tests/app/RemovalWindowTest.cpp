@@ -8,6 +8,7 @@
 #include "results/DupeGridModel.h"
 #include "results/DupeGridView.h"
 #include "results/Selection.h"
+#include "support/FileChecks.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
@@ -29,19 +30,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-bool Exists(const std::string& path) {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
-// By the path's bytes: a name need not be valid text.
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // The .trashinfo's Path value with its %XX escapes turned back into bytes.
 std::string DecodedTrashPath(const std::string& info) {

@@ -1,5 +1,6 @@
 #include "removal/DesktopShell.h"
 #include "removal/RemovalFaults.h"
+#include "tests/support/FileChecks.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempTree.h"
 
@@ -13,11 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool Exists(const std::string& path) {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
 
 // A Trash of our own under the test tree; the data home does not exist yet.
 class DesktopShellTest : public ::testing::Test {

@@ -4,6 +4,7 @@
 #include "removal/DesktopShell.h"
 #include "removal/RemovalFaults.h"
 #include "search/SearchRun.h"
+#include "tests/support/FileChecks.h"
 #include "tests/support/RecordingWindow.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempTree.h"
@@ -18,11 +19,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-bool Exists(const std::string& path) {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
 
 // The dialog as a script: what it was shown, what the user does, the answer.
 struct FakeDialog : DeleteDialogInterface {

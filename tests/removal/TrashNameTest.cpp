@@ -1,5 +1,6 @@
 // The Trash for names that are bytes rather than text.
 #include "removal/DesktopShell.h"
+#include "tests/support/FileChecks.h"
 #include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -9,11 +10,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-bool Exists(const std::string& path) {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
 
 class TrashNameTest : public ::testing::Test {
 protected:
