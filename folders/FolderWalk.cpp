@@ -18,7 +18,7 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
             [&](const platform::FolderEntry& e) {
                 if (files && e.type == platform::EntryType::RegularFile) {
                     listing.names.append(e.name).push_back('\0');
-                    listing.sizes.push_back(e.size);
+                    listing.stamps.push_back(e.stamp);
                 }
                 if (e.type == platform::EntryType::Directory && e.name[0] != '.') {
                     std::string path = NormalizeFolderName(platform::JoinPath(folder, e.name));

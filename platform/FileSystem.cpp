@@ -33,6 +33,12 @@ EntryType TypeOf(unsigned char dtype) {
     }
 }
 
+FileStamp StampOf(const struct stat& st) {
+    return {{st.st_dev, st.st_ino},
+            st.st_size,
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 } // namespace
 
 bool ListFolder(const std::string& folder, ListWhat what,
@@ -49,7 +55,7 @@ bool ListFolder(const std::string& folder, ListWhat what,
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
         entry.name.assign(name);
-        entry.size = 0;
+        entry.stamp = {};
         const bool needStat =
             d->d_type == DT_UNKNOWN ||
             (what == ListWhat::TypesAndSizes && (d->d_type == DT_REG || d->d_type == DT_UNKNOWN));
@@ -58,7 +64,8 @@ bool ListFolder(const std::string& folder, ListWhat what,
             if (fstatat(dfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
                 continue; // vanished meanwhile
             entry.type = TypeOf(st.st_mode);
-            entry.size = st.st_size;
+            if (entry.type == EntryType::RegularFile)
+                entry.stamp = StampOf(st);
         } else {
             entry.type = TypeOf(d->d_type);
         }
@@ -89,21 +96,28 @@ bool Identify(const std::string& path, FileIdentity& identity) {
     return true;
 }
 
+bool StampOf(const std::string& path, FileStamp& stamp) {
+    struct stat st;
+    if (path.empty() || lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    stamp = StampOf(st);
+    return true;
+}
+
 InputFile::~InputFile() {
     Close();
 }
 
 InputFile::InputFile(InputFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), position_(other.position_), length_(other.length_),
-      identity_(other.identity_), path_(std::move(other.path_)) {}
+    : fd_(std::exchange(other.fd_, -1)), position_(other.position_), stamp_(other.stamp_),
+      path_(std::move(other.path_)) {}
 
 InputFile& InputFile::operator=(InputFile&& other) noexcept {
     if (this != &other) {
         Close();
         fd_ = std::exchange(other.fd_, -1);
         position_ = other.position_;
-        length_ = other.length_;
-        identity_ = other.identity_;
+        stamp_ = other.stamp_;
         path_ = std::move(other.path_);
     }
     return *this;
@@ -124,8 +138,7 @@ bool InputFile::Open(const std::string& path) {
     }
     fd_ = fd;
     position_ = 0;
-    length_ = st.st_size;
-    identity_ = {st.st_dev, st.st_ino};
+    stamp_ = StampOf(st);
     path_ = path;
     return true;
 }

@@ -10,13 +10,29 @@ namespace platform {
 
 enum class EntryType { RegularFile, Directory, Other };
 
+// Identity of a file on this machine.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// What a search saw of a file: which file it was, its length and its last modification. A path
+// whose stamp differs no longer leads to the file that was seen.
+struct FileStamp {
+    FileIdentity identity{};
+    std::int64_t size = 0;
+    std::int64_t modified = 0; // nanoseconds since the epoch
+    bool operator==(const FileStamp&) const = default;
+};
+
 struct FolderEntry {
     std::string name;
     EntryType type = EntryType::Other;
-    std::int64_t size = 0; // meaningful for regular files only
+    FileStamp stamp{}; // of regular files, when sizes were asked for
 };
 
-// What ListFolder has to find out about each entry. Sizes cost a stat per entry.
+// What ListFolder has to find out about each entry. Sizes (and stamps) cost a stat per entry.
 enum class ListWhat { TypesOnly, TypesAndSizes };
 
 // Calls visit for each entry of folder except "." and "..", in the file system's order, until
@@ -31,15 +47,12 @@ bool IsDirectory(const std::string& path, bool followLinks = true);
 // True when something exists at path (a dangling link counts).
 bool PathExists(const std::string& path);
 
-// Identity of a file on this machine.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
-
 // The identity of what path names, without following a last link. False when it is gone.
 bool Identify(const std::string& path, FileIdentity& identity);
+
+// The stamp of the regular file at path, without following a last link. False when nothing is
+// there or it is not a regular file.
+bool StampOf(const std::string& path, FileStamp& stamp);
 
 // A regular file opened for reading. Never follows a link at the last component.
 class InputFile {
@@ -62,15 +75,16 @@ public:
     // Reads at offset without moving the file position; same contract as Read.
     std::int64_t ReadAt(void* buffer, std::size_t n, std::int64_t offset);
 
-    std::int64_t Length() const { return length_; }
-    FileIdentity Identity() const { return identity_; }
+    std::int64_t Length() const { return stamp_.size; }
+    FileIdentity Identity() const { return stamp_.identity; }
+    // Taken when the file was opened.
+    const FileStamp& Stamp() const { return stamp_; }
     const std::string& Path() const { return path_; }
 
 private:
     int fd_ = -1;
     std::int64_t position_ = 0;
-    std::int64_t length_ = 0;
-    FileIdentity identity_;
+    FileStamp stamp_;
     std::string path_;
 };
 

@@ -24,11 +24,4 @@ public:
         (void)k;
         return nullptr;
     }
-    // The identity of the file the comparer read at pos, when it knows one; false makes the
-    // walk look the file up itself.
-    virtual bool KnownIdentity(std::int64_t pos, platform::FileIdentity& id) {
-        (void)pos;
-        (void)id;
-        return false;
-    }
 };

@@ -73,7 +73,6 @@ void FastComparer::BeginSizeRun(std::int64_t first, std::int64_t end) {
     const TFileList& list = run_.State().FileList;
     first_ = first;
     classOf_.assign(static_cast<std::size_t>(end - first), -1);
-    idOf_.assign(static_cast<std::size_t>(end - first), {});
     classes_.clear();
     members_.clear();
     abandoned_ = false;
@@ -103,7 +102,8 @@ bool FastComparer::Same(std::int64_t a, std::int64_t b) {
     const auto ia = static_cast<std::size_t>(a - first_);
     const auto ib = static_cast<std::size_t>(b - first_);
     // Two entries that are one file are never duplicates of each other.
-    return classOf_[ia] >= 0 && classOf_[ia] == classOf_[ib] && !(idOf_[ia] == idOf_[ib]);
+    const TFileList& list = run_.State().FileList;
+    return classOf_[ia] >= 0 && classOf_[ia] == classOf_[ib] && !(list[a]->Id == list[b]->Id);
 }
 
 const std::vector<std::int64_t>* FastComparer::Candidates(std::int64_t k) {
@@ -112,16 +112,6 @@ const std::vector<std::int64_t>* FastComparer::Candidates(std::int64_t k) {
         return &none;
     const std::int32_t c = classOf_[static_cast<std::size_t>(k - first_)];
     return c < 0 ? &none : &classes_[static_cast<std::size_t>(c)];
-}
-
-bool FastComparer::KnownIdentity(std::int64_t pos, platform::FileIdentity& id) {
-    // Only files of a class were read to the end, and their identity is the opened file's.
-    const auto i = pos - first_;
-    if (i < 0 || i >= static_cast<std::int64_t>(classOf_.size()) ||
-        classOf_[static_cast<std::size_t>(i)] < 0)
-        return false;
-    id = idOf_[static_cast<std::size_t>(i)];
-    return true;
 }
 
 void FastComparer::Refine(std::int64_t size) {
@@ -213,13 +203,10 @@ bool FastComparer::ReadBlock(Member& m, std::int64_t size, unsigned char* slot, 
         if (!m.file.Open(run_.GetFilePath(m.pos)))
             return false;
         ++open_;
-        // A length other than the scanned one means the file changed; another identity on a
-        // later opening means it was replaced between two blocks.
-        if (m.file.Length() != size || (m.opened && !(m.file.Identity() == m.id)))
+        // Only the file the scan saw, unchanged, may join a class: on every opening, so that a
+        // file replaced between two blocks drops out too.
+        if (!(m.file.Stamp() == SeenStamp(*run_.State().FileList[m.pos])))
             return false;
-        m.id = m.file.Identity();
-        m.opened = true;
-        idOf_[static_cast<std::size_t>(m.pos - first_)] = m.id;
     }
     const std::int64_t got = m.file.ReadAt(slot, len, offset);
     bytesSinceTick_ += len;

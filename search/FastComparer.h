@@ -30,14 +30,11 @@ public:
     void BeginSizeRun(std::int64_t first, std::int64_t end) override;
     bool Same(std::int64_t a, std::int64_t b) override;
     const std::vector<std::int64_t>* Candidates(std::int64_t k) override;
-    bool KnownIdentity(std::int64_t pos, platform::FileIdentity& id) override;
 
 private:
     struct Member {
         std::int64_t pos = 0;
         platform::InputFile file;
-        platform::FileIdentity id;
-        bool opened = false; // opened at least once, so id is known
         bool failed = false;
     };
     struct Pending {
@@ -64,7 +61,6 @@ private:
     // Class number of each position of the run (position - first_), -1 for none.
     std::vector<std::int32_t> classOf_;
     std::vector<std::vector<std::int64_t>> classes_;
-    std::vector<platform::FileIdentity> idOf_;
     std::size_t open_ = 0;
     bool abandoned_ = false;
     bool ticked_ = false;

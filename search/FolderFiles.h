@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -12,7 +14,7 @@ class FolderFiles {
 public:
     struct Listing {
         std::string names; // each name followed by a NUL
-        std::vector<std::int64_t> sizes;
+        std::vector<platform::FileStamp> stamps;
     };
 
     void Add(const std::string& folder, Listing listing) { folders_[folder] = std::move(listing); }

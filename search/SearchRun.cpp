@@ -149,7 +149,7 @@ void SearchRun::ScanDirectories() {
             continue;
         const bool skipHidden = window_.SkipHiddenFiles();
         bool outOfMemory = false;
-        auto addFile = [&](const std::string& name, std::int64_t size) {
+        auto addFile = [&](const std::string& name, const platform::FileStamp& stamp) {
             if (skipHidden && !name.empty() && name[0] == '.')
                 return true;
             if (state_.StopFlag)
@@ -158,7 +158,9 @@ void SearchRun::ScanDirectories() {
                 auto file = std::make_unique<TFile>();
                 file->Name = name;
                 file->DirIndex = static_cast<std::int32_t>(d);
-                file->Size = size;
+                file->Size = stamp.size;
+                file->Id = stamp.identity;
+                file->Modified = stamp.modified;
                 file->GroupNo = 0;
                 SetFlag(*file, flIndexed, true);
                 list.Add(std::move(file));
@@ -175,17 +177,17 @@ void SearchRun::ScanDirectories() {
         if (listed) {
             std::string name;
             std::size_t at = 0;
-            for (std::int64_t size : known.sizes) {
+            for (const platform::FileStamp& stamp : known.stamps) {
                 const std::size_t end = known.names.find('\0', at);
                 name.assign(known.names, at, end - at);
                 at = end + 1;
-                if (!addFile(name, size))
+                if (!addFile(name, stamp))
                     break;
             }
         } else {
             platform::ListFolder(
                 folder, platform::ListWhat::TypesAndSizes, [&](const platform::FolderEntry& e) {
-                    return e.type != platform::EntryType::RegularFile || addFile(e.name, e.size);
+                    return e.type != platform::EntryType::RegularFile || addFile(e.name, e.stamp);
                 });
         }
         if (outOfMemory) {
@@ -289,20 +291,18 @@ bool SearchRun::Analyse() {
 bool SearchRun::JoinsGroup(std::int64_t rep, std::int64_t m, bool repJoined,
                            std::set<std::pair<dev_t, ino_t>>& grouped) const {
     // Each member was compared with the representative only; two members that are one file
-    // (a hard link and a folder reached twice) would let a removal take every copy.
-    auto identify = [&](std::int64_t pos, std::pair<dev_t, ino_t>& key) {
-        platform::FileIdentity id;
-        if (!comparer_->KnownIdentity(pos, id) && !platform::Identify(GetFilePath(pos), id))
-            return false;
-        key = {id.device, id.inode};
-        return true;
+    // (a hard link and a folder reached twice) would let a removal take every copy. A comparer
+    // answers Same only for files it read as the scan saw them, so the scan's identity holds.
+    const TFileList& list = state_.FileList;
+    auto key = [&](std::int64_t pos) {
+        return std::pair<dev_t, ino_t>{list[pos]->Id.device, list[pos]->Id.inode};
     };
-    std::pair<dev_t, ino_t> id;
-    if (!identify(m, id) || grouped.count(id))
+    const auto id = key(m);
+    if (grouped.count(id))
         return false;
     if (!repJoined) {
-        std::pair<dev_t, ino_t> repId;
-        if (!identify(rep, repId) || repId == id || !grouped.insert(repId).second)
+        const auto repId = key(rep);
+        if (repId == id || !grouped.insert(repId).second)
             return false;
     }
     grouped.insert(id);
@@ -377,9 +377,10 @@ bool SearchRun::CompareFiles(std::int64_t a, std::int64_t b) {
         return false;
     const TFileList& list = state_.FileList;
     // The same file reached twice (a hard link, a folder listed twice) is no duplicate: removing
-    // "the copy" would remove the only one. A length other than the scanned one means it changed.
-    if (first.Identity() == second.Identity() || first.Length() != list[a]->Size ||
-        second.Length() != list[b]->Size)
+    // "the copy" would remove the only one. A file that is not the one the scan saw (replaced,
+    // written to, grown or shrunk since) is no duplicate either.
+    if (first.Identity() == second.Identity() || !(first.Stamp() == SeenStamp(*list[a])) ||
+        !(second.Stamp() == SeenStamp(*list[b])))
         return false;
 
     alignas(64) unsigned char bufferA[kBlock];

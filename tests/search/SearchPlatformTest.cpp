@@ -2,6 +2,7 @@
 #include "tests/search/SearchTestSupport.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -147,7 +148,7 @@ TEST_F(SearchPlatformTest, AFailedReadNeverMakesAPair) {
 // Changes a file once the analysis has started, at the pump of its first status line.
 class ChangedAfterScan : public SearchPlatformTest {
 protected:
-    void RunChanging(const std::function<void()>& change) {
+    void RunChanging(const std::function<void()>& change, ComparerFactory comparer = {}) {
         bool done = false;
         window.onPump = [&](int) {
             if (!done && !window.statuses.empty() &&
@@ -156,10 +157,54 @@ protected:
                 change();
             }
         };
-        Run({"1", "2"});
+        window.folders = {tree.Path("1"), tree.Path("2")};
+        SearchRun run(state, window, std::move(comparer));
+        run.FindDuplicates();
         ASSERT_TRUE(done);
     }
+
+    // Dated well in the past, so that any later write gives the file another time.
+    void Backdate(const std::string& relative) {
+        std::filesystem::last_write_time(tree.Path(relative),
+                                         std::filesystem::file_time_type::clock::now() -
+                                             std::chrono::hours(24 * 365));
+    }
+
+    // Both engines must agree that what changed since the scan is not what the scan saw.
+    template <class Setup, class Change>
+    void ExpectNoGroupWithEitherEngine(Setup setup, Change change) {
+        for (ComparerFactory engine : {ComparerFactory{}, ComparerFactory{MakePairwiseComparer}}) {
+            setup();
+            RunChanging(change, engine);
+            EXPECT_TRUE(Groups().empty());
+        }
+    }
 };
+
+TEST_F(ChangedAfterScan, AFileRewrittenInPlaceToMatchIsNotWhatTheScanSaw) {
+    // Different when scanned, made equal afterwards through the same inode: the search must not
+    // stand for a file it did not see, or a removal would trust a stale result.
+    ExpectNoGroupWithEitherEngine(
+        [&] {
+            tree.CreateFile("1/a", "final text");
+            tree.CreateFile("2/b", "draft text");
+            Backdate("1/a");
+            Backdate("2/b");
+        },
+        [&] { std::ofstream(tree.Path("2/b"), std::ios::in | std::ios::out) << "final text"; });
+}
+
+TEST_F(ChangedAfterScan, AFileReplacedByRenameIsNotWhatTheScanSaw) {
+    ExpectNoGroupWithEitherEngine(
+        [&] {
+            tree.CreateFile("1/a", "same bytes");
+            tree.CreateFile("2/b", "same bytes");
+        },
+        [&] {
+            tree.CreateFile("2/b.new", "same bytes");
+            std::filesystem::rename(tree.Path("2/b.new"), tree.Path("2/b"));
+        });
+}
 
 TEST_F(ChangedAfterScan, AFileThatGrewIsNoLongerACopy) {
     tree.CreatePatternFile("1/a", 1000, 2);
