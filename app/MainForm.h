@@ -128,6 +128,10 @@ public:
     void ValidateControls();
     void DirListBoxMouseMove(const QPoint& pos);
     void DirectoryEdit1ButtonClick();
+    // The folder field keeps the exact bytes of a folder it is given (a name need not be UTF-8),
+    // shown as the folder list shows them; text typed over them is UTF-8.
+    void SetFolderField(const std::string& folder);
+    std::string FolderFieldText() const;
 
     // --- results and selection (MainFormResults.cpp) ---
     // Draws one grid cell; gridSelected: the cell lies in the highlighted range.
@@ -265,6 +269,8 @@ private:
     void WriteFileInfo(const FileInfoTexts& texts);
     // The mask as last built, in bytes: a name need not be valid UTF-8.
     std::string patternBytes_;
+    // The folder last put into the folder field, in bytes.
+    std::string folderFieldBytes_;
 
     DialogService& dialogs_;
     std::vector<QGroupBox*> steps_;

@@ -35,10 +35,10 @@ QListWidgetItem* FolderItem(const std::string& folder) {
 }
 
 // The folder field's text as a path: "~" stands for the home folder, as in a shell.
-std::string FieldFolder(const QString& text) {
-    if (text == QStringLiteral("~") || text.startsWith(QStringLiteral("~/")))
-        return QFile::encodeName(QDir::homePath() + text.mid(1)).toStdString();
-    return QFile::encodeName(text).toStdString();
+std::string FieldFolder(const std::string& text) {
+    if (text == "~" || text.starts_with("~/"))
+        return QFile::encodeName(QDir::homePath()).toStdString() + text.substr(1);
+    return text;
 }
 
 } // namespace
@@ -68,8 +68,8 @@ int TMainForm::AddFolderToList(const std::string& folder) {
 void TMainForm::AddDirButtonClick() {
     if (State.Busy)
         return; // a search or another walk is running
-    const QString typed = DirectoryEdit1->text();
-    if (typed.isEmpty())
+    const std::string typed = FolderFieldText();
+    if (typed.empty())
         return;
     State.StopFlag = false;
     SetBusy(State, *this, true);
@@ -185,10 +185,21 @@ void TMainForm::ValidateControls() {
 }
 
 void TMainForm::DirectoryEdit1ButtonClick() {
-    const auto folder =
-        dialogs_.BrowseFolder("Select a folder", FieldFolder(DirectoryEdit1->text()));
+    const auto folder = dialogs_.BrowseFolder("Select a folder", FieldFolder(FolderFieldText()));
     if (folder)
-        DirectoryEdit1->setText(QFile::decodeName(QByteArray::fromStdString(*folder)));
+        SetFolderField(*folder);
+}
+
+void TMainForm::SetFolderField(const std::string& folder) {
+    folderFieldBytes_ = folder;
+    DirectoryEdit1->setText(FolderDisplayText(folder));
+}
+
+std::string TMainForm::FolderFieldText() const {
+    const QString text = DirectoryEdit1->text();
+    if (text == FolderDisplayText(folderFieldBytes_))
+        return folderFieldBytes_;
+    return text.toStdString();
 }
 
 void TMainForm::DirListBoxMouseMove(const QPoint& pos) {

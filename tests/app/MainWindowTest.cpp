@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -111,6 +112,30 @@ private slots:
         QCOMPARE(folder.Read("Config", "InitialFolder"), std::string("/no/such/folder"));
         QCOMPARE(folder.Read("Config", "UseEffects"), std::string("0"));
         QCOMPARE(folder.Read("Config", "DoUpdateCheck"), std::string("0"));
+    }
+
+    // A folder whose name is not UTF-8 goes through a start and a close byte for byte, and
+    // Add to List takes those bytes while the field is untouched.
+    void initialFolderKeepsItsBytes() {
+        ProgramFolder folder;
+        const std::string odd = folder.tree.Path("caf\xe9");
+        folder.tree.CreateDir("caf\xe9");
+        folder.tree.CreateFile("kelvaro.ini", "[Config]\nInitialFolder=" + odd + "\n");
+        ScriptedDialogs dialogs;
+        auto form = std::make_unique<TMainForm>(dialogs, folder.Path());
+        QCOMPARE(form->DirectoryEdit1->text(),
+                 Text(folder.tree.Path("caf")) + QStringLiteral("\\xE9"));
+        form->IncludeSubdirCheck->setChecked(false);
+        form->AddDirButton->click();
+        QCOMPARE(form->FolderListItems(), std::vector<std::string>{odd});
+        form.reset();
+        QCOMPARE(folder.Read("Config", "InitialFolder"), odd);
+
+        // Typed over, the field holds what was typed.
+        form = std::make_unique<TMainForm>(dialogs, folder.Path());
+        form->DirectoryEdit1->setText(QStringLiteral("/tmp/caf\u00e9"));
+        form.reset();
+        QCOMPARE(folder.Read("Config", "InitialFolder"), std::string("/tmp/caf\xc3\xa9"));
     }
 
     void booleanTexts_data() {
@@ -544,6 +569,27 @@ private slots:
                  mrOk);
         QVERIFY(stillOpen);
         QCOMPARE(helpShown, 7);
+    }
+
+    // The desktop's opener is handed the encoded URL and decodes it back to the very bytes of
+    // the name, also where they are not UTF-8.
+    void openedFilesKeepEveryByteOfTheirName() {
+        const auto bytesOf = [](const QUrl& url) {
+            const QByteArray encoded = url.toEncoded();
+            return encoded.startsWith("file://")
+                       ? QByteArray::fromPercentEncoding(encoded.mid(7)).toStdString()
+                       : std::string("<not a file URL>");
+        };
+        for (const std::string path :
+             {"/tmp/caf\xe9.txt", "/tmp/50% #1?.txt", "/tmp/\xc3\xa9t\xc3\xa9/a b"}) {
+            const QUrl url = QtDialogService::LocalFileUrl(path);
+            QVERIFY(url.isValid() && url.isLocalFile());
+            QCOMPARE(bytesOf(url), path);
+        }
+        QCOMPARE(QtDialogService::LocalFileUrl("/tmp/\xc3\xa9").toLocalFile(),
+                 QStringLiteral("/tmp/\u00e9"));
+        const std::string here = QFile::encodeName(QDir::currentPath()).toStdString();
+        QCOMPARE(bytesOf(QtDialogService::LocalFileUrl("sub/x")), here + "/sub/x");
     }
 
     void aboutBox() {
