@@ -130,6 +130,9 @@ void TMainForm::CreateControls() {
     StatusLabel = Label(InfoGroup, "StatusLabel", "N/A", 392, 32, 70);
     Label(InfoGroup, "DirCaption", "Dir:", 8, 48);
     DirLabel = Label(InfoGroup, "DirLabel", "N/A", 32, 48, 425);
+    // A long name or folder shows as much as the panel's width allows.
+    SetAnchor(NameLabel, Stretch);
+    SetAnchor(DirLabel, Stretch);
 
     StatGroup = Group(this, "StatGroup", "Statistics", {475, 60, 145, 149});
     SetHelp(StatGroup, 5);

@@ -282,6 +282,8 @@ private slots:
         QCOMPARE(form.BitBtn1->pos(), QPoint(436, 20));
         QCOMPARE(form.DupeGrid->geometry(), QRect(16, 64, 534, 219));
         QCOMPARE(form.FindFilesButton->pos(), QPoint(16, 20));
+        QCOMPARE(form.NameLabel->geometry().right(), form.InfoGroup->width() - 9);
+        QCOMPARE(form.DirLabel->geometry().right(), form.InfoGroup->width() - 9);
         QCOMPARE(form.StatusBar1->geometry(), QRect(0, 585, 724, 19));
         // A layout pass that finds no difference changes nothing.
         const QList<QRect> widened = snapshot();
