@@ -41,6 +41,18 @@ std::string FieldFolder(const std::string& text) {
     return text;
 }
 
+// The message naming the folders that Store List left out.
+std::string UnstoredFoldersText(const std::vector<std::string>& folders) {
+    constexpr std::size_t kNamed = 10;
+    std::string text = "These folders were not stored: a folder list holds one folder per line, "
+                       "and their names hold a line break.\r";
+    for (std::size_t i = 0; i < folders.size() && i < kNamed; ++i)
+        text += "\r" + FolderDisplayText(folders[i]).toStdString();
+    if (folders.size() > kNamed)
+        text += "\r... and " + std::to_string(folders.size() - kNamed) + " more.";
+    return text;
+}
+
 } // namespace
 
 int TMainForm::AddFolderToList(const std::string& folder) {
@@ -150,7 +162,13 @@ void TMainForm::StoreListButtonClick() {
     const auto name = dialogs_.SaveFileName("Store folder list", kListFileName, kListFilter);
     if (!name)
         return;
-    WriteFolderListFile(*name, FolderListItems());
+    std::vector<std::string> stored, refused;
+    for (auto& folder : FolderListItems())
+        (FitsOnOneLine(folder) ? stored : refused).push_back(std::move(folder));
+    WriteFolderListFile(*name, stored);
+    if (!refused.empty())
+        dialogs_.MessageBox(
+            {MsgType::Warning, kAppTitle, UnstoredFoldersText(refused), MsgButtons::Ok, 0});
 }
 
 void TMainForm::LoadListButtonClick() {

@@ -8,6 +8,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+bool FitsOnOneLine(const std::string& folder) {
+    return folder.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos;
+}
+
 void WriteFolderListFile(const std::string& path, const std::vector<std::string>& folders) {
     std::string bytes;
     for (const auto& f : folders) {

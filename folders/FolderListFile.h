@@ -8,6 +8,10 @@
 // The stored folder list: plain text, one folder per line, each followed by CR LF, bytes as
 // they are (no conversion of the names).
 
+// False for a folder that one line of a list cannot hold: its name has a line break (or a NUL)
+// and would come back as other entries.
+bool FitsOnOneLine(const std::string& folder);
+
 // Writes every entry in order. Throws AppError "Cannot create file %s" when it cannot.
 void WriteFolderListFile(const std::string& path, const std::vector<std::string>& folders);
 

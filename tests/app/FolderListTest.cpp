@@ -262,6 +262,38 @@ private slots:
         QVERIFY(!std::filesystem::exists(bad));
     }
 
+    // A name with a line break would come back as two wrong entries: it is named and left out,
+    // the others are stored and come back as they were.
+    void storeLeavesOutNamesWithLineBreaks() {
+        Fixture f;
+        for (const char* d : {"/m/a", "/m/two\nlines", "/m/b", "/m/cr\rhere"})
+            f.form->AddFolderToList(d);
+        const std::string list = f.tree.Path("Folders.txt");
+        f.dialogs.fileAnswers.push_back(list);
+        f.form->StoreListButton->click();
+        QCOMPARE(ReadBytes(list), std::string("/m/a\r\n/m/b\r\n"));
+        QCOMPARE(f.dialogs.messages.size(), std::size_t{1});
+        const MessageRequest m = f.dialogs.messages[0];
+        QCOMPARE(m.type, MsgType::Warning);
+        QCOMPARE(m.text, std::string("These folders were not stored: a folder list holds one "
+                                     "folder per line, and their names hold a line break.\r\r"
+                                     "/m/cr\\x0Dhere\r/m/two\\x0Alines"));
+        QCOMPARE(f.Items().size(), std::size_t{4}); // the list itself is as it was
+        f.dialogs.fileAnswers.push_back(list);
+        f.form->LoadListButton->click();
+        QCOMPARE(f.Items(), (std::vector<std::string>{"/m/a", "/m/b"}));
+
+        // Many such names: ten of them, and how many more.
+        for (int i = 0; i < 12; ++i)
+            f.form->AddFolderToList("/n/" + std::to_string(i + 10) + "\n");
+        f.dialogs.fileAnswers.push_back(list);
+        f.form->StoreListButton->click();
+        const std::string text = f.dialogs.messages.back().text;
+        QVERIFY(text.find("/n/19\\x0A") != std::string::npos);
+        QVERIFY(text.find("/n/20") == std::string::npos);
+        QVERIFY(text.ends_with("\r... and 2 more."));
+    }
+
     void retrieveReplacesTheListWithEveryLine() {
         Fixture f;
         // Validation runs also when the dialog is cancelled: the empty list's Store goes off.
