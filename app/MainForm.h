@@ -6,6 +6,7 @@
 #include "search/SearchState.h"
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
@@ -255,6 +256,12 @@ private:
     void On(Sender* sender, Signal signal, Handler handler);
     // Esc goes to the first enabled cancel button.
     void EscapePressed();
+    // A button disabled while it works hands the focus to the next control; enabled again, it
+    // takes the focus back unless the user has moved it meanwhile.
+    void DisableKeepingFocus(QWidget* button);
+    void EnableReturningFocus(QWidget* button);
+    // Alt with a step's accelerator: the first control of the step that takes the focus.
+    void FocusFirstControl(QGroupBox* group);
     // MainFormSizing.cpp
     void LayoutPass();
     // MainFormGuidance.cpp
@@ -274,6 +281,8 @@ private:
 
     DialogService& dialogs_;
     std::vector<QGroupBox*> steps_;
+    // Buttons disabled with the focus, and where the focus went then.
+    std::vector<std::pair<QWidget*, QPointer<QWidget>>> focusReturns_;
     std::vector<QPushButton*> cancelButtons_;
     HelpWindow* help_ = nullptr;
     HelpPopup lastPopup_;

@@ -86,7 +86,7 @@ void TMainForm::AddDirButtonClick() {
     State.StopFlag = false;
     SetBusy(State, *this, true);
     SetBusyCursor(true);
-    AddDirButton->setEnabled(false);
+    DisableKeepingFocus(AddDirButton);
     FindFilesButton->setEnabled(false);
 
     std::exception_ptr failure;
@@ -118,7 +118,7 @@ void TMainForm::AddDirButtonClick() {
         State.StopFlag = false;
     }
     SetBusyCursor(false);
-    AddDirButton->setEnabled(true);
+    EnableReturningFocus(AddDirButton);
     FindFilesButton->setEnabled(true);
     ValidateControls();
     if (failure)

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace {
 
@@ -66,6 +67,18 @@ QLabel* Picture(QWidget* parent, const char* name, QStyle::StandardPixmap pixmap
     p->setPixmap(parent->style()->standardIcon(pixmap).pixmap(16, 16));
     return p;
 }
+
+// Rows of a fixed height, whatever the font asks for.
+class FixedRowDelegate : public QStyledItemDelegate {
+public:
+    FixedRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_;
+};
 
 void SetHelp(QWidget* w, int context) {
     w->setProperty("helpContext", context);
@@ -206,6 +219,7 @@ void TMainForm::CreateControls() {
     DirListBox = Make<QListWidget>(Step2Group, "DirListBox", {16, 32, 313, 105});
     DirListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
     DirListBox->setUniformItemSizes(true);
+    DirListBox->setItemDelegate(new FixedRowDelegate(13, DirListBox));
     DirListBox->setMouseTracking(true);
     DirListBox->viewport()->installEventFilter(this);
     DirListBox->installEventFilter(this); // the Delete key

@@ -356,6 +356,35 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
+    // Add to List and Find Duplicates from the keyboard keep the focus: the next Space adds
+    // again instead of toggling the box that would have taken the focus.
+    void buttonsUsedFromTheKeyboardKeepTheFocus() {
+        Fixture f;
+        f.form->show();
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        f.tree.CreateDir("a/sub");
+        f.form->DirectoryEdit1->setText(QString::fromStdString(f.tree.Path("a")));
+        f.form->IncludeSubdirCheck->setChecked(true);
+        f.form->AddDirButton->setFocus();
+        QTest::keyClick(f.form->AddDirButton, Qt::Key_Space);
+        QCOMPARE(f.Items().size(), std::size_t{2});
+        QVERIFY(f.form->AddDirButton->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(f.form->IncludeSubdirCheck->isChecked());
+
+        f.form->FindFilesButton->setFocus();
+        QTest::keyClick(f.form->FindFilesButton, Qt::Key_Space);
+        QCOMPARE(f.form->StatusText(), QStringLiteral("Ready."));
+        QVERIFY(f.form->FindFilesButton->hasFocus());
+
+        // Moved by the user during the walk, the focus stays where the user put it.
+        f.form->onPump = [&] { f.form->DirListBox->setFocus(); };
+        f.form->AddDirButton->setFocus();
+        QTest::keyClick(f.form->AddDirButton, Qt::Key_Space);
+        QVERIFY(f.form->DirListBox->hasFocus());
+    }
+
     void browseStartsAtTheFieldAndFillsIt() {
         Fixture f;
         f.form->DirectoryEdit1->setText(QStringLiteral("/start/here"));

@@ -248,6 +248,32 @@ private slots:
         }
     }
 
+    // Alt with a step's accelerator goes to the step's first control, wherever the focus was
+    // in it before; the folder list shows rows of 13 pixels.
+    void stepAcceleratorsAndFolderRows() {
+        ProgramFolder folder;
+        ScriptedDialogs dialogs;
+        TMainForm form(dialogs, folder.Path());
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.ProtectFoldersCheck->setFocus();
+        form.DupeGrid->setFocus();
+        QTest::keyClick(form.DupeGrid, Qt::Key_E, Qt::AltModifier);
+        QVERIFY(form.DirectoryEdit1->hasFocus());
+        form.SkipSysfilesCheck->setFocus();
+        QTest::keyClick(form.SkipSysfilesCheck, Qt::Key_F, Qt::AltModifier);
+        QVERIFY(form.SkipSysfilesCheck->hasFocus()); // Find Duplicates is off
+        form.FindFilesButton->setEnabled(true);
+        QTest::keyClick(form.SkipSysfilesCheck, Qt::Key_F, Qt::AltModifier);
+        QVERIFY(form.FindFilesButton->hasFocus());
+
+        for (const char* f : {"/a", "/b", "/c", "/d", "/e", "/f", "/g", "/h", "/i", "/j"})
+            form.AddFolderToList(f);
+        QCOMPARE(form.DirListBox->visualItemRect(form.DirListBox->item(0)).height(), 13);
+        QCOMPARE(form.DirListBox->visualItemRect(form.DirListBox->item(7)).top(), 7 * 13);
+    }
+
     void resizeMovesAndStretchesAsDesigned() {
         ProgramFolder folder;
         ScriptedDialogs dialogs;
