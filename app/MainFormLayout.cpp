@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -79,6 +80,31 @@ public:
 private:
     int height_;
 };
+
+// The Help button's glyph: a white question mark on a blue disc. The style's own help icon is
+// a red ring, which reads as an error or a close button.
+QIcon HelpGlyph(const QFont& font) {
+    QIcon icon;
+    for (int size : {16, 24, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(18, 60, 140), size / 16.0));
+        painter.setBrush(QColor(44, 110, 200));
+        const qreal inset = size / 32.0 + 0.5;
+        painter.drawEllipse(QRectF(inset, inset, size - 2 * inset, size - 2 * inset));
+        QFont mark = font;
+        mark.setBold(true);
+        mark.setPixelSize(size * 3 / 4);
+        painter.setFont(mark);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("?"));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 
 void SetHelp(QWidget* w, int context) {
     w->setProperty("helpContext", context);
@@ -170,7 +196,7 @@ void TMainForm::CreateControls() {
     }
 
     HelpButton = Button(this, "HelpButton", "&Help", {487, 464, 122, 24});
-    HelpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    HelpButton->setIcon(HelpGlyph(font()));
 
     Step1Group = Group(this, "Step1Group",
                        "Step 1: Roughly &estimate the list of folders you want to check for "

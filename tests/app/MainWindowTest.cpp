@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -343,6 +344,14 @@ private slots:
         QCOMPARE(form.LastHelpPopup().topic, 3);
         QCOMPARE(form.LastHelpPopup().position, form.DupeGrid->mapToGlobal(QPoint(0, 0)));
         QVERIFY(form.LastHelpPopup().text.contains(QStringLiteral("duplicates list")));
+        // The pop-up's own top-left corner is there.
+        QWidget* popup = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->inherits("QWhatsThat") && w->isVisible())
+                popup = w;
+        QVERIFY(popup);
+        QCOMPARE(popup->pos(), form.DupeGrid->mapToGlobal(QPoint(0, 0)));
+        popup->close();
 
         QCOMPARE(form.ShowContextHelp(form.SelectAllButton), 4);
         QCOMPARE(form.ShowContextHelp(form.FindFilesButton), 0);
@@ -368,6 +377,19 @@ private slots:
         form.HelpButton->click();
         QVERIFY(form.Help()->isVisible());
         QVERIFY(form.Help()->Browser()->toPlainText().contains(QStringLiteral("Contents")));
+        // Every topic is a section of its own: the file has no heading beside them but the
+        // contents'.
+        QFile file(Text(form.HelpFileName()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QString outside = QString::fromUtf8(file.readAll());
+        outside.remove(QRegularExpression(QStringLiteral("<section.*?</section>"),
+                                          QRegularExpression::DotMatchesEverythingOption));
+        QCOMPARE(outside.count(QStringLiteral("<h2>")), 1);
+        QVERIFY(outside.contains(QStringLiteral("<h2>Contents</h2>")));
+        QCOMPARE(outside.count(QStringLiteral("<h3>")), 0);
+        // Escape closes the window, from its text too.
+        QTest::keyClick(form.Help()->Browser(), Qt::Key_Escape);
+        QVERIFY(!form.Help()->isVisible());
     }
 
     void stepHighlightingAndEffects() {
