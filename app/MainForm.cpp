@@ -13,14 +13,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
-#include <cstdio>
 #include <exception>
-
-std::string VersionText() {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d.%.2d", ProgramVersion / 100, ProgramVersion % 100);
-    return text;
-}
 
 TMainForm::TMainForm(DialogService& dialogs, std::string programFolder, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs) {

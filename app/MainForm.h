@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "platform/Version.h"
 #include "results/PatternState.h"
 #include "search/MainWindowInterface.h"
 #include "search/SearchState.h"
@@ -34,11 +35,6 @@ class TAboutForm;
 class TDeleteFilesForm;
 struct FileInfoTexts;
 struct SelectionFigures;
-
-// The program's version, shown as major.minor ("2.11").
-constexpr int ProgramVersion = 211;
-// "2.11": major, a dot and the minor with at least two digits.
-std::string VersionText();
 
 // The main window: five numbered steps, the statistics and file information panels and the
 // status line. It owns everything that outlives one handler (SearchState) and is the window a
