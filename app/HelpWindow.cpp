@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QUrl>
@@ -28,6 +29,14 @@ void HelpWindow::ShowContents(const QString& fileName) {
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape closes it, as it closes the program's dialogs.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 QString HelpWindow::TopicText(const QString& fileName, int topic) {

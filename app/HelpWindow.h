@@ -18,6 +18,9 @@ public:
     // The HTML of topic n of the file, or an empty text when the file or the topic is missing.
     static QString TopicText(const QString& fileName, int topic);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* browser_;
 };

@@ -13,14 +13,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
-#include <cstdio>
 #include <exception>
-
-std::string VersionText() {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d.%.2d", ProgramVersion / 100, ProgramVersion % 100);
-    return text;
-}
 
 TMainForm::TMainForm(DialogService& dialogs, std::string programFolder, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs) {
@@ -65,7 +58,42 @@ void TMainForm::ShowAppError(const std::string& message) {
     dialogs_.MessageBox({MsgType::Error, kAppTitle, ErrorDisplayText(message), MsgButtons::Ok, 0});
 }
 
+void TMainForm::DisableKeepingFocus(QWidget* button) {
+    const bool focused = button->hasFocus();
+    button->setEnabled(false);
+    if (focused)
+        focusReturns_.emplace_back(button, QApplication::focusWidget());
+}
+
+void TMainForm::EnableReturningFocus(QWidget* button) {
+    button->setEnabled(true);
+    for (auto it = focusReturns_.begin(); it != focusReturns_.end(); ++it) {
+        if (it->first != button)
+            continue;
+        if (QApplication::focusWidget() == it->second)
+            button->setFocus(Qt::OtherFocusReason);
+        focusReturns_.erase(it);
+        return;
+    }
+}
+
+void TMainForm::FocusFirstControl(QGroupBox* group) {
+    for (QWidget* w = group->nextInFocusChain(); group->isAncestorOf(w); w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this)) {
+            w->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+}
+
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        // A group box would give the focus back to the control last focused in it.
+        for (QGroupBox* g : steps_)
+            if (watched == g) {
+                FocusFirstControl(g);
+                return true;
+            }
+    }
     if (watched == DirListBox && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         Guarded([&] { DirListBoxKeyDown(key); });

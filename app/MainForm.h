@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "platform/Version.h"
 #include "results/PatternState.h"
 #include "search/MainWindowInterface.h"
 #include "search/SearchState.h"
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
@@ -33,11 +35,6 @@ class TAboutForm;
 class TDeleteFilesForm;
 struct FileInfoTexts;
 struct SelectionFigures;
-
-// The program's version, shown as major.minor ("2.11").
-constexpr int ProgramVersion = 211;
-// "2.11": major, a dot and the minor with at least two digits.
-std::string VersionText();
 
 // The main window: five numbered steps, the statistics and file information panels and the
 // status line. It owns everything that outlives one handler (SearchState) and is the window a
@@ -128,6 +125,10 @@ public:
     void ValidateControls();
     void DirListBoxMouseMove(const QPoint& pos);
     void DirectoryEdit1ButtonClick();
+    // The folder field keeps the exact bytes of a folder it is given (a name need not be UTF-8),
+    // shown as the folder list shows them; text typed over them is UTF-8.
+    void SetFolderField(const std::string& folder);
+    std::string FolderFieldText() const;
 
     // --- results and selection (MainFormResults.cpp) ---
     // Draws one grid cell; gridSelected: the cell lies in the highlighted range.
@@ -251,6 +252,12 @@ private:
     void On(Sender* sender, Signal signal, Handler handler);
     // Esc goes to the first enabled cancel button.
     void EscapePressed();
+    // A button disabled while it works hands the focus to the next control; enabled again, it
+    // takes the focus back unless the user has moved it meanwhile.
+    void DisableKeepingFocus(QWidget* button);
+    void EnableReturningFocus(QWidget* button);
+    // Alt with a step's accelerator: the first control of the step that takes the focus.
+    void FocusFirstControl(QGroupBox* group);
     // MainFormSizing.cpp
     void LayoutPass();
     // MainFormGuidance.cpp
@@ -265,9 +272,13 @@ private:
     void WriteFileInfo(const FileInfoTexts& texts);
     // The mask as last built, in bytes: a name need not be valid UTF-8.
     std::string patternBytes_;
+    // The folder last put into the folder field, in bytes.
+    std::string folderFieldBytes_;
 
     DialogService& dialogs_;
     std::vector<QGroupBox*> steps_;
+    // Buttons disabled with the focus, and where the focus went then.
+    std::vector<std::pair<QWidget*, QPointer<QWidget>>> focusReturns_;
     std::vector<QPushButton*> cancelButtons_;
     HelpWindow* help_ = nullptr;
     HelpPopup lastPopup_;

@@ -35,10 +35,22 @@ QListWidgetItem* FolderItem(const std::string& folder) {
 }
 
 // The folder field's text as a path: "~" stands for the home folder, as in a shell.
-std::string FieldFolder(const QString& text) {
-    if (text == QStringLiteral("~") || text.startsWith(QStringLiteral("~/")))
-        return QFile::encodeName(QDir::homePath() + text.mid(1)).toStdString();
-    return QFile::encodeName(text).toStdString();
+std::string FieldFolder(const std::string& text) {
+    if (text == "~" || text.starts_with("~/"))
+        return QFile::encodeName(QDir::homePath()).toStdString() + text.substr(1);
+    return text;
+}
+
+// The message naming the folders that Store List left out.
+std::string UnstoredFoldersText(const std::vector<std::string>& folders) {
+    constexpr std::size_t kNamed = 10;
+    std::string text = "These folders were not stored: a folder list holds one folder per line, "
+                       "and their names hold a line break.\r";
+    for (std::size_t i = 0; i < folders.size() && i < kNamed; ++i)
+        text += "\r" + FolderDisplayText(folders[i]).toStdString();
+    if (folders.size() > kNamed)
+        text += "\r... and " + std::to_string(folders.size() - kNamed) + " more.";
+    return text;
 }
 
 } // namespace
@@ -68,13 +80,13 @@ int TMainForm::AddFolderToList(const std::string& folder) {
 void TMainForm::AddDirButtonClick() {
     if (State.Busy)
         return; // a search or another walk is running
-    const QString typed = DirectoryEdit1->text();
-    if (typed.isEmpty())
+    const std::string typed = FolderFieldText();
+    if (typed.empty())
         return;
     State.StopFlag = false;
     SetBusy(State, *this, true);
     SetBusyCursor(true);
-    AddDirButton->setEnabled(false);
+    DisableKeepingFocus(AddDirButton);
     FindFilesButton->setEnabled(false);
 
     std::exception_ptr failure;
@@ -106,7 +118,7 @@ void TMainForm::AddDirButtonClick() {
         State.StopFlag = false;
     }
     SetBusyCursor(false);
-    AddDirButton->setEnabled(true);
+    EnableReturningFocus(AddDirButton);
     FindFilesButton->setEnabled(true);
     ValidateControls();
     if (failure)
@@ -150,7 +162,13 @@ void TMainForm::StoreListButtonClick() {
     const auto name = dialogs_.SaveFileName("Store folder list", kListFileName, kListFilter);
     if (!name)
         return;
-    WriteFolderListFile(*name, FolderListItems());
+    std::vector<std::string> stored, refused;
+    for (auto& folder : FolderListItems())
+        (FitsOnOneLine(folder) ? stored : refused).push_back(std::move(folder));
+    WriteFolderListFile(*name, stored);
+    if (!refused.empty())
+        dialogs_.MessageBox(
+            {MsgType::Warning, kAppTitle, UnstoredFoldersText(refused), MsgButtons::Ok, 0});
 }
 
 void TMainForm::LoadListButtonClick() {
@@ -185,10 +203,21 @@ void TMainForm::ValidateControls() {
 }
 
 void TMainForm::DirectoryEdit1ButtonClick() {
-    const auto folder =
-        dialogs_.BrowseFolder("Select a folder", FieldFolder(DirectoryEdit1->text()));
+    const auto folder = dialogs_.BrowseFolder("Select a folder", FieldFolder(FolderFieldText()));
     if (folder)
-        DirectoryEdit1->setText(QFile::decodeName(QByteArray::fromStdString(*folder)));
+        SetFolderField(*folder);
+}
+
+void TMainForm::SetFolderField(const std::string& folder) {
+    folderFieldBytes_ = folder;
+    DirectoryEdit1->setText(FolderDisplayText(folder));
+}
+
+std::string TMainForm::FolderFieldText() const {
+    const QString text = DirectoryEdit1->text();
+    if (text == FolderDisplayText(folderFieldBytes_))
+        return folderFieldBytes_;
+    return text.toStdString();
 }
 
 void TMainForm::DirListBoxMouseMove(const QPoint& pos) {

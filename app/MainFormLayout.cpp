@@ -14,9 +14,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace {
 
@@ -65,6 +67,43 @@ QLabel* Picture(QWidget* parent, const char* name, QStyle::StandardPixmap pixmap
     p->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     p->setPixmap(parent->style()->standardIcon(pixmap).pixmap(16, 16));
     return p;
+}
+
+// Rows of a fixed height, whatever the font asks for.
+class FixedRowDelegate : public QStyledItemDelegate {
+public:
+    FixedRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_;
+};
+
+// The Help button's glyph: a white question mark on a blue disc. The style's own help icon is
+// a red ring, which reads as an error or a close button.
+QIcon HelpGlyph(const QFont& font) {
+    QIcon icon;
+    for (int size : {16, 24, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(18, 60, 140), size / 16.0));
+        painter.setBrush(QColor(44, 110, 200));
+        const qreal inset = size / 32.0 + 0.5;
+        painter.drawEllipse(QRectF(inset, inset, size - 2 * inset, size - 2 * inset));
+        QFont mark = font;
+        mark.setBold(true);
+        mark.setPixelSize(size * 3 / 4);
+        painter.setFont(mark);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("?"));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 void SetHelp(QWidget* w, int context) {
@@ -130,6 +169,9 @@ void TMainForm::CreateControls() {
     StatusLabel = Label(InfoGroup, "StatusLabel", "N/A", 392, 32, 70);
     Label(InfoGroup, "DirCaption", "Dir:", 8, 48);
     DirLabel = Label(InfoGroup, "DirLabel", "N/A", 32, 48, 425);
+    // A long name or folder shows as much as the panel's width allows.
+    SetAnchor(NameLabel, Stretch);
+    SetAnchor(DirLabel, Stretch);
 
     StatGroup = Group(this, "StatGroup", "Statistics", {475, 60, 145, 149});
     SetHelp(StatGroup, 5);
@@ -154,7 +196,7 @@ void TMainForm::CreateControls() {
     }
 
     HelpButton = Button(this, "HelpButton", "&Help", {487, 464, 122, 24});
-    HelpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    HelpButton->setIcon(HelpGlyph(font()));
 
     Step1Group = Group(this, "Step1Group",
                        "Step 1: Roughly &estimate the list of folders you want to check for "
@@ -203,6 +245,7 @@ void TMainForm::CreateControls() {
     DirListBox = Make<QListWidget>(Step2Group, "DirListBox", {16, 32, 313, 105});
     DirListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
     DirListBox->setUniformItemSizes(true);
+    DirListBox->setItemDelegate(new FixedRowDelegate(13, DirListBox));
     DirListBox->setMouseTracking(true);
     DirListBox->viewport()->installEventFilter(this);
     DirListBox->installEventFilter(this); // the Delete key

@@ -82,7 +82,10 @@ void TMainForm::SetBusyCursor(bool busy) {
 }
 
 void TMainForm::SetFindEnabled(bool enabled) {
-    FindFilesButton->setEnabled(enabled);
+    if (enabled)
+        EnableReturningFocus(FindFilesButton);
+    else
+        DisableKeepingFocus(FindFilesButton);
 }
 
 int TMainForm::ShowMessage(const MessageRequest& request) {

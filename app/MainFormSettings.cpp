@@ -73,8 +73,8 @@ void TMainForm::FormCreate() {
             WriteKey(IniFileName, "Info", "WindowsVersion", name);
             WriteKey(IniFileName, "Info", "WindowsNumber", number);
         }
-        DirectoryEdit1->setText(QString::fromStdString(platform::ReadProfileString(
-            IniFileName, "Config", "InitialFolder", DefaultInitialFolder())));
+        SetFolderField(platform::ReadProfileString(IniFileName, "Config", "InitialFolder",
+                                                   DefaultInitialFolder()));
         IncludeSubdirCheck->setChecked(
             platform::ReadProfileBool(IniFileName, "Config", "IncludeSubdir", true));
         UseEffects = platform::ReadProfileBool(IniFileName, "Config", "UseEffects", true);
@@ -88,7 +88,7 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FormDestroy() {
     // Keys after a refused one are not written.
-    WriteKey(IniFileName, "Config", "InitialFolder", DirectoryEdit1->text().toStdString());
+    WriteKey(IniFileName, "Config", "InitialFolder", FolderFieldText());
     WriteKey(IniFileName, "Config", "IncludeSubdir", BoolText(IncludeSubdirCheck->isChecked()));
     WriteKey(IniFileName, "Config", "UseEffects", BoolText(UseEffects));
     WriteKey(IniFileName, "Config", "DoUpdateCheck", BoolText(DoUpdateCheck));

@@ -1,5 +1,7 @@
 #include "app/QtDialogService.h"
 
+#include "platform/Paths.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -12,6 +14,8 @@
 #include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <filesystem>
 
 namespace {
 
@@ -147,12 +151,19 @@ std::optional<std::string> QtDialogService::SaveFileName(const std::string& titl
     return QFile::encodeName(name).toStdString();
 }
 
+QUrl QtDialogService::LocalFileUrl(const std::string& path) {
+    // QUrl::fromLocalFile takes a QString, in which bytes that are not UTF-8 become U+FFFD: the
+    // opener would be handed a file that does not exist. Percent-encoded, every byte stays.
+    const std::string absolute =
+        path.starts_with('/') ? path : platform::JoinPath(std::filesystem::current_path(), path);
+    return QUrl::fromEncoded("file://" + QByteArray::fromStdString(absolute).toPercentEncoding("/"),
+                             QUrl::StrictMode);
+}
+
 bool QtDialogService::OpenWithShell(const std::string& target) {
     const QString t = QString::fromUtf8(target);
     // A link opens as it is; anything else is a local file.
-    const QUrl url =
-        t.contains(QStringLiteral("://")) || t.startsWith(QStringLiteral("mailto:"))
-            ? QUrl(t)
-            : QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(target)));
-    return QDesktopServices::openUrl(url);
+    const bool link = !target.starts_with('/') && (t.contains(QStringLiteral("://")) ||
+                                                   t.startsWith(QStringLiteral("mailto:")));
+    return QDesktopServices::openUrl(link ? QUrl(t) : LocalFileUrl(target));
 }

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 
@@ -32,6 +33,9 @@ public:
     static QString DisplayText(const std::string& text);
     // "Text files (*.txt)|*.txt" as Qt writes it: "Text files (*.txt)".
     static QString QtFilter(const std::string& filter);
+    // The file: URL of a path, every byte of it kept (a name need not be UTF-8); a relative
+    // path is taken from the current folder.
+    static QUrl LocalFileUrl(const std::string& path);
 
 private:
     QWidget* owner_ = nullptr;

@@ -6,8 +6,10 @@
 #include "folders/FolderRules.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "platform/Version.h"
 #include "search/SearchRun.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -19,16 +21,23 @@ namespace {
 const char* const kUsage =
     "Usage: kelvaro-find [options] FOLDER...\n"
     "Finds files with identical contents in the given folders and prints each group's\n"
-    "members as full paths, one per line, with an empty line between groups.\n"
+    "members, one per line, with an empty line between groups. Paths are printed as the\n"
+    "folders were given: a relative folder gives relative paths.\n"
     "\n"
     "  -r, --recursive     also search every subfolder (hidden folders are left out)\n"
     "      --include-hidden  also search hidden files (names that begin with \".\")\n"
     "      --no-protect    allow system folders such as /usr and /etc\n"
+    "  -0, --null          end each path with a NUL instead of a line break, and put an\n"
+    "                      empty item (a second NUL) between groups, for xargs -0\n"
+    "  -m, --summary       print only the number of groups, of redundant files (all but\n"
+    "                      one of each group) and the bytes those occupy\n"
     "      --json          print a JSON array of groups, each an array of paths; bytes that\n"
-    "                      are not UTF-8 appear as \\udcXX escapes\n"
+    "                      are not UTF-8 appear as \\udcXX escapes (with --summary, an\n"
+    "                      object of the three numbers)\n"
     "      --engine=fast|pairwise  how files of equal size are compared: fast (the\n"
     "                      default) reads each file once, pairwise is the slow reference\n"
     "  -h, --help          show this help\n"
+    "      --version       show the version\n"
     "\n"
     "Exit status: 0 when the search ran (duplicates or not), 1 when a folder was missing\n"
     "or refused (the others are still searched), 2 for a bad option.\n";
@@ -38,11 +47,13 @@ struct Options {
     bool includeHidden = false;
     bool protect = true;
     bool json = false;
+    bool null = false;
+    bool summary = false;
     bool pairwise = false;
     std::vector<std::string> folders;
 };
 
-// Returns 0 to go on, 2 on a bad option, -1 after --help.
+// Returns 0 to go on, 2 on a bad option, -1 after --help, -2 after --version.
 int Parse(int argc, char** argv, Options& o) {
     bool optionsEnd = false;
     for (int i = 1; i < argc; ++i) {
@@ -58,12 +69,18 @@ int Parse(int argc, char** argv, Options& o) {
                 o.protect = false;
             else if (a == "--json")
                 o.json = true;
+            else if (a == "-0" || a == "--null")
+                o.null = true;
+            else if (a == "-m" || a == "--summary")
+                o.summary = true;
             else if (a == "--engine=fast")
                 o.pairwise = false;
             else if (a == "--engine=pairwise")
                 o.pairwise = true;
             else if (a == "-h" || a == "--help")
                 return -1;
+            else if (a == "--version")
+                return -2;
             else {
                 std::fprintf(stderr, "kelvaro-find: unknown option '%s'\n%s", a.c_str(), kUsage);
                 return 2;
@@ -72,6 +89,10 @@ int Parse(int argc, char** argv, Options& o) {
             o.folders.push_back(a);
         }
     }
+    if (o.json && o.null && !o.summary) {
+        std::fprintf(stderr, "kelvaro-find: --json and --null do not go together\n%s", kUsage);
+        return 2;
+    }
     if (o.folders.empty()) {
         std::fprintf(stderr, "kelvaro-find: no folder given\n%s", kUsage);
         return 2;
@@ -79,10 +100,15 @@ int Parse(int argc, char** argv, Options& o) {
     return 0;
 }
 
-void Print(const SearchState& state, bool json) {
+enum class Format { Lines, Null, Json };
+
+// Each group's paths in grid order: one per line and an empty line between groups, or each
+// ended by a NUL and an empty item between groups, or a JSON array of arrays.
+void PrintGroups(const SearchState& state, Format format) {
     const ResultGrid& grid = state.DupeGrid;
+    const char end = format == Format::Null ? '\0' : '\n';
     std::string out;
-    if (json)
+    if (format == Format::Json)
         out += "[";
     bool firstGroup = true;
     for (int row = grid.FixedRows(); row < grid.RowCount(); ++row) {
@@ -94,32 +120,60 @@ void Print(const SearchState& state, bool json) {
             const std::string path =
                 platform::JoinPath(state.DirList[static_cast<std::size_t>(f->DirIndex)], f->Name);
             if (firstMember) {
-                if (json)
+                if (format == Format::Json)
                     out += firstGroup ? "\n  [" : ",\n  [";
                 else if (!firstGroup)
-                    out += "\n";
+                    out += end;
                 firstGroup = false;
-            } else if (json) {
+            } else if (format == Format::Json) {
                 out += ", ";
             }
             firstMember = false;
-            if (json) {
+            if (format == Format::Json) {
                 out += JsonString(path);
             } else {
                 out += path;
-                out += '\n';
+                out += end;
             }
         }
-        if (json && !firstMember)
+        if (format == Format::Json && !firstMember)
             out += "]";
         if (out.size() > (1 << 16)) {
             std::fwrite(out.data(), 1, out.size(), stdout);
             out.clear();
         }
     }
-    if (json)
+    if (format == Format::Json)
         out += firstGroup ? "]\n" : "\n]\n";
     std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+std::string Counted(std::int64_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// The groups, the files beyond the first of each, and the bytes those take.
+void PrintSummary(const SearchState& state, bool json) {
+    const ResultGrid& grid = state.DupeGrid;
+    std::int64_t groups = 0, files = 0, bytes = 0;
+    for (int row = grid.FixedRows(); row < grid.RowCount(); ++row) {
+        const int members = grid.MembersInRow(row);
+        if (members < 2)
+            continue;
+        const TFile* first = nullptr;
+        for (int col = 0; !first && col < grid.ColCount(); ++col)
+            first = grid.Object(col, row);
+        ++groups;
+        files += members - 1;
+        bytes += (members - 1) * first->Size;
+    }
+    const std::string line = json ? "{\"groups\": " + std::to_string(groups) +
+                                        ", \"redundantFiles\": " + std::to_string(files) +
+                                        ", \"redundantBytes\": " + std::to_string(bytes) + "}"
+                                  : Counted(groups, "group", "groups") + ", " +
+                                        Counted(files, "redundant file", "redundant files") + ", " +
+                                        Counted(bytes, "byte", "bytes");
+    std::printf("%s\n", line.c_str());
 }
 
 } // namespace
@@ -127,11 +181,11 @@ void Print(const SearchState& state, bool json) {
 int main(int argc, char** argv) {
     Options options;
     if (int rc = Parse(argc, argv, options); rc != 0) {
-        if (rc < 0) {
+        if (rc == -1)
             std::fputs(kUsage, stdout);
-            return 0;
-        }
-        return rc;
+        else if (rc == -2)
+            std::printf("kelvaro-find %s\n", VersionText().c_str());
+        return rc < 0 ? 0 : rc;
     }
 
     int status = 0;
@@ -175,6 +229,11 @@ int main(int argc, char** argv) {
     }
     searchWindow.ClearProgressLine();
     window.ClearProgressLine();
-    Print(state, options.json);
+    if (options.summary)
+        PrintSummary(state, options.json);
+    else
+        PrintGroups(state, options.json   ? Format::Json
+                           : options.null ? Format::Null
+                                          : Format::Lines);
     return status;
 }

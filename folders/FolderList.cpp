@@ -94,7 +94,9 @@ QString FolderDisplayText(const std::string& folder) {
         std::size_t run = i;
         while (run < folder.size()) {
             const std::size_t n = Utf8SequenceLength(folder, run);
-            if (n == 0)
+            const auto lead = static_cast<unsigned char>(folder[run]);
+            // A control character (a line break above all) would not show as itself.
+            if (n == 0 || lead < 0x20 || lead == 0x7F)
                 break;
             run += n;
         }

@@ -18,7 +18,8 @@ constexpr int kFolderListCapacity = 250000;
 void SortFolders(std::vector<std::string>& folders);
 
 // How a folder is shown: valid UTF-8 as it reads, every byte that is not part of a valid
-// sequence as "\xHH", so that no two names look alike and none is lost for display.
+// sequence and every control character (a line break, a tab) as "\xHH", so that no two names
+// look alike and none is lost for display.
 QString FolderDisplayText(const std::string& folder);
 
 // The folder list as plain data: sorted entries, exact duplicates refused when folders are added

@@ -4,8 +4,13 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+
+bool FitsOnOneLine(const std::string& folder) {
+    return folder.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos;
+}
 
 void WriteFolderListFile(const std::string& path, const std::vector<std::string>& folders) {
     std::string bytes;
@@ -31,28 +36,77 @@ void WriteFolderListFile(const std::string& path, const std::vector<std::string>
         throw AppError("Cannot create file " + path);
 }
 
-std::vector<std::string> ParseFolderList(const std::string& bytes, std::size_t maxEntries) {
-    std::vector<std::string> lines;
-    std::string line;
-    bool pending = false; // a line has begun that no ending has closed yet
-    for (std::size_t i = 0; i < bytes.size() && lines.size() < maxEntries; ++i) {
-        const char c = bytes[i];
-        if (c == '\0')
-            break;
-        if (c == '\r' || c == '\n') {
-            lines.push_back(line);
-            line.clear();
-            pending = false;
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-            continue;
+namespace {
+
+// Splits a list into entries as its bytes come, so that reading costs no more than the entries
+// taken, however large the file.
+class ListParser {
+public:
+    explicit ListParser(std::size_t maxEntries) : max_(maxEntries), done_(maxEntries == 0) {}
+
+    // False once no more bytes are wanted: a NUL, enough entries, or a line too long.
+    bool Feed(std::string_view bytes) {
+        for (const char c : bytes) {
+            if (done_)
+                return false;
+            if (afterCr_) {
+                afterCr_ = false;
+                if (c == '\n')
+                    continue; // CR LF is one ending
+            }
+            if (c == '\0') {
+                done_ = true;
+            } else if (c == '\r' || c == '\n') {
+                lines_.push_back(std::move(line_));
+                line_.clear();
+                pending_ = false;
+                afterCr_ = c == '\r';
+                done_ = lines_.size() >= max_;
+            } else if (line_.size() == kMaxFolderLineBytes) {
+                overlong_ = lines_.size() + 1;
+                done_ = true;
+            } else {
+                line_ += c;
+                pending_ = true;
+            }
         }
-        line += c;
-        pending = true;
+        return !done_;
     }
-    if (pending && lines.size() < maxEntries)
-        lines.push_back(line);
-    return lines;
+
+    // The entries; an unfinished last line counts.
+    std::vector<std::string> Finish() {
+        if (pending_ && lines_.size() < max_ && !overlong_)
+            lines_.push_back(std::move(line_));
+        return std::move(lines_);
+    }
+
+    // The number of the first line that is too long, 0 for none.
+    std::size_t Overlong() const { return overlong_; }
+
+private:
+    std::size_t max_;
+    std::vector<std::string> lines_;
+    std::string line_;
+    bool pending_ = false; // a line has begun that no ending has closed yet
+    bool afterCr_ = false;
+    bool done_;
+    std::size_t overlong_ = 0;
+};
+
+AppError OverlongLine(const std::string& what, std::size_t line) {
+    return AppError(what + ": line " + std::to_string(line) +
+                    " is longer than a folder name can be (" + std::to_string(kMaxFolderLineBytes) +
+                    " bytes)");
+}
+
+} // namespace
+
+std::vector<std::string> ParseFolderList(const std::string& bytes, std::size_t maxEntries) {
+    ListParser parser(maxEntries);
+    parser.Feed(bytes);
+    if (parser.Overlong())
+        throw OverlongLine("The folder list", parser.Overlong());
+    return parser.Finish();
 }
 
 std::vector<std::string> ReadFolderListFile(const std::string& path, std::size_t maxEntries) {
@@ -60,33 +114,25 @@ std::vector<std::string> ReadFolderListFile(const std::string& path, std::size_t
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         throw AppError("Cannot open file " + path);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
     struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         throw AppError("Cannot open file " + path);
-    }
-    if (st.st_size > kMaxFolderListBytes) {
-        ::close(fd);
-        throw AppError("Cannot open file " + path);
-    }
-    std::string bytes;
+    ListParser parser(maxEntries);
     char buffer[65536];
     for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            ::close(fd);
+        if (n < 0)
             throw AppError("Cannot open file " + path);
-        }
-        if (n == 0)
+        if (n == 0 || !parser.Feed(std::string_view(buffer, static_cast<std::size_t>(n))))
             break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-        if (static_cast<std::int64_t>(bytes.size()) > kMaxFolderListBytes) {
-            ::close(fd);
-            throw AppError("Cannot open file " + path);
-        }
     }
-    ::close(fd);
-    return ParseFolderList(bytes, maxEntries);
+    if (parser.Overlong())
+        throw OverlongLine("Cannot open file " + path, parser.Overlong());
+    return parser.Finish();
 }

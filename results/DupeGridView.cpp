@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOptionViewItem>
 
 namespace {
@@ -75,6 +76,14 @@ DupeGridView::DupeGridView(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
     horizontalHeader()->setFixedHeight(kDefaultRowHeight + 1);
     horizontalHeader()->hide();
+    // The menu belongs to the whole grid: asked for over the fixed row, it comes as if asked
+    // for over the cells (in viewport coordinates).
+    horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(horizontalHeader(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) {
+                emit customContextMenuRequested(
+                    viewport()->mapFrom(this, horizontalHeader()->mapTo(this, pos)));
+            });
     setShowGrid(true);
     setWordWrap(false);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -247,4 +256,27 @@ void DupeGridView::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
     if (currentIndex() != before)
         emit GridClick();
+}
+
+void DupeGridView::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    if (dy != 0)
+        AlignTopRow();
+}
+
+void DupeGridView::updateGeometries() {
+    QTableView::updateGeometries();
+    AlignTopRow();
+}
+
+void DupeGridView::AlignTopRow() {
+    const QScrollBar* bar = verticalScrollBar();
+    if (bar->maximum() <= 0 || bar->value() != bar->maximum())
+        return;
+    QHeaderView* rows = verticalHeader();
+    const int offset = rows->sectionPosition(rows->logicalIndex(bar->value()));
+    if (offset < 0 || rows->offset() == offset)
+        return;
+    rows->setOffset(offset);
+    viewport()->update();
 }

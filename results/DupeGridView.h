@@ -65,8 +65,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
 
 private:
+    // Qt aligns the last row with the bottom edge at the end of the scroll range, which cuts the
+    // top row; the grid shows whole rows from the top at every position, the last one included.
+    void AlignTopRow();
     void ShowFixedRow(bool fixed);
     void UpdateRange();
 

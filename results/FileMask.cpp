@@ -135,7 +135,8 @@ FileMask::FileMask(std::string_view mask) {
         if (c == U'*') {
             skip = true;
         } else if (c == U'?') {
-            if (!skip) {
+            // Only a "?" directly after a "*" is ignored; "*??" still takes one character.
+            if (i == 0 || chars[i - 1] != U'*') {
                 Element any;
                 any.kind = Element::Kind::Any;
                 write(std::move(any), i);
@@ -151,10 +152,9 @@ FileMask::FileMask(std::string_view mask) {
             bool haveLast = false;
             char32_t last = 0;
             while (i < n && chars[i] != U']') {
-                if (chars[i] == U'-') {
-                    // A range needs a character on both sides of its hyphen.
-                    if (!haveLast || i + 1 >= n || chars[i + 1] == U']')
-                        fail(i);
+                if (chars[i] == U'-' && !haveLast)
+                    fail(i); // a hyphen needs a character before it
+                if (chars[i] == U'-' && i + 1 < n && chars[i + 1] != U']') {
                     const char32_t hi = UpCase(chars[i + 1]);
                     set.ranges.emplace_back(last, hi);
                     last = hi;

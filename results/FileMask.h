@@ -14,9 +14,10 @@ std::vector<char32_t> DecodeChars(std::string_view text);
 std::size_t CharPrefixBytes(std::string_view text, std::size_t n);
 std::size_t CharCount(std::string_view text);
 
-// A file-name mask: "*" any run, "?" one character (ignored while a "*" is pending), "[...]" a
-// set with ranges and a leading "!" to invert it, A-Z without regard to case. The whole name
-// must be consumed by the whole mask. Matching takes at most (name + 1) * (elements + 1) steps.
+// A file-name mask: "*" any run, "?" one character (ignored directly after a "*"), "[...]" a
+// set with ranges and a leading "!" to invert it (a hyphen with nothing after it is itself), A-Z
+// without regard to case. The whole name must be consumed by the whole mask. Matching takes at
+// most (name + 1) * (elements + 1) steps.
 class FileMask {
 public:
     // Throws AppError "'mask' is an invalid mask at (n)", n counted in characters from 1.

@@ -5,6 +5,7 @@
 #include <QAbstractItemModelTester>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTest>
 
 #include <cstdio>
@@ -66,6 +67,43 @@ private slots:
         QCOMPARE(model.rowCount(), 1);
         QCOMPARE(model.columnCount(), 1);
         QVERIFY(view.horizontalHeader()->isHidden());
+    }
+
+    // Every scroll position shows whole rows from the top, the last position too, whatever the
+    // height; the last row is then in full view.
+    void everyScrollPositionShowsWholeRows() {
+        ResultGrid grid;
+        DupeGridModel model(grid);
+        DupeGridView view;
+        view.SetGridModel(&model);
+        view.show();
+        TFile e;
+        for (int r = 0; r < 40; ++r) {
+            Publish(grid, r, 0, &e, "file" + std::to_string(r));
+            Publish(grid, r, 1, &e, "copy" + std::to_string(r));
+        }
+        QScrollBar* bar = view.verticalScrollBar();
+        const int last = model.rowCount() - 1;
+        for (int height : {169, 175, 180, 300}) {
+            view.resize(434, height);
+            QCoreApplication::processEvents();
+            for (int value = bar->minimum(); value <= bar->maximum(); ++value) {
+                bar->setValue(value);
+                QCOMPARE(view.rowViewportPosition(view.rowAt(0)), 0);
+            }
+            QVERIFY(view.visualRect(model.index(last, 0)).bottom() < view.viewport()->height());
+            // Shrinking the grid at the end keeps the rows whole too.
+            view.resize(434, height - 5);
+            QCoreApplication::processEvents();
+            QCOMPARE(view.rowViewportPosition(view.rowAt(0)), 0);
+        }
+        // The keyboard's way to the end.
+        view.setFocus();
+        bar->setValue(0);
+        QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(bar->value(), bar->maximum());
+        QCOMPARE(view.rowViewportPosition(view.rowAt(0)), 0);
+        QVERIFY(view.visualRect(view.currentIndex()).bottom() < view.viewport()->height());
     }
 
     // Prints the time to publish and show 100,000 groups; not a timed test.

@@ -262,6 +262,38 @@ private slots:
         QVERIFY(!std::filesystem::exists(bad));
     }
 
+    // A name with a line break would come back as two wrong entries: it is named and left out,
+    // the others are stored and come back as they were.
+    void storeLeavesOutNamesWithLineBreaks() {
+        Fixture f;
+        for (const char* d : {"/m/a", "/m/two\nlines", "/m/b", "/m/cr\rhere"})
+            f.form->AddFolderToList(d);
+        const std::string list = f.tree.Path("Folders.txt");
+        f.dialogs.fileAnswers.push_back(list);
+        f.form->StoreListButton->click();
+        QCOMPARE(ReadBytes(list), std::string("/m/a\r\n/m/b\r\n"));
+        QCOMPARE(f.dialogs.messages.size(), std::size_t{1});
+        const MessageRequest m = f.dialogs.messages[0];
+        QCOMPARE(m.type, MsgType::Warning);
+        QCOMPARE(m.text, std::string("These folders were not stored: a folder list holds one "
+                                     "folder per line, and their names hold a line break.\r\r"
+                                     "/m/cr\\x0Dhere\r/m/two\\x0Alines"));
+        QCOMPARE(f.Items().size(), std::size_t{4}); // the list itself is as it was
+        f.dialogs.fileAnswers.push_back(list);
+        f.form->LoadListButton->click();
+        QCOMPARE(f.Items(), (std::vector<std::string>{"/m/a", "/m/b"}));
+
+        // Many such names: ten of them, and how many more.
+        for (int i = 0; i < 12; ++i)
+            f.form->AddFolderToList("/n/" + std::to_string(i + 10) + "\n");
+        f.dialogs.fileAnswers.push_back(list);
+        f.form->StoreListButton->click();
+        const std::string text = f.dialogs.messages.back().text;
+        QVERIFY(text.find("/n/19\\x0A") != std::string::npos);
+        QVERIFY(text.find("/n/20") == std::string::npos);
+        QVERIFY(text.ends_with("\r... and 2 more."));
+    }
+
     void retrieveReplacesTheListWithEveryLine() {
         Fixture f;
         // Validation runs also when the dialog is cancelled: the empty list's Store goes off.
@@ -322,6 +354,35 @@ private slots:
         QVERIFY(f.form->AddDirButton->isEnabled());
         QVERIFY(f.form->FindFilesButton->isEnabled());
         QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    // Add to List and Find Duplicates from the keyboard keep the focus: the next Space adds
+    // again instead of toggling the box that would have taken the focus.
+    void buttonsUsedFromTheKeyboardKeepTheFocus() {
+        Fixture f;
+        f.form->show();
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        f.tree.CreateDir("a/sub");
+        f.form->DirectoryEdit1->setText(QString::fromStdString(f.tree.Path("a")));
+        f.form->IncludeSubdirCheck->setChecked(true);
+        f.form->AddDirButton->setFocus();
+        QTest::keyClick(f.form->AddDirButton, Qt::Key_Space);
+        QCOMPARE(f.Items().size(), std::size_t{2});
+        QVERIFY(f.form->AddDirButton->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(f.form->IncludeSubdirCheck->isChecked());
+
+        f.form->FindFilesButton->setFocus();
+        QTest::keyClick(f.form->FindFilesButton, Qt::Key_Space);
+        QCOMPARE(f.form->StatusText(), QStringLiteral("Ready."));
+        QVERIFY(f.form->FindFilesButton->hasFocus());
+
+        // Moved by the user during the walk, the focus stays where the user put it.
+        f.form->onPump = [&] { f.form->DirListBox->setFocus(); };
+        f.form->AddDirButton->setFocus();
+        QTest::keyClick(f.form->AddDirButton, Qt::Key_Space);
+        QVERIFY(f.form->DirListBox->hasFocus());
     }
 
     void browseStartsAtTheFieldAndFillsIt() {

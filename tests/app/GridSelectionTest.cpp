@@ -316,6 +316,25 @@ private slots:
         QVERIFY(w.form->State.UseMarks);
     }
 
+    // The right button opens the menu over the cells and over the fixed row alike, where it
+    // was pressed.
+    void menuOpensOverTheCellsAndTheHeaderRow() {
+        SearchedWindow w;
+        QMenu* menu = w.form->PopupMenu1;
+        const auto rightClick = [&](QWidget* target, QPoint pos) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
+            QApplication::sendEvent(target, &event);
+            const bool shown = menu->isVisible();
+            const QPoint at = menu->pos();
+            menu->hide();
+            return shown ? at : QPoint(-1, -1);
+        };
+        const QPoint cell = w.At("README");
+        QCOMPARE(rightClick(w.Cells(), cell), w.Cells()->mapToGlobal(cell));
+        QWidget* header = w.Grid()->horizontalHeader()->viewport();
+        QCOMPARE(rightClick(header, QPoint(30, 5)), header->mapToGlobal(QPoint(30, 5)));
+    }
+
     void maskFromAPressedFileAndArrowsSelectAtOnce() {
         SearchedWindow w;
         QToolButton* left = w.form->PatternUpDown->LeftButton();

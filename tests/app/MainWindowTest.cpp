@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -23,6 +24,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -111,6 +113,30 @@ private slots:
         QCOMPARE(folder.Read("Config", "InitialFolder"), std::string("/no/such/folder"));
         QCOMPARE(folder.Read("Config", "UseEffects"), std::string("0"));
         QCOMPARE(folder.Read("Config", "DoUpdateCheck"), std::string("0"));
+    }
+
+    // A folder whose name is not UTF-8 goes through a start and a close byte for byte, and
+    // Add to List takes those bytes while the field is untouched.
+    void initialFolderKeepsItsBytes() {
+        ProgramFolder folder;
+        const std::string odd = folder.tree.Path("caf\xe9");
+        folder.tree.CreateDir("caf\xe9");
+        folder.tree.CreateFile("kelvaro.ini", "[Config]\nInitialFolder=" + odd + "\n");
+        ScriptedDialogs dialogs;
+        auto form = std::make_unique<TMainForm>(dialogs, folder.Path());
+        QCOMPARE(form->DirectoryEdit1->text(),
+                 Text(folder.tree.Path("caf")) + QStringLiteral("\\xE9"));
+        form->IncludeSubdirCheck->setChecked(false);
+        form->AddDirButton->click();
+        QCOMPARE(form->FolderListItems(), std::vector<std::string>{odd});
+        form.reset();
+        QCOMPARE(folder.Read("Config", "InitialFolder"), odd);
+
+        // Typed over, the field holds what was typed.
+        form = std::make_unique<TMainForm>(dialogs, folder.Path());
+        form->DirectoryEdit1->setText(QStringLiteral("/tmp/caf\u00e9"));
+        form.reset();
+        QCOMPARE(folder.Read("Config", "InitialFolder"), std::string("/tmp/caf\xc3\xa9"));
     }
 
     void booleanTexts_data() {
@@ -223,6 +249,32 @@ private slots:
         }
     }
 
+    // Alt with a step's accelerator goes to the step's first control, wherever the focus was
+    // in it before; the folder list shows rows of 13 pixels.
+    void stepAcceleratorsAndFolderRows() {
+        ProgramFolder folder;
+        ScriptedDialogs dialogs;
+        TMainForm form(dialogs, folder.Path());
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.ProtectFoldersCheck->setFocus();
+        form.DupeGrid->setFocus();
+        QTest::keyClick(form.DupeGrid, Qt::Key_E, Qt::AltModifier);
+        QVERIFY(form.DirectoryEdit1->hasFocus());
+        form.SkipSysfilesCheck->setFocus();
+        QTest::keyClick(form.SkipSysfilesCheck, Qt::Key_F, Qt::AltModifier);
+        QVERIFY(form.SkipSysfilesCheck->hasFocus()); // Find Duplicates is off
+        form.FindFilesButton->setEnabled(true);
+        QTest::keyClick(form.SkipSysfilesCheck, Qt::Key_F, Qt::AltModifier);
+        QVERIFY(form.FindFilesButton->hasFocus());
+
+        for (const char* f : {"/a", "/b", "/c", "/d", "/e", "/f", "/g", "/h", "/i", "/j"})
+            form.AddFolderToList(f);
+        QCOMPARE(form.DirListBox->visualItemRect(form.DirListBox->item(0)).height(), 13);
+        QCOMPARE(form.DirListBox->visualItemRect(form.DirListBox->item(7)).top(), 7 * 13);
+    }
+
     void resizeMovesAndStretchesAsDesigned() {
         ProgramFolder folder;
         ScriptedDialogs dialogs;
@@ -257,6 +309,8 @@ private slots:
         QCOMPARE(form.BitBtn1->pos(), QPoint(436, 20));
         QCOMPARE(form.DupeGrid->geometry(), QRect(16, 64, 534, 219));
         QCOMPARE(form.FindFilesButton->pos(), QPoint(16, 20));
+        QCOMPARE(form.NameLabel->geometry().right(), form.InfoGroup->width() - 9);
+        QCOMPARE(form.DirLabel->geometry().right(), form.InfoGroup->width() - 9);
         QCOMPARE(form.StatusBar1->geometry(), QRect(0, 585, 724, 19));
         // A layout pass that finds no difference changes nothing.
         const QList<QRect> widened = snapshot();
@@ -290,6 +344,14 @@ private slots:
         QCOMPARE(form.LastHelpPopup().topic, 3);
         QCOMPARE(form.LastHelpPopup().position, form.DupeGrid->mapToGlobal(QPoint(0, 0)));
         QVERIFY(form.LastHelpPopup().text.contains(QStringLiteral("duplicates list")));
+        // The pop-up's own top-left corner is there.
+        QWidget* popup = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->inherits("QWhatsThat") && w->isVisible())
+                popup = w;
+        QVERIFY(popup);
+        QCOMPARE(popup->pos(), form.DupeGrid->mapToGlobal(QPoint(0, 0)));
+        popup->close();
 
         QCOMPARE(form.ShowContextHelp(form.SelectAllButton), 4);
         QCOMPARE(form.ShowContextHelp(form.FindFilesButton), 0);
@@ -315,6 +377,19 @@ private slots:
         form.HelpButton->click();
         QVERIFY(form.Help()->isVisible());
         QVERIFY(form.Help()->Browser()->toPlainText().contains(QStringLiteral("Contents")));
+        // Every topic is a section of its own: the file has no heading beside them but the
+        // contents'.
+        QFile file(Text(form.HelpFileName()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QString outside = QString::fromUtf8(file.readAll());
+        outside.remove(QRegularExpression(QStringLiteral("<section.*?</section>"),
+                                          QRegularExpression::DotMatchesEverythingOption));
+        QCOMPARE(outside.count(QStringLiteral("<h2>")), 1);
+        QVERIFY(outside.contains(QStringLiteral("<h2>Contents</h2>")));
+        QCOMPARE(outside.count(QStringLiteral("<h3>")), 0);
+        // Escape closes the window, from its text too.
+        QTest::keyClick(form.Help()->Browser(), Qt::Key_Escape);
+        QVERIFY(!form.Help()->isVisible());
     }
 
     void stepHighlightingAndEffects() {
@@ -544,6 +619,27 @@ private slots:
                  mrOk);
         QVERIFY(stillOpen);
         QCOMPARE(helpShown, 7);
+    }
+
+    // The desktop's opener is handed the encoded URL and decodes it back to the very bytes of
+    // the name, also where they are not UTF-8.
+    void openedFilesKeepEveryByteOfTheirName() {
+        const auto bytesOf = [](const QUrl& url) {
+            const QByteArray encoded = url.toEncoded();
+            return encoded.startsWith("file://")
+                       ? QByteArray::fromPercentEncoding(encoded.mid(7)).toStdString()
+                       : std::string("<not a file URL>");
+        };
+        for (const std::string path :
+             {"/tmp/caf\xe9.txt", "/tmp/50% #1?.txt", "/tmp/\xc3\xa9t\xc3\xa9/a b"}) {
+            const QUrl url = QtDialogService::LocalFileUrl(path);
+            QVERIFY(url.isValid() && url.isLocalFile());
+            QCOMPARE(bytesOf(url), path);
+        }
+        QCOMPARE(QtDialogService::LocalFileUrl("/tmp/\xc3\xa9").toLocalFile(),
+                 QStringLiteral("/tmp/\u00e9"));
+        const std::string here = QFile::encodeName(QDir::currentPath()).toStdString();
+        QCOMPARE(bytesOf(QtDialogService::LocalFileUrl("sub/x")), here + "/sub/x");
     }
 
     void aboutBox() {

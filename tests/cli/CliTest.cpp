@@ -2,6 +2,7 @@
 #include "cli/SearchFolders.h"
 #include "folders/FolderList.h"
 #include "folders/FolderWalk.h"
+#include "platform/Version.h"
 #include "tests/support/RecordingWindow.h"
 #include "tests/support/TempTree.h"
 
@@ -88,6 +89,54 @@ TEST(CliTest, JsonKeepsEveryByteOfOddNames) {
     EXPECT_NE(r.out.find("caf\\udce9\""), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("quote\\\"back\\\\slash"), std::string::npos) << r.out;
     EXPECT_EQ(Find({"--json", tree.Path("missing-and-empty")}).out, "[]\n");
+}
+
+TEST(CliTest, NullEndsEveryPathAndAnEmptyItemSeparatesGroups) {
+    TempTree tree;
+    tree.CreateFile("1/a", "first group, larger");
+    tree.CreateFile("2/two\nlines", "first group, larger");
+    tree.CreateFile("3/c", "second");
+    tree.CreateFile("4/d", "second");
+    Result r = Find({"-0", tree.Path("1"), tree.Path("2"), tree.Path("3"), tree.Path("4")});
+    EXPECT_EQ(r.status, 0);
+    // In grid order, as the plain output gives it.
+    const std::string expected = tree.Path("2/two\nlines") + '\0' + tree.Path("1/a") + '\0' + '\0' +
+                                 tree.Path("4/d") + '\0' + tree.Path("3/c") + '\0';
+    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(Find({"--null", tree.Path("1"), tree.Path("2"), tree.Path("3"), tree.Path("4")}).out,
+              expected);
+    EXPECT_EQ(Find({"--null", tree.Path("1")}).out, "");
+    EXPECT_EQ(Find({"-0", "--json", tree.Path("1")}).status, 2);
+}
+
+TEST(CliTest, SummaryCountsGroupsRedundantFilesAndTheirBytes) {
+    TempTree tree;
+    tree.CreateFile("d/a", std::string(1000, 'x'));
+    tree.CreateFile("d/b", std::string(1000, 'x'));
+    tree.CreateFile("d/c", std::string(1000, 'x'));
+    tree.CreateFile("d/e", "12345");
+    tree.CreateFile("d/f", "12345");
+    tree.CreateFile("d/g", "alone");
+    Result r = Find({"-m", tree.Path("d")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "2 groups, 3 redundant files, 2005 bytes\n");
+    EXPECT_EQ(Find({"--summary", "--json", tree.Path("d")}).out,
+              "{\"groups\": 2, \"redundantFiles\": 3, \"redundantBytes\": 2005}\n");
+    tree.Remove("d/a");
+    tree.Remove("d/b");
+    tree.Remove("d/c");
+    tree.CreateFile("d/h", "1");
+    tree.CreateFile("d/i", "1");
+    tree.Remove("d/h");
+    EXPECT_EQ(Find({"-m", tree.Path("d")}).out, "1 group, 1 redundant file, 5 bytes\n");
+    EXPECT_EQ(Find({"-m", tree.Path("missing")}).out, "0 groups, 0 redundant files, 0 bytes\n");
+}
+
+TEST(CliTest, VersionIsTheProgramsVersion) {
+    Result r = Find({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "kelvaro-find " + VersionText() + "\n");
+    EXPECT_EQ(VersionText(), "2.11");
 }
 
 TEST(JsonStringTest, EscapesControlsAndInvalidUtf8Only) {

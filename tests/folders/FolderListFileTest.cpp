@@ -68,10 +68,43 @@ TEST(FolderListFileTest, FailuresNameTheFile) {
     EXPECT_THROW(ReadFolderListFile(tree.Path("pipe")), AppError);
 }
 
-TEST(FolderListFileTest, RefusesAFileTooLargeToBeAList) {
+// Only the number of entries limits a list, however large its file; a line no folder name could
+// fill is refused by its number.
+TEST(FolderListFileTest, SizeAloneRefusesNoList) {
     TempTree tree;
-    tree.CreateFile("huge", std::string(kMaxFolderListBytes + 1, 'x'));
-    EXPECT_THROW(ReadFolderListFile(tree.Path("huge")), AppError);
+    const std::string line(kMaxFolderLineBytes, 'x');
+    std::string large;
+    for (int i = 0; i < 4200; ++i)
+        large += "/" + line.substr(1) + "\r\n";
+    ASSERT_GT(large.size(), 16u * 1024 * 1024);
+    tree.CreateFile("large.txt", large);
+    const Lines read = ReadFolderListFile(tree.Path("large.txt"));
+    ASSERT_EQ(read.size(), 4200u);
+    EXPECT_EQ(read.back(), "/" + line.substr(1));
+    // A CR LF split between two reads (of 64 KiB) is still one ending.
+    for (std::size_t cr = 65534; cr <= 65537; ++cr) {
+        std::string split;
+        while (split.size() + 10 < cr)
+            split += "/abcdefg\r\n";
+        const std::size_t lines = split.size() / 10 + 2;
+        split += std::string(cr - split.size(), 'y') + "\r\n/last";
+        tree.CreateFile("split.txt", split);
+        EXPECT_EQ(ReadFolderListFile(tree.Path("split.txt")).size(), lines) << cr;
+    }
+
+    tree.CreateFile("long.txt", "/a\n/b\n" + line + "y\n/c\n");
+    try {
+        ReadFolderListFile(tree.Path("long.txt"));
+        FAIL() << "no error";
+    } catch (const AppError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file " + tree.Path("long.txt") +
+                                             ": line 3 is longer than a folder name can be (4095 "
+                                             "bytes)");
+    }
+    // Entries before the limit are all that is read.
+    EXPECT_EQ(ReadFolderListFile(tree.Path("long.txt"), 2), (Lines{"/a", "/b"}));
+    EXPECT_THROW(ParseFolderList(line + "y"), AppError);
+
     tree.CreateFile("binary", std::string("\x7f"
                                           "ELF\x02\x01\x01\0\0\0",
                                           10));

@@ -77,6 +77,9 @@ TEST(FolderListTest, DisplayTextShowsBytesThatAreNotUtf8) {
     EXPECT_EQ(FolderDisplayText("\xed\xa0\x80"), QStringLiteral("\\xED\\xA0\\x80"));
     EXPECT_EQ(FolderDisplayText("a\xe2\x82"), QStringLiteral("a\\xE2\\x82"));
     EXPECT_EQ(FolderDisplayText("\xf0\x9f\x98\x80"), QString::fromUtf8("\xf0\x9f\x98\x80"));
+    // Control characters would not show as themselves: a line break stays on the one line.
+    EXPECT_EQ(FolderDisplayText("/two\nlines\r\t\x7f~"),
+              QStringLiteral("/two\\x0Alines\\x0D\\x09\\x7F~"));
 }
 
 } // namespace

@@ -34,7 +34,8 @@ std::optional<std::size_t> ReferenceInvalidAt(const Chars& m) {
         if (m[i] == U'*') {
             star = true;
         } else if (m[i] == U'?') {
-            if (!star)
+            // Ignored directly after a star, an element anywhere else.
+            if (i == 0 || m[i - 1] != U'*')
                 bad = element(i);
         } else if (m[i] == U'[') {
             std::size_t j = i + 1;
@@ -43,9 +44,11 @@ std::optional<std::size_t> ReferenceInvalidAt(const Chars& m) {
             bool haveChar = false;
             for (; j < n && m[j] != U']'; ++j) {
                 if (m[j] == U'-') {
-                    if (!haveChar || j + 1 >= n || m[j + 1] == U']')
+                    if (!haveChar)
                         return j + 1;
-                    ++j;
+                    // With nothing after it the hyphen is a character of the set.
+                    if (j + 1 < n && m[j + 1] != U']')
+                        ++j;
                 }
                 haveChar = true;
             }
@@ -75,7 +78,10 @@ bool InSet(const Chars& m, std::size_t open, char32_t c, std::size_t& end) {
     bool in = false;
     char32_t prev = 0;
     for (; m[j] != U']'; ++j) {
-        if (m[j] == U'-') {
+        if (m[j] == U'-' && m[j + 1] == U']') {
+            prev = U'-';
+            in = in || Fold(c) == prev;
+        } else if (m[j] == U'-') {
             const char32_t hi = Fold(m[j + 1]);
             in = in || (Fold(c) >= prev && Fold(c) <= hi);
             prev = hi;
@@ -107,8 +113,11 @@ struct Reference {
         if (mi == m.size())
             return si == s.size();
         if (m[mi] == U'*') {
+            // Stars in a row act as one; one "?" directly after them is ignored.
             std::size_t k = mi;
-            while (k < m.size() && (m[k] == U'*' || m[k] == U'?'))
+            while (k < m.size() && m[k] == U'*')
+                ++k;
+            if (k < m.size() && m[k] == U'?')
                 ++k;
             for (std::size_t t = si; t <= s.size(); ++t)
                 if (Match(k, t))

@@ -39,10 +39,19 @@ TEST(FileMask, StarsAndQuestionMarks) {
     EXPECT_TRUE(MatchesMask("ab", "??"));
     EXPECT_FALSE(MatchesMask("abc", "??"));
     EXPECT_FALSE(MatchesMask("a", "??"));
-    // "?" right after a star is ignored: "*?" is "*", so "a*?" matches "a" itself.
+    // "?" directly after a star is ignored: "*?" is "*", so "a*?" matches "a" itself.
     EXPECT_TRUE(MatchesMask("a", "a*?"));
     EXPECT_TRUE(MatchesMask("", "*?"));
     EXPECT_TRUE(MatchesMask("x.txt", "*??.txt"));
+    EXPECT_FALSE(MatchesMask(".txt", "*??.txt"));
+    // Only that one: the next "?" takes a character, wherever the star's run ends.
+    EXPECT_FALSE(MatchesMask("a", "a*??"));
+    EXPECT_TRUE(MatchesMask("ab", "a*??"));
+    EXPECT_TRUE(MatchesMask("abcd", "a*??"));
+    EXPECT_FALSE(MatchesMask("a", "a**??"));
+    EXPECT_TRUE(MatchesMask("a", "a*?*?"));
+    EXPECT_FALSE(MatchesMask("ab", "a*???"));
+    EXPECT_TRUE(MatchesMask("abc", "a*???"));
     EXPECT_TRUE(MatchesMask("abc", "?*"));
     EXPECT_FALSE(MatchesMask("", "?*"));
     // Backtracking over an earlier false start.
@@ -74,6 +83,13 @@ TEST(FileMask, SetsRangesAndInversion) {
     EXPECT_FALSE(MatchesMask("", "[!]"));
     // A reversed range holds nothing.
     EXPECT_FALSE(MatchesMask("m", "[z-a]"));
+    // A hyphen with nothing after it is itself.
+    EXPECT_TRUE(MatchesMask("a", "[a-]"));
+    EXPECT_TRUE(MatchesMask("-", "[a-]"));
+    EXPECT_FALSE(MatchesMask("b", "[a-]"));
+    EXPECT_TRUE(MatchesMask("-", "[a-c-]"));
+    EXPECT_TRUE(MatchesMask("x", "[!a-]"));
+    EXPECT_FALSE(MatchesMask("-", "[!a-]"));
 }
 
 TEST(FileMask, CaseFoldsOnlyAsciiLetters) {
@@ -110,8 +126,10 @@ TEST(FileMask, InvalidMasksNameTheFailingPosition) {
     EXPECT_EQ(InvalidMaskError("[!"), "'[!' is an invalid mask at (3)");
     EXPECT_EQ(InvalidMaskError("[-a]"), "'[-a]' is an invalid mask at (2)");
     EXPECT_EQ(InvalidMaskError("x[!-a]"), "'x[!-a]' is an invalid mask at (4)");
-    EXPECT_EQ(InvalidMaskError("[a-]"), "'[a-]' is an invalid mask at (3)");
-    EXPECT_EQ(InvalidMaskError("a[b-"), "'a[b-' is an invalid mask at (4)");
+    EXPECT_EQ(InvalidMaskError("[-]"), "'[-]' is an invalid mask at (2)");
+    EXPECT_EQ(InvalidMaskError("[a-]"), "valid");
+    // A hyphen at the end is no error of its own: the set is not closed.
+    EXPECT_EQ(InvalidMaskError("a[b-"), "'a[b-' is an invalid mask at (5)");
     // Positions count characters, not bytes.
     EXPECT_EQ(InvalidMaskError("\xc3\xa9["), "'\xc3\xa9[' is an invalid mask at (3)");
     // ")" sorts before ".": the error display adds no full stop.
@@ -133,6 +151,8 @@ TEST(FileMask, ThirtyElementsAfterStarsAtMost) {
     EXPECT_EQ(InvalidMaskError(thirty + "**?[xy]"),
               "'" + thirty + "**?[xy]' is an invalid mask at (67)");
     EXPECT_EQ(InvalidMaskError(thirty + "ab?"), "valid");
+    // A "?" that is not directly after the star counts like a character.
+    EXPECT_EQ(InvalidMaskError(thirty + "*?\?"), "'" + thirty + "*?\?' is an invalid mask at (63)");
 }
 
 TEST(FileMask, WorkStaysPolynomialOnHostileMasks) {
