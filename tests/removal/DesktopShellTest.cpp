@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -226,6 +228,57 @@ TEST_F(DesktopShellTest, OkAfterAFailureGoesOnAndAMissingFileIsAFailure) {
     EXPECT_FALSE(aborted);
     EXPECT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_FALSE(Exists(tree_.Path("c")));
+}
+
+TEST_F(DesktopShellTest, ALongNameMovedOntoATakenOneGetsAShortenedFreeName) {
+    const std::string name = std::string(251, 'n') + ".txt";
+    tree_.CreateFile("archive/" + name, "already there");
+    const std::string file = tree_.CreateFile("a/" + name, "moved");
+    const FileOpOutcome outcome = MoveFileInto(file, tree_.Path("archive"));
+    ASSERT_TRUE(outcome.ok) << outcome.error;
+    EXPECT_EQ(outcome.target, tree_.Path("archive/" + std::string(247, 'n') + " (2).txt"));
+    EXPECT_EQ(ReadAll(outcome.target), "moved");
+    EXPECT_EQ(tree_.Read("archive/" + name), "already there");
+}
+
+TEST_F(DesktopShellTest, ACopyingMoveLeavesNoTemporaryFile) {
+    struct CopyAlways : RemovalFaults {
+        bool ForceCopy(const std::string&) override { return true; }
+    } faults;
+    ScopedRemovalFaults scope(faults);
+    tree_.CreateFile("archive/x.bin", "taken");
+    const std::string file = tree_.CreatePatternFile("a/x.bin", 5000, 2);
+    const FileOpOutcome outcome = MoveFileInto(file, tree_.Path("archive"));
+    ASSERT_TRUE(outcome.ok) << outcome.error;
+    const auto archive = FilesUnder(tree_.Path("archive"));
+    EXPECT_EQ(archive.size(), 2u);
+    EXPECT_EQ(archive.at("x.bin"), "taken");
+    EXPECT_EQ(archive.at("x (2).bin").size(), 5000u);
+}
+
+// A move onto a file system too small for the file: the copy fails half way, and neither a cut
+// file nor a hidden one is left in the archive.
+TEST_F(DesktopShellTest, AMoveOntoAFullFileSystemLeavesTheSourceAndNothingElse) {
+    const std::string disk = tree_.CreateDir("disk");
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no small file system to fill: " << std::strerror(errno);
+    struct Unmount {
+        std::string at;
+        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } unmount{disk};
+    const std::string big = tree_.CreatePatternFile("a/big.bin", 300000, 4);
+    const std::string before = tree_.Read("a/big.bin");
+    EXPECT_FALSE(MoveFileInto(big, disk).ok);
+    EXPECT_EQ(tree_.Read("a/big.bin"), before);
+    EXPECT_TRUE(std::filesystem::is_empty(disk));
+
+    const std::string small = tree_.CreatePatternFile("a/small.bin", 10000, 4);
+    const FileOpOutcome outcome = MoveFileInto(small, disk);
+    ASSERT_TRUE(outcome.ok) << outcome.error;
+    EXPECT_FALSE(Exists(small));
+    const auto moved = FilesUnder(disk);
+    EXPECT_EQ(moved.size(), 1u);
+    EXPECT_EQ(moved.at("small.bin"), before.substr(0, 10000));
 }
 
 TEST(NumberedName, NumberGoesBeforeTheLastExtension) {
