@@ -62,6 +62,7 @@ void TMainForm::DeleteFiles() {
     flow.UpdateSelectionInfo = [this] { UpdateSelectionInfo(); };
     flow.RepaintGrid = [this] { DupeGrid->viewport()->update(); };
     flow.SearchRunning = [this] { return searchRunning_; };
+    flow.Progress = &progress;
     flow.DeleteFiles();
 }
 
