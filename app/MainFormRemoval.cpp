@@ -64,6 +64,8 @@ void TMainForm::DeleteFiles() {
     flow.SearchRunning = [this] { return searchRunning_; };
     flow.Progress = &progress;
     flow.DeleteFiles();
+    if (searchRunning_)
+        removedDuringSearch_ = true;
 }
 
 void TMainForm::DupeGridKeyDown(int key) {
