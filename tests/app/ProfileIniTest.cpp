@@ -1,15 +1,14 @@
 #include "platform/ProfileIni.h"
 #include "platform/IoFaults.h"
+#include "support/ScratchDisk.h"
 #include "support/TempTree.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <vector>
 
@@ -161,13 +160,10 @@ TEST(ProfileIni, OnlyARegularFileIsReplaced) {
 // The real thing where the machine lets the test mount a tiny file system.
 TEST(ProfileIni, ARealFullDiskLeavesTheOldFileWhole) {
     TempTree tree;
-    const std::string disk = tree.CreateDir("disk");
-    if (mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=16k") != 0)
-        GTEST_SKIP() << "no small file system to fill: " << std::strerror(errno);
-    struct Unmount {
-        std::string at;
-        ~Unmount() { umount2(at.c_str(), MNT_DETACH); }
-    } unmount{disk};
+    const ScratchDisk scratch(tree.CreateDir("disk"), "16k");
+    if (!scratch.Mounted())
+        GTEST_SKIP() << "no small file system to fill: " << scratch.Error();
+    const std::string& disk = scratch.Path();
     const std::string ini = tree.CreateFile("disk/kelvaro.ini", kSettings);
     // Fill what is left, then ask for more than one free block.
     {

@@ -1,6 +1,7 @@
 #include "removal/DesktopShell.h"
 #include "removal/RemovalFaults.h"
 #include "tests/support/FileChecks.h"
+#include "tests/support/ScratchDisk.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempTree.h"
 
@@ -11,7 +12,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -259,13 +259,10 @@ TEST_F(DesktopShellTest, ACopyingMoveLeavesNoTemporaryFile) {
 // A move onto a file system too small for the file: the copy fails half way, and neither a cut
 // file nor a hidden one is left in the archive.
 TEST_F(DesktopShellTest, AMoveOntoAFullFileSystemLeavesTheSourceAndNothingElse) {
-    const std::string disk = tree_.CreateDir("disk");
-    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "no small file system to fill: " << std::strerror(errno);
-    struct Unmount {
-        std::string at;
-        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
-    } unmount{disk};
+    const ScratchDisk scratch(tree_.CreateDir("disk"), "64k");
+    if (!scratch.Mounted())
+        GTEST_SKIP() << "no small file system to fill: " << scratch.Error();
+    const std::string& disk = scratch.Path();
     const std::string big = tree_.CreatePatternFile("a/big.bin", 300000, 4);
     const std::string before = tree_.Read("a/big.bin");
     EXPECT_FALSE(MoveFileInto(big, disk).ok);

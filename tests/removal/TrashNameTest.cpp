@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "removal/DesktopShell.h"
 #include "tests/support/FileChecks.h"
+#include "tests/support/ScratchDisk.h"
 #include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,6 @@
 #include <cstring>
 #include <filesystem>
 #include <regex>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -157,13 +157,10 @@ TEST_F(TrashNameTest, ANameWithALineBreakGetsAOneLineRecord) {
 
 // A file on another file system than the data home goes to the Trash of its own file system.
 TEST_F(TrashNameTest, AFileOnAnotherFileSystemUsesTheTrashAtItsTop) {
-    const std::string disk = tree_.CreateDir("disk");
-    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=1m") != 0)
-        GTEST_SKIP() << "no second file system: " << std::strerror(errno);
-    struct Unmount {
-        std::string at;
-        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
-    } unmount{disk};
+    ScratchDisk scratch(tree_.CreateDir("disk"), "1m");
+    if (!scratch.Mounted())
+        GTEST_SKIP() << "no second file system: " << scratch.Error();
+    const std::string& disk = scratch.Path();
     const std::string uid = std::to_string(::getuid());
 
     const FileOpOutcome own = TrashFile(tree_.CreateFile("disk/a/x.txt", "one"));
@@ -179,8 +176,7 @@ TEST_F(TrashNameTest, AFileOnAnotherFileSystemUsesTheTrashAtItsTop) {
     EXPECT_EQ(shared.target, disk + "/.Trash/" + uid + "/files/y.txt");
 
     // A link in place of the Trash could lead anywhere: refused, the file stays.
-    ::umount2(disk.c_str(), MNT_DETACH);
-    ASSERT_EQ(::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=1m"), 0);
+    ASSERT_TRUE(scratch.Renew());
     const std::string elsewhere = tree_.CreateDir("elsewhere");
     tree_.CreateSymlink("disk/.Trash-" + uid, elsewhere);
     const std::string file = tree_.CreateFile("disk/a/z.txt", "three");
