@@ -15,11 +15,6 @@ constexpr std::size_t kBlock = 1 << 20;
 // Between two turns of the progress window while one large pair is read.
 constexpr std::int64_t kBytesPerTurn = 16 << 20;
 
-bool StillAsSeen(const SeenFile& file) {
-    platform::FileStamp now;
-    return platform::StampOf(file.path, now) && now == file.stamp;
-}
-
 struct FreeAligned {
     void operator()(char* p) const { std::free(p); }
 };
@@ -81,6 +76,11 @@ private:
 
 } // namespace
 
+bool StillAsSeen(const SeenFile& file) {
+    platform::FileStamp now;
+    return platform::StampOf(file.path, now) && now == file.stamp;
+}
+
 std::vector<PlannedRemoval> PlanRemovals(const SearchState& state,
                                          const std::vector<TFile*>& listed, int lastRow) {
     const ResultGrid& grid = state.DupeGrid;
@@ -121,8 +121,10 @@ int GroupsLosingEveryCopy(const std::vector<PlannedRemoval>& plan) {
 }
 
 std::vector<CheckResult> CheckRemovals(const std::vector<PlannedRemoval>& plan,
-                                       OperationProgress* progress) {
+                                       OperationProgress* progress, std::vector<int>* matched) {
     std::vector<CheckResult> results(plan.size(), CheckResult::Cancelled);
+    if (matched)
+        matched->assign(plan.size(), -1);
     PairReader reader;
     for (std::size_t i = 0; i < plan.size(); ++i) {
         const PlannedRemoval& item = plan[i];
@@ -138,14 +140,17 @@ std::vector<CheckResult> CheckRemovals(const std::vector<PlannedRemoval>& plan,
             continue;
         }
         CheckResult result = CheckResult::NoKeptCopy;
-        for (const SeenFile& copy : item.kept) {
-            if (!StillAsSeen(copy))
+        for (std::size_t k = 0; k < item.kept.size(); ++k) {
+            if (!StillAsSeen(item.kept[k]))
                 continue;
-            const Comparison c = reader.Compare(item.file, copy, progress, index);
+            const Comparison c = reader.Compare(item.file, item.kept[k], progress, index);
             if (c == Comparison::Cancelled)
                 return results;
-            if (c == Comparison::Same)
+            if (c == Comparison::Same) {
                 result = CheckResult::Passed;
+                if (matched)
+                    (*matched)[i] = static_cast<int>(k);
+            }
             if (c == Comparison::FileChanged)
                 result = CheckResult::Changed;
             if (c != Comparison::Differ)
@@ -154,4 +159,16 @@ std::vector<CheckResult> CheckRemovals(const std::vector<PlannedRemoval>& plan,
         results[i] = result;
     }
     return results;
+}
+
+void RecheckPassed(const std::vector<PlannedRemoval>& plan, const std::vector<int>& matched,
+                   std::vector<CheckResult>& checks) {
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        if (checks[i] != CheckResult::Passed)
+            continue;
+        const int k = matched[i];
+        if (!StillAsSeen(plan[i].file) ||
+            (k >= 0 && !StillAsSeen(plan[i].kept[static_cast<std::size_t>(k)])))
+            checks[i] = CheckResult::Changed;
+    }
 }

@@ -46,9 +46,20 @@ enum class CheckResult {
     Cancelled,
 };
 
-// Checks every planned file: Passed when its path still leads to the very file the search saw
-// (device, inode, length, modification time) and, unless its whole group goes, at least one
-// kept member also does and is byte for byte identical to it, both read whole and still in
-// place afterwards. The progress may cancel; that file and the rest are then Cancelled.
+// The path still leads to the very file that was seen: same device, inode, length and
+// modification time.
+bool StillAsSeen(const SeenFile& file);
+
+// Checks every planned file: Passed when it is still as seen and, unless its whole group goes,
+// at least one kept member also is and is byte for byte identical to it, both read whole and
+// still in place afterwards. matched (when given) gets, for each file that passed against a
+// kept member, that member's index in kept, else -1. The progress may cancel; that file and the
+// rest are then Cancelled.
 std::vector<CheckResult> CheckRemovals(const std::vector<PlannedRemoval>& plan,
-                                       OperationProgress* progress);
+                                       OperationProgress* progress,
+                                       std::vector<int>* matched = nullptr);
+
+// The last look right before the shell, a stat each: a file that passed, or the copy it was
+// found identical to, that changed since the check is Changed after all.
+void RecheckPassed(const std::vector<PlannedRemoval>& plan, const std::vector<int>& matched,
+                   std::vector<CheckResult>& checks);

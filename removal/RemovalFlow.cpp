@@ -128,9 +128,12 @@ void RemovalFlow::DeleteFiles() {
     const std::vector<PlannedRemoval> plan = PlanRemovals(state_, listed, lastRow);
     if (Progress)
         Progress->Begin("Checking files...", static_cast<int>(plan.size()));
-    const std::vector<CheckResult> checks = CheckRemovals(plan, Progress);
+    std::vector<int> matched;
+    std::vector<CheckResult> checks = CheckRemovals(plan, Progress, &matched);
     if (Progress)
         Progress->End();
+    // Reading a large batch takes a while: what passed first is looked at once more.
+    RecheckPassed(plan, matched, checks);
     RemovePassed(plan, checks, list.RemoveMethod(), list.ArchiveFolder());
 
     std::vector<std::string> failed, keptByCheck;

@@ -121,6 +121,22 @@ TEST_F(RemovalCheckTest, AnyKeptCopyThatIsStillTheSameWillDo) {
     EXPECT_EQ(CheckOne(p), CheckResult::Passed);
 }
 
+TEST_F(RemovalCheckTest, TheLastLookCatchesAChangeAfterTheCheck) {
+    const std::string third = tree.CreatePatternFile("c/f.txt", 300000, 5);
+    PlannedRemoval p = Plan();
+    p.kept.push_back(Seen(third));
+    std::vector<int> matched;
+    std::vector<CheckResult> checks = CheckRemovals({p}, nullptr, &matched);
+    ASSERT_EQ(checks, std::vector<CheckResult>{CheckResult::Passed});
+    ASSERT_EQ(matched, std::vector<int>{0});
+    RecheckPassed({p}, matched, checks);
+    EXPECT_EQ(checks[0], CheckResult::Passed);
+    // The copy it was compared with goes meanwhile; the other one was never compared.
+    tree.Remove("b/f.txt");
+    RecheckPassed({p}, matched, checks);
+    EXPECT_EQ(checks[0], CheckResult::Changed);
+}
+
 TEST_F(RemovalCheckTest, AKeptCopyThatCannotBeReadDoesNotCount) {
     struct FailKept : platform::IoFaults {
         std::string path;
