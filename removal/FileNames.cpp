@@ -81,5 +81,9 @@ bool MakeFolders(const std::string& folder, unsigned mode) {
         pos = next + 1;
     }
     struct stat st;
-    return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    if (::stat(folder.c_str(), &st) != 0)
+        return false;
+    if (!S_ISDIR(st.st_mode))
+        errno = ENOTDIR;
+    return S_ISDIR(st.st_mode);
 }

@@ -23,5 +23,6 @@ bool PathTaken(const std::string& path);
 // Renames without ever replacing what is at to. 0 or an errno value (EEXIST when to is taken).
 int RenameNoReplace(const std::string& from, const std::string& to);
 
-// Creates folder and its missing parents; the folders made get mode. False when it fails.
+// Creates folder and its missing parents; the folders made get mode. False when it fails, with
+// errno telling why.
 bool MakeFolders(const std::string& folder, unsigned mode);

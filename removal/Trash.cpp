@@ -20,9 +20,7 @@ constexpr char kInfoSuffix[] = ".trashinfo";
 // A name in files/ must leave room for its record's suffix in info/.
 constexpr std::size_t kMaxTrashedName = NAME_MAX - (sizeof kInfoSuffix - 1);
 
-const char* const kNoTrashText = "The Trash folder cannot be created.";
-// What TrashInto returns when the Trash's folders cannot be made.
-constexpr int kNoTrashFolder = -1;
+const char* const kNoTrashText = "The Trash folder cannot be created";
 
 FileOpOutcome Failed(int err) {
     return {false, std::strerror(err), {}};
@@ -67,14 +65,14 @@ int WriteRecord(const std::string& infoFile, const std::string& text) {
 }
 
 // Moves path into the Trash at trash (its "files" and "info" folders made as needed): 0 with
-// target set, kNoTrashFolder, or an errno value. The record is made first and exclusively: it
-// reserves the name, so two files of one name never meet in the Trash, and a file is never in
-// the Trash without its record.
+// target set, an errno value, or one negated when the Trash's folders cannot be made. The record is
+// made first and exclusively: it reserves the name, so two files of one name never meet in the
+// Trash, and a file is never in the Trash without its record.
 int TrashInto(const std::string& path, const std::string& trash, std::string& target) {
     const std::string files = trash + "/files";
     const std::string info = trash + "/info";
     if (!MakeFolders(files, 0700) || !MakeFolders(info, 0700))
-        return kNoTrashFolder;
+        return -errno;
     const std::string text = InfoText(path);
     const std::string name = platform::BaseName(path);
     for (int n = 1; n <= kMaxNameTries; ++n) {
@@ -98,12 +96,14 @@ int TrashInto(const std::string& path, const std::string& trash, std::string& ta
     return EEXIST;
 }
 
+FileOpOutcome NoTrash(int err) {
+    return {false, std::string(kNoTrashText) + ": " + std::strerror(err) + ".", {}};
+}
+
 FileOpOutcome Outcome(int err, const std::string& target) {
     if (err == 0)
         return {true, {}, target};
-    if (err == kNoTrashFolder)
-        return {false, kNoTrashText, {}};
-    return Failed(err);
+    return err < 0 ? NoTrash(-err) : Failed(err);
 }
 
 // The top folder of the file system that holds path (its mount point).
@@ -141,7 +141,7 @@ FileOpOutcome TrashOnItsOwnFileSystem(const std::string& path) {
     }
     const std::string own = platform::JoinPath(top, ".Trash-" + uid);
     if (PathTaken(own) && !IsRealFolder(own))
-        return {false, kNoTrashText, {}};
+        return NoTrash(ENOTDIR);
     return Outcome(TrashInto(path, own, target), target);
 }
 
@@ -173,8 +173,10 @@ FileOpOutcome TrashFile(const std::string& path) {
     const std::string dataHome =
         QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
             .toStdString();
-    if (dataHome.empty() || dataHome[0] != '/' || !MakeFolders(dataHome, 0700))
-        return {false, kNoTrashText, {}};
+    if (dataHome.empty() || dataHome[0] != '/')
+        return NoTrash(ENOENT);
+    if (!MakeFolders(dataHome, 0700))
+        return NoTrash(errno);
     if (!PathTaken(path))
         return Failed(ENOENT);
     std::string target;

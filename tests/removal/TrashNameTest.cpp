@@ -139,7 +139,7 @@ TEST_F(TrashNameTest, ATrashThatIsNoFolderFailsWithoutStrayFiles) {
         const FileOpOutcome outcome = TrashFile(file);
         ASSERT_EQ(::chdir(old), 0);
         EXPECT_FALSE(outcome.ok);
-        EXPECT_EQ(outcome.error, "The Trash folder cannot be created.");
+        EXPECT_EQ(outcome.error, "The Trash folder cannot be created: Not a directory.");
         EXPECT_EQ(FilesUnder(tree.Root()), before);
         EXPECT_TRUE(std::filesystem::is_empty(cwd));
     }
