@@ -286,4 +286,7 @@ private:
     QLabel* statusPanel_ = nullptr;
     bool searchRunning_ = false;
     bool removing_ = false;
+    // A removal ran nested inside the running search: its entries are freed when the search
+    // ends, and the figures are recounted then.
+    bool removedDuringSearch_ = false;
 };

@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include <chrono>
+#include <utility>
 
 void TMainForm::FindFilesButtonClick() {
     // Restored however the run ends, so that a removal afterwards frees at once.
@@ -20,7 +21,10 @@ void TMainForm::FindFilesButtonClick() {
         ~Running() { flag = was; }
     } running{searchRunning_, searchRunning_};
     searchRunning_ = true;
+    removedDuringSearch_ = false;
     SearchRun(State, *this).FindDuplicates();
+    if (std::exchange(removedDuringSearch_, false))
+        UpdateSelectionInfo();
 }
 
 void TMainForm::BitBtn1Click() {

@@ -2,11 +2,13 @@
 
 #include "platform/Paths.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -19,6 +21,35 @@
 
 namespace {
 
+// The widest a message text runs before it is broken, in pixels.
+constexpr int kMaxTextWidth = 560;
+
+// Breaks every line wider than maxWidth: after a blank or a "/" where one fits, else anywhere,
+// so that a long file name never pushes the buttons off the screen.
+QString WrapLines(const QString& text, const QFontMetrics& metrics, int maxWidth) {
+    QStringList out;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        while (metrics.horizontalAdvance(line) > maxWidth) {
+            int fit = 1;
+            while (fit < line.size() && metrics.horizontalAdvance(line.left(fit + 1)) <= maxWidth)
+                ++fit;
+            int cut = fit;
+            for (int i = fit; i > fit / 2; --i)
+                if (line[i - 1] == QLatin1Char(' ') || line[i - 1] == QLatin1Char('/')) {
+                    cut = i;
+                    break;
+                }
+            // Never split a surrogate pair.
+            if (cut > 1 && cut < line.size() && line[cut - 1].isHighSurrogate())
+                --cut;
+            out << line.left(cut);
+            line = line.mid(cut);
+        }
+        out << line;
+    }
+    return out.join(QLatin1Char('\n'));
+}
+
 // A modal message box whose buttons close it with the program's modal results. Escape (and
 // closing the box) answers Cancel where offered, else No, else OK.
 class MessageDialog : public QDialog {
@@ -26,8 +57,10 @@ public:
     MessageDialog(const MessageRequest& r, QWidget* owner, std::function<void(int)> showHelp)
         : QDialog(owner) {
         setWindowTitle(QString::fromStdString(r.title));
-        auto* text = new QLabel(QtDialogService::DisplayText(r.text));
+        auto* text = new QLabel;
         text->setTextFormat(Qt::PlainText);
+        text->setText(
+            WrapLines(QtDialogService::DisplayText(r.text), text->fontMetrics(), kMaxTextWidth));
         text->setObjectName(QStringLiteral("MessageText"));
         auto* row = new QHBoxLayout;
         const QStyle::StandardPixmap icons[] = {
@@ -118,7 +151,9 @@ QString QtDialogService::QtFilter(const std::string& filter) {
 }
 
 int QtDialogService::MessageBox(const MessageRequest& request) {
-    MessageDialog dialog(request, owner_, showHelp_);
+    // Above whatever modal window is up (the delete dialog, a progress window), never beneath it.
+    QWidget* modal = QApplication::activeModalWidget();
+    MessageDialog dialog(request, modal ? modal : owner_, showHelp_);
     return dialog.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "folders/FolderListFile.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Errors.h"
 
 #include <cerrno>
@@ -18,21 +19,8 @@ void WriteFolderListFile(const std::string& path, const std::vector<std::string>
         bytes += f;
         bytes += "\r\n";
     }
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        throw AppError("Cannot create file " + path);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            ::close(fd);
-            throw AppError("Cannot create file " + path);
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (::close(fd) != 0)
+    // Written beside the old list and renamed over it: a failed write leaves the old one whole.
+    if (platform::ReplaceFileContents(path, bytes) != 0)
         throw AppError("Cannot create file " + path);
 }
 

@@ -5,8 +5,8 @@
 
 namespace platform {
 
-// Test seam: lets a test make an open or a read fail, since running as root makes permission
-// tricks useless. Production never installs one.
+// Test seam: lets a test make an open, a read or a write fail, since running as root makes
+// permission tricks useless. Production never installs one.
 class IoFaults {
 public:
     virtual ~IoFaults() = default;
@@ -19,6 +19,12 @@ public:
         (void)path;
         (void)offset;
         return false;
+    }
+    // An errno value to fail a write of path at offset with (ENOSPC for a full disk), or 0.
+    virtual int FailWrite(const std::string& path, std::int64_t offset) {
+        (void)path;
+        (void)offset;
+        return 0;
     }
 };
 

@@ -1,11 +1,13 @@
 #include "platform/ProfileIni.h"
 
+#include "platform/AtomicFile.h"
+
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <vector>
 
 namespace platform {
@@ -57,6 +59,10 @@ std::optional<std::string> KeyOf(const std::string& line, std::string* value = n
 }
 
 bool ReadLines(const std::string& file, std::vector<std::string>& lines) {
+    // Only a regular file: opening a FIFO would wait for a writer forever.
+    struct stat st;
+    if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return false;
@@ -66,7 +72,12 @@ bool ReadLines(const std::string& file, std::vector<std::string>& lines) {
             line.pop_back();
         lines.push_back(line);
     }
-    return true;
+    return !in.bad();
+}
+
+bool Exists(const std::string& file) {
+    struct stat st;
+    return ::stat(file.c_str(), &st) == 0;
 }
 
 } // namespace
@@ -100,7 +111,9 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
 bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value) {
     std::vector<std::string> lines;
-    ReadLines(file, lines);
+    // A file that is there but cannot be read would lose every other line.
+    if (!ReadLines(file, lines) && Exists(file))
+        return false;
 
     const std::string entry = key + "=" + value;
     int sectionLine = -1;
@@ -139,15 +152,7 @@ bool WriteProfileString(const std::string& file, const std::string& section, con
     std::ostringstream text;
     for (const auto& line : lines)
         text << line << "\r\n";
-    const std::string bytes = text.str();
-
-    // Opening for writing fails on a read-only file or folder before anything is lost.
-    std::FILE* out = std::fopen(file.c_str(), "wb");
-    if (!out)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    const bool closed = std::fclose(out) == 0;
-    return written && closed;
+    return ReplaceFileContents(file, text.str()) == 0;
 }
 
 std::optional<long long> ParseProfileInteger(const std::string& raw) {

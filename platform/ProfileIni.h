@@ -15,8 +15,9 @@ constexpr std::size_t kProfileReadLimit = 2047;
 std::string ReadProfileString(const std::string& file, const std::string& section,
                               const std::string& key, const std::string& def);
 
-// Sets key in section to value, adding the section or the key where missing. False when the
-// file cannot be written; the file is then left as it was.
+// Sets key in section to value, adding the section or the key where missing; the file is
+// replaced in one step (ReplaceFileContents). False when the file cannot be read whole or
+// written; the file is then left as it was.
 bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value);
 

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -107,6 +108,13 @@ void TDeleteFilesForm::BuildLayout() {
                         QStringLiteral("&Remove selected files from the list"), GroupBox2);
     RemoveButton->setGeometry(8, 144, 209, 25);
     RemoveButton->setAutoDefault(false);
+    WholeGroupsLabel = new QLabel(GroupBox2);
+    WholeGroupsLabel->setGeometry(228, 142, 293, 29);
+    WholeGroupsLabel->setWordWrap(true);
+    WholeGroupsLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette warning = WholeGroupsLabel->palette();
+    warning.setColor(QPalette::WindowText, QColor(176, 0, 0));
+    WholeGroupsLabel->setPalette(warning);
 
     GroupBox3 = new QGroupBox(QStringLiteral("&Action"), this);
     GroupBox3->setGeometry(8, 248, 529, 121);
@@ -217,6 +225,7 @@ void TDeleteFilesForm::ShowLabels() {
     Label3->adjustSize();
     Label4->setText(FromBytes(model_.Label4()));
     Label4->adjustSize();
+    WholeGroupsLabel->setText(QString::fromStdString(model_.WholeGroupsLine()));
 }
 
 void TDeleteFilesForm::UpdateNotification() {

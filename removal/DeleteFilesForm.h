@@ -60,6 +60,8 @@ public:
     QGroupBox* GroupBox2;
     QTableView* FilesGrid;
     QPushButton* RemoveButton;
+    // Beside the remove button: which groups the list would leave without any copy.
+    QLabel* WholeGroupsLabel;
     QGroupBox* GroupBox3;
     QRadioButton* RecycleRadio;
     QRadioButton* MoveArchiveRadio;

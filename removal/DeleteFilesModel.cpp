@@ -35,10 +35,12 @@ void DeleteFilesModel::ForgetEntries() {
 void DeleteFilesModel::UpdateNotification() {
     fileCount_ = 0;
     totalBytes_ = 0;
+    std::vector<TFile*> listed;
     for (int row = 1; row < filesGrid_.RowCount(); ++row)
-        if (const TFile* entry = filesGrid_.Object(0, row)) {
+        if (TFile* entry = filesGrid_.Object(0, row)) {
             ++fileCount_;
             totalBytes_ += entry->Size;
+            listed.push_back(entry);
         }
     const std::string count = std::to_string(fileCount_);
     switch (method_) {
@@ -55,6 +57,14 @@ void DeleteFilesModel::UpdateNotification() {
     }
     label4_ = "clearing approximately " + FormatThousands(RoundKiloBytes(totalBytes_)) +
               " kB of diskspace.";
+    const int whole = CountWholeGroups && !listed.empty() ? CountWholeGroups(listed) : 0;
+    if (whole == 0)
+        wholeGroupsLine_.clear();
+    else if (whole == 1)
+        wholeGroupsLine_ = "1 group loses every copy: none of its files is kept.";
+    else
+        wholeGroupsLine_ =
+            std::to_string(whole) + " groups lose every copy: none of their files is kept.";
 }
 
 void DeleteFilesModel::RemoveRows(int top, int bottom) {

@@ -3,7 +3,9 @@
 #include "search/ResultGrid.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 enum TRemoveMethod : std::uint8_t { rmRecycle = 0, rmMove = 1, rmErase = 2 };
 
@@ -25,8 +27,11 @@ public:
     // that the kept list never points at an entry that has since been freed.
     void ForgetEntries();
 
-    // Recounts the list and rewrites both lines.
+    // Recounts the list and rewrites both lines, and the warning line below them.
     void UpdateNotification();
+    // How many groups the listed entries leave without any copy; set by the removal flow while
+    // it fills and shows the list.
+    std::function<int(const std::vector<TFile*>& listed)> CountWholeGroups;
     // The entries of rows top to bottom leave the list; the other rows close up.
     void RemoveRows(int top, int bottom);
 
@@ -36,6 +41,8 @@ public:
     void SetRemoveMethod(TRemoveMethod method) { method_ = method; }
     const std::string& Label3() const { return label3_; }
     const std::string& Label4() const { return label4_; }
+    // Empty, or the warning that some groups lose every copy.
+    const std::string& WholeGroupsLine() const { return wholeGroupsLine_; }
     std::string& ArchiveFolder() { return archiveFolder_; }
 
 private:
@@ -46,6 +53,7 @@ private:
     TRemoveMethod method_ = rmRecycle;
     std::string label3_;
     std::string label4_;
+    std::string wholeGroupsLine_;
 };
 
 // The delete dialog as the removal flow sees it: the list to fill and read, and the modal

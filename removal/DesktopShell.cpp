@@ -3,15 +3,12 @@
 #include "platform/Paths.h"
 #include "removal/RemovalFaults.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <cerrno>
-#include <cstdio>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,33 +23,16 @@ int InjectedFault(const std::string& path) {
     return faults ? faults->FailRemoval(path) : 0;
 }
 
-bool Exists(const std::string& path) {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
-// Renames without ever replacing what is at to. 0 or an errno value.
-int RenameNoReplace(const std::string& from, const std::string& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    // A file system without the flag: a hard link refuses a taken name just as well.
-    if (::link(from.c_str(), to.c_str()) != 0)
-        return errno;
-    if (::unlink(from.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(to.c_str());
-        return err;
-    }
-    return 0;
-}
-
 int CopyBytes(int in, int out) {
-    static constexpr std::size_t kChunk = 1 << 16;
-    std::vector<char> buffer(kChunk);
+    static constexpr std::size_t kChunk = 1 << 20;
+    struct Free {
+        void operator()(char* p) const { std::free(p); }
+    };
+    const std::unique_ptr<char, Free> buffer(static_cast<char*>(std::aligned_alloc(4096, kChunk)));
+    if (!buffer)
+        return ENOMEM;
     for (;;) {
-        const ssize_t got = ::read(in, buffer.data(), kChunk);
+        const ssize_t got = ::read(in, buffer.get(), kChunk);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -62,7 +42,7 @@ int CopyBytes(int in, int out) {
             return 0;
         for (ssize_t done = 0; done < got;) {
             const ssize_t put =
-                ::write(out, buffer.data() + done, static_cast<std::size_t>(got - done));
+                ::write(out, buffer.get() + done, static_cast<std::size_t>(got - done));
             if (put < 0) {
                 if (errno == EINTR)
                     continue;
@@ -73,28 +53,56 @@ int CopyBytes(int in, int out) {
     }
 }
 
-// Copy to a name that must not exist yet, flush, compare lengths, then unlink the source.
-// Whatever fails, the source stays and no partial copy is left behind.
-int CopyThenUnlink(const std::string& from, const std::string& to) {
-    const int in = ::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+// A file in folder to copy into that no one sees until it is whole: a nameless one where the
+// file system has them (a killed copy then leaves nothing), else a hidden name. The
+// descriptor, or -errno.
+int OpenCopyTarget(const std::string& folder, mode_t mode, std::string& temporary) {
+    temporary.clear();
+    int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (fd >= 0 && ::access("/proc/self/fd", X_OK) == 0)
+        return fd;
+    if (fd >= 0)
+        ::close(fd);
+    static unsigned counter = 0;
+    for (int n = 0; n < kMaxNameTries; ++n) {
+        temporary = platform::JoinPath(folder, ".partial-" + std::to_string(::getpid()) + "-" +
+                                                   std::to_string(++counter));
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd >= 0 ? fd : -errno;
+    }
+    return -EEXIST;
+}
+
+// Gives the finished copy the name target, never replacing what is there (EEXIST then).
+int NameCopy(int fd, const std::string& temporary, const std::string& target) {
+    if (!temporary.empty())
+        return RenameNoReplace(temporary, target);
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0
+               ? 0
+               : errno;
+}
+
+// Copies from into folder (under name or a free variant), flushes the copy and compares its
+// length before it gets its name; only then is the source unlinked. Whatever fails, the source
+// stays and no copy, whole or partial, is left behind.
+int CopyThenUnlink(const std::string& from, const std::string& folder, const std::string& name,
+                   std::string& target) {
+    const int in = ::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (in < 0)
         return errno;
     struct stat source;
-    if (::fstat(in, &source) != 0) {
-        const int err = errno;
+    const int statErr = ::fstat(in, &source) != 0 ? errno : S_ISREG(source.st_mode) ? 0 : EISDIR;
+    if (statErr != 0) {
         ::close(in);
-        return err;
+        return statErr;
     }
-    if (!S_ISREG(source.st_mode)) {
-        ::close(in);
-        return EISDIR;
-    }
-    const int out =
-        ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, source.st_mode & 07777);
+    std::string temporary;
+    const int out = OpenCopyTarget(folder, source.st_mode & 07777, temporary);
     if (out < 0) {
-        const int err = errno;
         ::close(in);
-        return err;
+        return -out;
     }
     int err = CopyBytes(in, out);
     if (err == 0 && ::fsync(out) != 0)
@@ -107,120 +115,34 @@ int CopyThenUnlink(const std::string& from, const std::string& to) {
     if (err == 0) {
         const struct timespec times[2] = {source.st_atim, source.st_mtim};
         ::futimens(out, times);
+        ::fchmod(out, source.st_mode & 07777);
+        (void)::fchown(out, source.st_uid, source.st_gid); // allowed to root only
     }
+    bool named = false;
+    for (int n = 1; err == 0 && !named && n <= kMaxNameTries; ++n) {
+        target = platform::JoinPath(folder, FreeName(name, n, NAME_MAX));
+        if (PathTaken(target))
+            continue;
+        const int placed = NameCopy(out, temporary, target);
+        if (placed == 0)
+            named = true;
+        else if (placed != EEXIST)
+            err = placed;
+    }
+    if (err == 0 && !named)
+        err = EEXIST;
     if (::close(out) != 0 && err == 0)
         err = errno;
     ::close(in);
     if (err == 0 && ::unlink(from.c_str()) != 0)
         err = errno;
-    if (err != 0)
-        ::unlink(to.c_str());
+    if (err != 0) {
+        if (named)
+            ::unlink(target.c_str());
+        if (!temporary.empty())
+            ::unlink(temporary.c_str());
+    }
     return err;
-}
-
-// The Trash wants the original path URL-escaped; some Qt versions write it raw, which a file
-// manager then misreads for a name with "%" in it.
-void EscapeTrashInfoPath(const std::string& info, const std::string& original) {
-    QFile file(QFile::decodeName(QByteArray::fromStdString(info)));
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    QList<QByteArray> lines = file.readAll().split('\n');
-    file.close();
-    const QByteArray escaped = "Path=" + QByteArray::fromStdString(TrashInfoPath(original));
-    bool changed = false;
-    for (QByteArray& line : lines)
-        if (line.startsWith("Path=") && line != escaped) {
-            line = escaped;
-            changed = true;
-        }
-    if (!changed)
-        return;
-    QSaveFile out(file.fileName());
-    if (out.open(QIODevice::WriteOnly) && out.write(lines.join('\n')) >= 0)
-        out.commit();
-}
-
-// Qt turns a path into text and back; a name that is not valid UTF-8 does not survive that.
-bool SurvivesQt(const std::string& path) {
-    const QByteArray bytes = QByteArray::fromStdString(path);
-    return QFile::encodeName(QFile::decodeName(bytes)) == bytes;
-}
-
-bool IsFolder(const std::string& path) {
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-// The top folder of the file system that holds path (a mount point).
-std::string TopFolderOf(const std::string& path) {
-    struct stat st;
-    std::string top = platform::ParentFolder(path);
-    if (::stat(top.c_str(), &st) != 0)
-        return {};
-    while (top != "/") {
-        const std::string up = platform::ParentFolder(top);
-        struct stat upSt;
-        if (::stat(up.c_str(), &upSt) != 0 || upSt.st_dev != st.st_dev)
-            break;
-        top = up;
-    }
-    return top;
-}
-
-// Moves path into the Trash at trash (its "files" and "info" folders made as needed) with
-// a .trashinfo written from the raw bytes. The info file is made first and exclusively: it
-// reserves the name, so two files of one name never meet in the Trash.
-FileOpOutcome TrashInto(const std::string& path, const std::string& trash) {
-    const std::string files = trash + "/files";
-    const std::string info = trash + "/info";
-    if (!MakeFolders(files, 0700) || !MakeFolders(info, 0700))
-        return {false, "The Trash folder cannot be created.", {}};
-    char date[32];
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
-    const std::string content =
-        "[Trash Info]\nPath=" + TrashInfoPath(path) + "\nDeletionDate=" + date + "\n";
-    const std::string name = platform::BaseName(path);
-    for (int n = 1;; ++n) {
-        const std::string entry = n == 1 ? name : NumberedName(name, n);
-        const std::string infoFile = info + "/" + entry + ".trashinfo";
-        const std::string target = files + "/" + entry;
-        if (Exists(target))
-            continue;
-        const int fd = ::open(infoFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            if (errno == EEXIST)
-                continue;
-            return Failed(errno);
-        }
-        const bool written =
-            ::write(fd, content.data(), content.size()) == static_cast<ssize_t>(content.size());
-        const int closed = ::close(fd);
-        int err = written && closed == 0 ? 0 : EIO;
-        if (err == 0)
-            err = RenameNoReplace(path, target);
-        if (err == 0)
-            return {true, {}, target};
-        ::unlink(infoFile.c_str());
-        if (err != EEXIST)
-            return Failed(err);
-    }
-}
-
-// The Trash for a name Qt cannot carry: the home Trash, or for a file on another file system
-// the Trash at the top of that file system, as the desktop's file managers look for it.
-FileOpOutcome TrashRawName(const std::string& path, const std::string& dataHome) {
-    if (!Exists(path))
-        return Failed(ENOENT);
-    FileOpOutcome outcome = TrashInto(path, dataHome + "/Trash");
-    if (outcome.ok || outcome.error != std::strerror(EXDEV))
-        return outcome;
-    const std::string top = TopFolderOf(path);
-    if (top.empty() || !IsFolder(top))
-        return outcome;
-    return TrashInto(path, platform::JoinPath(top, ".Trash-" + std::to_string(::getuid())));
 }
 
 std::string DefaultTitle(const SHFILEOPSTRUCT& op) {
@@ -245,84 +167,10 @@ std::string FailureText(const SHFILEOPSTRUCT& op, const std::string& path,
 
 } // namespace
 
-std::string NumberedName(const std::string& name, int n) {
-    const std::string suffix = " (" + std::to_string(n) + ")";
-    const auto dot = name.rfind('.');
-    if (dot == std::string::npos || dot == 0)
-        return name + suffix;
-    return name.substr(0, dot) + suffix + name.substr(dot);
-}
-
-std::string TrashInfoPath(const std::string& path) {
-    static const char* const kHex = "0123456789ABCDEF";
-    std::string out;
-    for (const char c : path) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') ||
-            (c != '\0' && std::strchr("/-._~", c))) {
-            out += c;
-        } else {
-            out += '%';
-            out += kHex[b >> 4];
-            out += kHex[b & 15];
-        }
-    }
-    return out;
-}
-
-bool MakeFolders(const std::string& folder, unsigned mode) {
-    if (folder.empty())
-        return false;
-    std::string path;
-    std::size_t pos = 0;
-    while (pos <= folder.size()) {
-        std::size_t next = folder.find('/', pos);
-        if (next == std::string::npos)
-            next = folder.size();
-        path = folder.substr(0, next);
-        if (!path.empty() && ::mkdir(path.c_str(), static_cast<mode_t>(mode)) != 0 &&
-            errno != EEXIST)
-            return false;
-        pos = next + 1;
-    }
-    struct stat st;
-    return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-FileOpOutcome TrashFile(const std::string& path) {
-    if (const int err = InjectedFault(path))
-        return Failed(err);
-    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (dataHome.isEmpty() || !MakeFolders(QFile::encodeName(dataHome).toStdString(), 0700))
-        return {false, "The Trash folder cannot be created.", {}};
-
-    if (!SurvivesQt(path))
-        return TrashRawName(path, QFile::encodeName(dataHome).toStdString());
-    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!file.moveToTrash())
-        return {false, file.errorString().toStdString(), {}};
-    const std::string inTrash = QFile::encodeName(file.fileName()).toStdString();
-    const std::string trashed =
-        inTrash.empty() || inTrash[0] == '/'
-            ? inTrash
-            : QFile::encodeName(QDir::current().absoluteFilePath(file.fileName())).toStdString();
-    // Without its .trashinfo a file cannot be restored: put it back and call it a failure.
-    const std::string trashRoot = platform::ParentFolder(platform::ParentFolder(trashed));
-    const std::string info =
-        platform::JoinPath(trashRoot, "info/" + platform::BaseName(trashed) + ".trashinfo");
-    if (!inTrash.empty() && inTrash[0] == '/' && Exists(info)) {
-        EscapeTrashInfoPath(info, path);
-        return {true, {}, inTrash};
-    }
-    if (!trashed.empty())
-        RenameNoReplace(trashed, path);
-    return {false, "The Trash did not record where the file came from.", {}};
-}
-
 FileOpOutcome MoveFileInto(const std::string& path, const std::string& folder) {
     if (const int err = InjectedFault(path))
         return Failed(err);
-    if (!Exists(path))
+    if (!PathTaken(path))
         return Failed(ENOENT);
     // An empty destination would put the file at the root.
     if (folder.empty())
@@ -335,22 +183,20 @@ FileOpOutcome MoveFileInto(const std::string& path, const std::string& folder) {
         return {false, "The file is already in that folder.", {}};
     const std::string name = platform::BaseName(path);
     RemovalFaults* faults = InstalledRemovalFaults();
-    const bool forceCopy = faults && faults->ForceCopy(path);
-    for (int n = 1;; ++n) {
-        const std::string target =
-            platform::JoinPath(folder, n == 1 ? name : NumberedName(name, n));
-        if (Exists(target))
-            continue;
-        int err = forceCopy ? EXDEV : RenameNoReplace(path, target);
-        if (err == EXDEV)
-            err = CopyThenUnlink(path, target);
+    int err = faults && faults->ForceCopy(path) ? EXDEV : EEXIST;
+    for (int n = 1; err == EEXIST && n <= kMaxNameTries; ++n) {
+        const std::string target = platform::JoinPath(folder, FreeName(name, n, NAME_MAX));
+        // A name someone took between the test and the move: the next one is tried.
+        err = PathTaken(target) ? EEXIST : RenameNoReplace(path, target);
         if (err == 0)
             return {true, {}, target};
-        // Someone took the name between the test and the move: try the next one.
-        if (err == EEXIST)
-            continue;
-        return Failed(err);
     }
+    std::string target;
+    if (err == EXDEV)
+        err = CopyThenUnlink(path, folder, name, target);
+    if (err == 0)
+        return {true, {}, target};
+    return Failed(err);
 }
 
 FileOpOutcome EraseFile(const std::string& path) {
@@ -366,7 +212,7 @@ int DesktopShell::SHFileOperation(SHFILEOPSTRUCT& op) {
     const std::vector<std::string> targets = SplitPathList(op.pTo);
     const std::string destination = targets.empty() ? std::string() : targets.front();
     op.fAnyOperationsAborted = false;
-    if (op.wFunc == FO_MOVE && !Exists(destination) &&
+    if (op.wFunc == FO_MOVE && !PathTaken(destination) &&
         (op.fFlags & (FOF_NOCONFIRMMKDIR | FOF_NOCONFIRMATION)))
         MakeFolders(destination, 0777);
 
@@ -391,6 +237,8 @@ int DesktopShell::SHFileOperation(SHFILEOPSTRUCT& op) {
             outcome = EraseFile(path);
         if (outcome.ok)
             continue;
+        if (progress)
+            progress->ShowNow();
         const int answer = dialogs_.MessageBox({MsgType::Error, kAppTitle,
                                                 FailureText(op, path, destination, outcome.error),
                                                 MsgButtons::OkCancel, 0});

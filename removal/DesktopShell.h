@@ -1,45 +1,19 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "removal/FileNames.h"
+#include "removal/FileOpOutcome.h"
+#include "removal/OperationProgress.h"
 #include "removal/ShellFileOp.h"
+#include "removal/Trash.h"
 
 #include <string>
 
-// The progress display of a batch; a widget in the window, nothing in tests.
-class OperationProgress {
-public:
-    virtual ~OperationProgress() = default;
-    virtual void Begin(const std::string& title, int total) = 0;
-    // Before the file with index done (from 0); false when the user cancelled.
-    virtual bool Advance(int done, const std::string& path) = 0;
-    virtual void End() = 0;
-};
-
-// What happened to one file. On success target is where it went (empty for an erase).
-struct FileOpOutcome {
-    bool ok = false;
-    std::string error;
-    std::string target;
-};
-
-// The freedesktop.org Trash: restorable from any file manager. The data home is made first so
-// that the Trash never lands in the current folder without its .trashinfo.
-FileOpOutcome TrashFile(const std::string& path);
 // Into folder under the file's own name, or a free variant of it: never overwrites. Across
-// file systems the file is copied, flushed and checked before the source goes.
+// file systems the file is copied to a nameless or hidden temporary file in folder, flushed and
+// checked, then given its name; only then does the source go.
 FileOpOutcome MoveFileInto(const std::string& path, const std::string& folder);
 FileOpOutcome EraseFile(const std::string& path);
-
-// "name (n).ext" for n >= 2; the extension is what follows the last dot that is not the first
-// character.
-std::string NumberedName(const std::string& name, int n);
-
-// A path as a .trashinfo records it: every byte but the unreserved characters and "/" escaped
-// as %XX, so that a name that is no valid text keeps its bytes.
-std::string TrashInfoPath(const std::string& path);
-
-// Creates folder and its missing parents; the folders made get mode. False when it fails.
-bool MakeFolders(const std::string& folder, unsigned mode);
 
 // Stands in for the shell: recycles, moves or erases every listed file, shows progress while
 // it works (unless silent), and for a failure asks whether to go on; Cancel aborts the rest.

@@ -28,11 +28,21 @@ void ProgressWindow::Begin(const std::string& title, int total) {
 bool ProgressWindow::Advance(int done, const std::string& path) {
     if (!dialog_)
         return true;
+    // A long name would stretch the window past the screen.
+    const QString name = QFile::decodeName(QByteArray::fromStdString(platform::BaseName(path)));
     dialog_->setLabelText(title_ + QLatin1Char('\n') +
-                          QFile::decodeName(QByteArray::fromStdString(platform::BaseName(path))));
-    dialog_->setValue(done);
+                          dialog_->fontMetrics().elidedText(name, Qt::ElideMiddle, kNameWidth));
+    if (dialog_->value() != done)
+        dialog_->setValue(done);
     QCoreApplication::processEvents();
     return !dialog_->wasCanceled();
+}
+
+void ProgressWindow::ShowNow() {
+    if (dialog_ && !dialog_->isVisible()) {
+        dialog_->show();
+        QCoreApplication::processEvents();
+    }
 }
 
 void ProgressWindow::End() {

@@ -7,7 +7,8 @@
 
 class QWidget;
 
-// The progress window of a batch: modal, with a Cancel button that stops the rest.
+// The progress window of a batch: modal, with a Cancel button that stops the rest. It appears
+// only when the work lasts, and at once before a message box, so that it never covers one.
 class ProgressWindow : public OperationProgress {
 public:
     explicit ProgressWindow(QWidget* parent = nullptr) : parent_(parent) {}
@@ -15,9 +16,12 @@ public:
 
     void Begin(const std::string& title, int total) override;
     bool Advance(int done, const std::string& path) override;
+    void ShowNow() override;
     void End() override;
 
     QProgressDialog* Dialog() const { return dialog_; }
+    // The widest a file name is shown, in pixels.
+    static constexpr int kNameWidth = 360;
 
 private:
     QWidget* parent_;

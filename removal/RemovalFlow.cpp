@@ -19,6 +19,12 @@ const char* const kNoSelectionText = "You must first select some duplicate files
 
 } // namespace
 
+std::string KeptByCheckText(const std::vector<std::string>& names) {
+    return "These files changed or lost their kept copy since the search and were not "
+           "removed: " +
+           FailedNamesText(names) + ".";
+}
+
 std::string FailedNamesText(const std::vector<std::string>& names) {
     if (names.size() > 5)
         return std::to_string(names.size()) + " files";
@@ -41,9 +47,9 @@ const std::string* RemovalFlow::FolderOf(const TFile& entry) const {
     return &state_.DirList[static_cast<std::size_t>(entry.DirIndex)];
 }
 
-std::string RemovalFlow::FullPath(const TFile& entry) const {
-    const std::string* folder = FolderOf(entry);
-    return folder ? platform::JoinPath(*folder, entry.Name) : std::string();
+int RemovalFlow::LastCompleteRow() const {
+    const int last = state_.DupeGrid.RowCount() - 1;
+    return Searching() ? std::min(last, state_.NextGroupRow - 1) : last;
 }
 
 void RemovalFlow::AddCandidate(TFile* entry) {
@@ -57,10 +63,7 @@ void RemovalFlow::AddCandidate(TFile* entry) {
 void RemovalFlow::CollectCandidates() {
     const bool searching = Searching();
     const ResultGrid& grid = state_.DupeGrid;
-    // While a search runs only complete rows may give files: the row at NextGroupRow is still
-    // being published.
-    const int lastRow =
-        searching ? std::min(grid.RowCount() - 1, state_.NextGroupRow - 1) : grid.RowCount() - 1;
+    const int lastRow = LastCompleteRow();
     auto eligible = [](const TFile* e) { return e && !HasFlag(*e, flDeleted); };
 
     if (state_.UseMarks) {
@@ -88,6 +91,15 @@ void RemovalFlow::CollectCandidates() {
 
 void RemovalFlow::DeleteFiles() {
     DeleteFilesModel& list = dialog_.Model();
+    // The dialog warns of groups that would lose every copy, also as the user edits the list.
+    const int lastRow = LastCompleteRow();
+    list.CountWholeGroups = [this, lastRow](const std::vector<TFile*>& listed) {
+        return GroupsLosingEveryCopy(PlanRemovals(state_, listed, lastRow));
+    };
+    struct Unhook {
+        DeleteFilesModel& list;
+        ~Unhook() { list.CountWholeGroups = nullptr; }
+    } unhook{list};
     list.ClearFiles();
     row_ = 1;
     CollectCandidates();
@@ -113,29 +125,24 @@ void RemovalFlow::DeleteFiles() {
     for (int row = 1; row < rows.RowCount(); ++row)
         if (TFile* entry = rows.Object(0, row))
             listed.push_back(entry);
-    {
-        TShellFileOp op(shell_);
-        op.NoConfirmation = true;
-        op.Animate = true;
-        for (TFile* entry : listed)
-            op.AddFile(FullPath(*entry));
-        switch (list.RemoveMethod()) {
-        case rmRecycle:
-            op.RecycleFiles();
-            break;
-        case rmMove:
-            op.MoveFiles(list.ArchiveFolder());
-            break;
-        case rmErase:
-            op.EraseFiles();
-            break;
-        }
-    }
+    const std::vector<PlannedRemoval> plan = PlanRemovals(state_, listed, lastRow);
+    if (Progress)
+        Progress->Begin("Checking files...", static_cast<int>(plan.size()));
+    std::vector<int> matched;
+    std::vector<CheckResult> checks = CheckRemovals(plan, Progress, &matched);
+    if (Progress)
+        Progress->End();
+    // Reading a large batch takes a while: what passed first is looked at once more.
+    RecheckPassed(plan, matched, checks);
+    RemovePassed(plan, checks, list.RemoveMethod(), list.ArchiveFolder());
 
-    std::vector<std::string> failed;
-    for (TFile* entry : listed) {
-        if (platform::PathExists(FullPath(*entry))) {
+    std::vector<std::string> failed, keptByCheck;
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        TFile* entry = plan[i].entry;
+        if (platform::PathExists(plan[i].file.path)) {
             failed.push_back(entry->Name);
+            if (checks[i] == CheckResult::Changed || checks[i] == CheckResult::NoKeptCopy)
+                keptByCheck.push_back(entry->Name);
             continue;
         }
         SetFlag(*entry, flDeleted, true);
@@ -144,14 +151,19 @@ void RemovalFlow::DeleteFiles() {
         state_.BytesCleared += entry->Size;
     }
     list.ForgetEntries();
+    // The removed files turn gray before a message box holds the window.
+    if (RepaintGrid && !failed.empty())
+        RepaintGrid();
+    if (!keptByCheck.empty())
+        window_.ShowMessage(
+            {MsgType::Warning, kAppTitle, KeptByCheckText(keptByCheck), MsgButtons::Ok, 0});
     if (!failed.empty())
         window_.ShowMessage({MsgType::Warning, kAppTitle,
                              "Unable to delete " + FailedNamesText(failed) + ".", MsgButtons::Ok,
                              0});
 
-    const bool searching = Searching();
-    SweepGrid(searching);
-    if (!searching)
+    SweepGrid();
+    if (!Searching())
         state_.FileList.RemoveIf([](const TFile& f) { return HasFlag(f, flDeleted); });
 
     if (UpdateSelectionInfo)
@@ -161,12 +173,34 @@ void RemovalFlow::DeleteFiles() {
     ShowStatus(window_, "Ready.");
 }
 
-void RemovalFlow::SweepGrid(bool searching) {
+void RemovalFlow::RemovePassed(const std::vector<PlannedRemoval>& plan,
+                               const std::vector<CheckResult>& checks, TRemoveMethod method,
+                               const std::string& archive) {
+    // A check the user cancelled removes nothing at all.
+    if (std::find(checks.begin(), checks.end(), CheckResult::Cancelled) != checks.end())
+        return;
+    TShellFileOp op(shell_);
+    op.NoConfirmation = true;
+    op.Animate = true;
+    for (std::size_t i = 0; i < plan.size(); ++i)
+        if (checks[i] == CheckResult::Passed)
+            op.AddFile(plan[i].file.path);
+    switch (method) {
+    case rmRecycle:
+        op.RecycleFiles();
+        break;
+    case rmMove:
+        op.MoveFiles(archive);
+        break;
+    case rmErase:
+        op.EraseFiles();
+        break;
+    }
+}
+
+void RemovalFlow::SweepGrid() {
     ResultGrid& grid = state_.DupeGrid;
-    int lastRow = grid.RowCount() - 1;
-    if (searching)
-        lastRow = std::min(lastRow, state_.NextGroupRow - 1);
-    for (int row = lastRow; row >= 1; --row) {
+    for (int row = LastCompleteRow(); row >= 1; --row) {
         int kept = 0;
         for (int col = grid.ColCount() - 1; col >= 0; --col) {
             const TFile* entry = grid.Object(col, row);

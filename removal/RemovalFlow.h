@@ -1,6 +1,8 @@
 #pragma once
 
 #include "removal/DeleteFilesModel.h"
+#include "removal/OperationProgress.h"
+#include "removal/RemovalCheck.h"
 #include "removal/ShellFileOp.h"
 #include "search/MainWindowInterface.h"
 #include "search/SearchState.h"
@@ -13,8 +15,13 @@
 // more than five as "N files".
 std::string FailedNamesText(const std::vector<std::string>& names);
 
-// Step 5 of the main window: gathers the selected copies, has them confirmed, removes them in
-// one shell call, checks on disk what is gone, and takes that out of the index and the grid.
+// Why files that failed the check before the shell were kept.
+std::string KeptByCheckText(const std::vector<std::string>& names);
+
+// Step 5 of the main window: gathers the selected copies, has them confirmed, checks each one
+// against the disk (CheckRemovals), removes what passed in one shell call, checks on disk what
+// is gone, and takes that out of the index and the grid. A file that fails the check is kept and
+// reported like one the shell could not remove, and the user is told once why.
 //
 // It may run nested inside a search that is suspended at a pump point. Then nothing is freed:
 // removed entries (and the one kept file of a group that fell below two) get flDeleted and
@@ -32,6 +39,8 @@ public:
     // True while a search run is under way (Busy alone is also set by the folder walk, which
     // holds no positions into FileList).
     std::function<bool()> SearchRunning;
+    // Shows the check's progress and lets the user cancel it; none in tests.
+    OperationProgress* Progress = nullptr;
 
     void DeleteFiles();
     // The Delete key (whatever the modifiers) runs DeleteFiles; true when the key was taken.
@@ -41,11 +50,17 @@ public:
 
 private:
     bool Searching() const { return SearchRunning && SearchRunning(); }
+    // The last row the flow may take files from or sweep: while a search runs, the row at
+    // NextGroupRow is still being published.
+    int LastCompleteRow() const;
     void CollectCandidates();
+    // The files of the plan that passed, in one shell call.
+    void RemovePassed(const std::vector<PlannedRemoval>& plan,
+                      const std::vector<CheckResult>& checks, TRemoveMethod method,
+                      const std::string& archive);
     // The entry's folder, or nothing when its DirIndex points nowhere.
     const std::string* FolderOf(const TFile& entry) const;
-    std::string FullPath(const TFile& entry) const;
-    void SweepGrid(bool searching);
+    void SweepGrid();
 
     SearchState& state_;
     MainWindowInterface& window_;

@@ -111,7 +111,16 @@ void DupeGridView::SetGridModel(DupeGridModel* model) {
     connect(model, &QAbstractItemModel::rowsRemoved, this, &DupeGridView::UpdateRange);
     connect(model, &QAbstractItemModel::columnsRemoved, this, &DupeGridView::UpdateRange);
     connect(model, &QAbstractItemModel::modelReset, this, &DupeGridView::UpdateRange);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &DupeGridView::PlaceCurrentCell);
+    connect(model, &QAbstractItemModel::modelReset, this, &DupeGridView::PlaceCurrentCell);
     UpdateRange();
+}
+
+void DupeGridView::PlaceCurrentCell() {
+    // As a string grid does: once there are groups, the current cell is the first file of the
+    // first group, and with nothing highlighted that file is the range.
+    if (!currentIndex().isValid() && model_ && model_->rowCount() > 0 && model_->columnCount() > 0)
+        selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::NoUpdate);
 }
 
 void DupeGridView::BindRange(GridRect& range) {
@@ -253,8 +262,11 @@ void DupeGridView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void DupeGridView::keyPressEvent(QKeyEvent* event) {
     const QPersistentModelIndex before = currentIndex();
+    const GridRect range = range_;
     QTableView::keyPressEvent(event);
-    if (currentIndex() != before)
+    // Any key that changes the range (arrows, Shift with them, Ctrl+A, Space...) counts as a
+    // click: the figures are recounted and the delete dialog lists what they count.
+    if (currentIndex() != before || range_ != range)
         emit GridClick();
 }
 

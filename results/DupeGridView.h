@@ -74,6 +74,7 @@ private:
     void AlignTopRow();
     void ShowFixedRow(bool fixed);
     void UpdateRange();
+    void PlaceCurrentCell();
 
     DupeGridModel* model_ = nullptr;
     CellPainter painter_;

@@ -35,9 +35,12 @@ std::string EntryPath(const SearchState& state, const TFile& file) {
 
 std::vector<TFile*> SelectedFiles(const SearchState& state) {
     std::vector<TFile*> files;
+    // A removed file keeps its mark and, during a search, its place in FileList until the
+    // search frees it; it is no longer selected.
+    auto selectable = [](const TFile* f) { return f && !HasFlag(*f, flDeleted); };
     if (state.UseMarks) {
         for (std::int64_t i = 0; i < state.FileList.Count(); ++i)
-            if (HasFlag(*state.FileList[i], flSelected))
+            if (HasFlag(*state.FileList[i], flSelected) && selectable(state.FileList[i]))
                 files.push_back(state.FileList[i]);
         return files;
     }
@@ -48,7 +51,7 @@ std::vector<TFile*> SelectedFiles(const SearchState& state) {
     const int top = std::max(r.Top, 0), bottom = std::min(r.Bottom, grid.RowCount() - 1);
     for (int col = left; col <= right; ++col)
         for (int row = top; row <= bottom; ++row)
-            if (TFile* file = grid.Object(col, row))
+            if (TFile* file = grid.Object(col, row); selectable(file))
                 files.push_back(file);
     return files;
 }

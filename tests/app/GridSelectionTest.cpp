@@ -25,6 +25,8 @@
 #include <QToolButton>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -226,6 +228,40 @@ private slots:
         QCOMPARE(r.Left, r.Right);
         QTest::keyClick(w.Grid(), Qt::Key_Tab);
         QCOMPARE(w.form->State.HighlightedRange.Left, r.Left + 1);
+    }
+
+    void theFirstFileOfTheFirstGroupIsCurrentAfterEverySearch() {
+        SearchedWindow w;
+        QCOMPARE(w.Grid()->CurrentCell(), std::optional<QPoint>(QPoint(0, 1)));
+        QCOMPARE(w.form->State.HighlightedRange, (GridRect{0, 1, 0, 1}));
+        QCOMPARE(SelectedFiles(w.form->State),
+                 std::vector<TFile*>{w.form->State.DupeGrid.Object(0, 1)});
+        QTest::mouseClick(w.Cells(), Qt::LeftButton, {}, w.At(QPoint(1, 2)));
+        w.form->FindFilesButton->click();
+        QCOMPARE(w.Grid()->CurrentCell(), std::optional<QPoint>(QPoint(0, 1)));
+    }
+
+    void everyKeyThatChangesTheRangeRecountsTheFigures() {
+        SearchedWindow w;
+        w.form->SelectAllButton->click();
+        w.Grid()->setFocus();
+        auto figuresMatch = [&] {
+            return w.Selected() == QString::fromStdString(FormatThousands(
+                                       std::int64_t(SelectedFiles(w.form->State).size())));
+        };
+        // Ctrl+A highlights every cell: all seven grouped files, counted at once.
+        QTest::keyClick(w.Grid(), Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(!w.form->State.UseMarks);
+        QCOMPARE(w.Selected(), QStringLiteral("7"));
+        for (auto [key, mods] : {std::pair{Qt::Key_Space, Qt::KeyboardModifiers{}},
+                                 {Qt::Key_Right, Qt::ShiftModifier},
+                                 {Qt::Key_Space, Qt::ControlModifier},
+                                 {Qt::Key_End, Qt::ShiftModifier},
+                                 {Qt::Key_PageDown, Qt::ShiftModifier},
+                                 {Qt::Key_A, Qt::ControlModifier}}) {
+            QTest::keyClick(w.Grid(), key, mods);
+            QVERIFY2(figuresMatch(), qPrintable(QString::number(key)));
+        }
     }
 
     void rightClickAndColumnResizeDoNotSwitch() {

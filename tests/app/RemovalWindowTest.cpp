@@ -3,20 +3,24 @@
 // Every test has its own program folder and its own Trash.
 #include "app/Appearance.h"
 #include "app/MainForm.h"
+#include "app/QtDialogService.h"
 #include "removal/DeleteFilesForm.h"
 #include "removal/RemovalFaults.h"
 #include "results/DupeGridModel.h"
 #include "results/DupeGridView.h"
 #include "results/Selection.h"
+#include "search/FormatThousands.h"
 #include "support/FileChecks.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -46,6 +50,7 @@ struct DialogSeen {
     bool shown = false;
     QString line1;
     QString line2;
+    QString wholeGroups;
     int rows = 0;
 };
 
@@ -64,6 +69,7 @@ void WhenDialogShows(TMainForm& form, DialogSeen& seen,
         seen.line1 = dialog->Label3->text();
         seen.line2 = dialog->Label4->text();
         seen.rows = dialog->Model().FileCount();
+        seen.wholeGroups = dialog->WholeGroupsLabel->text();
         act(*dialog);
     });
     timer->start();
@@ -71,6 +77,10 @@ void WhenDialogShows(TMainForm& form, DialogSeen& seen,
 
 void PressYes(TDeleteFilesForm& dialog) {
     dialog.BitBtn1->click();
+}
+
+void PressNo(TDeleteFilesForm& dialog) {
+    dialog.BitBtn2->click();
 }
 
 // A window with its own program folder and its own data home for the Trash.
@@ -349,6 +359,195 @@ private slots:
         QCOMPARE(f.form->FilesSelLabel->text(), QStringLiteral("1"));
     }
 
+    void rightAfterASearchTheDialogListsTheFirstFileOfTheFirstGroup() {
+        Fixture f;
+        f.data.CreatePatternFile("a/one.bin", 3000, 1);
+        f.data.CreatePatternFile("a/two.bin", 3000, 1);
+        f.Search({"a"});
+        QVERIFY(!f.form->State.UseMarks);
+        DialogSeen seen;
+        WhenDialogShows(*f.form, seen, PressNo);
+        f.form->DeleteButton->click();
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.rows, 1);
+        QCOMPARE(f.form->DeleteFilesForm->Model().FilesGrid().Text(0, 1),
+                 f.form->State.DupeGrid.Text(0, 1));
+        QVERIFY(f.dialogs.messages.empty());
+    }
+
+    void ctrlAInTheGridCountsAndListsEveryCopyAndSaysSo() {
+        Fixture f;
+        for (const char* name : {"a/one.bin", "a/two.bin", "b/three.bin"})
+            f.data.CreatePatternFile(name, 3000, 1);
+        for (const char* name : {"a/x.txt", "b/y.txt"})
+            f.data.CreatePatternFile(name, 2000, 2);
+        f.Search({"a", "b"});
+        f.form->SelectAllButton->click();
+        QCOMPARE(f.form->FilesSelLabel->text(), QStringLiteral("3"));
+        f.form->DupeGrid->setFocus();
+        QTest::keyClick(f.form->DupeGrid, Qt::Key_A, Qt::ControlModifier);
+        // What the figures say is what the dialog lists.
+        QCOMPARE(f.form->FilesSelLabel->text(), QStringLiteral("5"));
+        DialogSeen seen;
+        WhenDialogShows(*f.form, seen, PressNo);
+        QTest::keyClick(f.form->DupeGrid, Qt::Key_Delete);
+        QCOMPARE(seen.rows, 5);
+        QCOMPARE(seen.wholeGroups,
+                 QStringLiteral("2 groups lose every copy: none of their files is kept."));
+
+        // Space brings the range back to the current cell; the figures follow.
+        QTest::keyClick(f.form->DupeGrid, Qt::Key_Space);
+        QCOMPARE(f.form->FilesSelLabel->text(), QStringLiteral("1"));
+        WhenDialogShows(*f.form, seen, PressNo);
+        f.form->DeleteButton->click();
+        QCOMPARE(seen.rows, 1);
+        QCOMPARE(seen.wholeGroups, QString());
+    }
+
+    void aFileEditedWhileTheDialogIsOpenStaysAndTheUserIsToldWhy() {
+        Fixture f;
+        const std::string one = f.data.CreatePatternFile("a/one.bin", 3000, 1);
+        const std::string two = f.data.CreatePatternFile("b/two.bin", 3000, 1);
+        f.Search({"a", "b"});
+        f.SelectAll();
+        const std::string marked = EntryPath(f.form->State, *f.form->State.DupeGrid.Object(1, 1));
+        DialogSeen seen;
+        WhenDialogShows(*f.form, seen, [&](TDeleteFilesForm& dialog) {
+            std::ofstream(marked, std::ios::app) << "edited";
+            PressYes(dialog);
+        });
+        // The grid shows the state of the files while the boxes are up.
+        int paintsBeforeBox = -1, paints = 0;
+        struct CountPaints : QObject {
+            int& count;
+            explicit CountPaints(int& c) : count(c) {}
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint)
+                    ++count;
+                return false;
+            }
+        } counter(paints);
+        f.form->DupeGrid->viewport()->installEventFilter(&counter);
+        f.dialogs.onMessage = [&](const MessageRequest&) {
+            if (paintsBeforeBox < 0) {
+                const int before = paints;
+                QCoreApplication::processEvents(); // what the box's own loop would do
+                paintsBeforeBox = paints - before;
+            }
+        };
+        f.form->DeleteButton->click();
+        QVERIFY(Exists(one));
+        QVERIFY(Exists(two));
+        const std::string name = marked.substr(marked.rfind('/') + 1);
+        QCOMPARE(f.dialogs.messages.size(), std::size_t(2));
+        QCOMPARE(QString::fromStdString(f.dialogs.messages[0].text),
+                 QStringLiteral("These files changed or lost their kept copy since the search "
+                                "and were not removed: %1.")
+                     .arg(QString::fromStdString(name)));
+        QCOMPARE(QString::fromStdString(f.dialogs.messages[1].text),
+                 QStringLiteral("Unable to delete %1.").arg(QString::fromStdString(name)));
+        QVERIFY(paintsBeforeBox > 0);
+        QCOMPARE(f.form->FilesDelLabel->text(), QString()); // nothing removed
+        QCOMPARE(f.form->FilesSelLabel->text(), QStringLiteral("1"));
+    }
+
+    // The real message boxes and progress window: a file early in the batch fails, its box
+    // must stay usable above the progress window, and "go on" must go on with the rest.
+    void anErrorBoxStaysAboveTheProgressWindowAndGoOnGoesOn() {
+        struct FailFirst : RemovalFaults {
+            int calls = 0;
+            int FailRemoval(const std::string&) override { return calls++ == 0 ? EACCES : 0; }
+        } faults;
+        ScopedRemovalFaults scope(faults);
+        TempTree program, data;
+        ::setenv("XDG_DATA_HOME", program.Path("xdg-data").c_str(), 1);
+        QtDialogService dialogs;
+        TMainForm form(dialogs, program.Root() + "/");
+        dialogs.SetOwner(&form);
+        form.show();
+        // A name of 251 bytes: both boxes must wrap it to stay on the screen.
+        const std::string longName = std::string(247, 'l') + ".bin";
+        std::vector<std::string> files;
+        for (const std::string& name : {longName, std::string("m.bin"), std::string("n.bin")})
+            for (const char* folder : {"a/", "b/"})
+                files.push_back(data.CreatePatternFile(folder + name, 3000, unsigned(name[0])));
+        form.AddFolderToList(data.Path("a"));
+        form.AddFolderToList(data.Path("b"));
+        form.FindFilesButton->setEnabled(true);
+        form.FindFilesButton->click();
+        ::SelectAll(form.State, true);
+
+        struct Boxes {
+            QElapsedTimer clock;
+            QWidget* current = nullptr;
+            qint64 since = 0;
+            int seen = 0;
+            bool firstAboveProgress = false;
+            bool coveredByProgress = false;
+            int widest = 0;
+            int widestProgress = 0;
+        } boxes;
+        boxes.clock.start();
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, &form, [&] {
+            if (form.DeleteFilesForm->isVisible()) {
+                PressYes(*form.DeleteFilesForm);
+                return;
+            }
+            for (QProgressDialog* p : form.findChildren<QProgressDialog*>())
+                if (p->isVisible())
+                    boxes.widestProgress = std::max(boxes.widestProgress, p->width());
+            // The open message box, whether or not something covers it.
+            QWidget* box = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->findChild<QLabel*>(QStringLiteral("MessageText"),
+                                                            Qt::FindDirectChildrenOnly))
+                    box = w;
+            if (!box)
+                return;
+            if (auto* cover = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) {
+                // The fault itself: the box can no longer be answered. Move the cover away so
+                // that the test can end and report it.
+                boxes.coveredByProgress = true;
+                cover->hide();
+            }
+            if (box != boxes.current) {
+                boxes.current = box;
+                boxes.since = boxes.clock.elapsed();
+                boxes.widest = std::max(boxes.widest, box->width());
+                if (++boxes.seen == 1)
+                    boxes.firstAboveProgress =
+                        qobject_cast<QProgressDialog*>(box->parentWidget()) != nullptr;
+            }
+            // The first box is held past the progress window's own delay before it is answered.
+            if (boxes.seen == 1 && boxes.clock.elapsed() - boxes.since < 800)
+                return;
+            for (QPushButton* b : box->findChildren<QPushButton*>())
+                if (b->text() == QStringLiteral("OK")) {
+                    boxes.current = nullptr;
+                    b->click();
+                    return;
+                }
+        });
+        poll.start();
+        form.DeleteButton->click();
+        poll.stop();
+
+        // The shell's box, then the flow's "Unable to delete".
+        QCOMPARE(boxes.seen, 2);
+        QVERIFY(boxes.firstAboveProgress);
+        QVERIFY(!boxes.coveredByProgress);
+        QVERIFY2(boxes.widest < 760, qPrintable(QString::number(boxes.widest)));
+        QVERIFY2(boxes.widestProgress < 600, qPrintable(QString::number(boxes.widestProgress)));
+        int left = 0;
+        for (const std::string& file : files)
+            left += Exists(file);
+        QCOMPARE(left, 4); // one of each group, and the file that failed
+        QCOMPARE(form.FilesDelLabel->text(), QStringLiteral("2"));
+        ::unsetenv("XDG_DATA_HOME");
+    }
+
     void deleteKeyInTheGridOpensTheDialog() {
         Fixture f;
         f.data.CreatePatternFile("a/one.bin", 3000, 1);
@@ -464,6 +663,10 @@ private slots:
         QVERIFY(!f.IndexHoldsRemovedEntries());
         QCOMPARE(f.form->FileList.Count(), std::int64_t(4));
         QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("2"));
+        // The removed files, marked as they were, no longer count as selected.
+        const auto stillSelected = static_cast<std::int64_t>(SelectedFiles(f.form->State).size());
+        QCOMPARE(f.form->FilesSelLabel->text(),
+                 QString::fromStdString(FormatThousands(stillSelected)));
         QVERIFY(!f.form->SearchRunning());
         QVERIFY(!f.form->State.Busy);
     }

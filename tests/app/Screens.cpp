@@ -64,6 +64,13 @@ int main(int argc, char** argv) {
         form.DeleteFilesForm->BitBtn2->click();
     });
     form.DeleteFiles();
+    // Without "Leave at least one": the dialog warns that both groups lose every copy.
+    SelectAll(form.State, false);
+    QTimer::singleShot(300, form.DeleteFilesForm, [&] {
+        form.DeleteFilesForm->grab().save(out + QStringLiteral("/delete-dialog-whole-groups.png"));
+        form.DeleteFilesForm->BitBtn2->click();
+    });
+    form.DeleteFiles();
 
     // The grid after a search: the marks of Select All, then a range made with the mouse.
     TempTree gridData;

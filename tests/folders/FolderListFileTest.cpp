@@ -1,8 +1,12 @@
 #include "folders/FolderListFile.h"
 #include "platform/Errors.h"
+#include "platform/IoFaults.h"
 #include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
 
 namespace {
 
@@ -66,6 +70,30 @@ TEST(FolderListFileTest, FailuresNameTheFile) {
     EXPECT_THROW(ReadFolderListFile(tree.Root()), AppError);
     tree.CreateFifo("pipe");
     EXPECT_THROW(ReadFolderListFile(tree.Path("pipe")), AppError);
+}
+
+TEST(FolderListFileTest, AFailedStoreLeavesTheOldListWhole) {
+    TempTree tree;
+    const std::string path = tree.CreateFile("lists/Folders.txt", "/old/a\r\n/old/b\r\n");
+    struct FullDisk : platform::IoFaults {
+        int FailWrite(const std::string&, std::int64_t offset) override {
+            return offset >= 8 ? ENOSPC : 0;
+        }
+    } full;
+    {
+        platform::ScopedIoFaults scope(full);
+        try {
+            WriteFolderListFile(path, {"/new/one", "/new/two", "/new/three"});
+            FAIL() << "no error";
+        } catch (const AppError& e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot create file " + path);
+        }
+    }
+    EXPECT_EQ(tree.Read("lists/Folders.txt"), "/old/a\r\n/old/b\r\n");
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(tree.Path("lists")))
+        ++files;
+    EXPECT_EQ(files, 1);
 }
 
 // Only the number of entries limits a list, however large its file; a line no folder name could

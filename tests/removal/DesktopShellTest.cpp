@@ -1,6 +1,7 @@
 #include "removal/DesktopShell.h"
 #include "removal/RemovalFaults.h"
 #include "tests/support/FileChecks.h"
+#include "tests/support/ScratchDisk.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempTree.h"
 
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -226,6 +228,54 @@ TEST_F(DesktopShellTest, OkAfterAFailureGoesOnAndAMissingFileIsAFailure) {
     EXPECT_FALSE(aborted);
     EXPECT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_FALSE(Exists(tree_.Path("c")));
+}
+
+TEST_F(DesktopShellTest, ALongNameMovedOntoATakenOneGetsAShortenedFreeName) {
+    const std::string name = std::string(251, 'n') + ".txt";
+    tree_.CreateFile("archive/" + name, "already there");
+    const std::string file = tree_.CreateFile("a/" + name, "moved");
+    const FileOpOutcome outcome = MoveFileInto(file, tree_.Path("archive"));
+    ASSERT_TRUE(outcome.ok) << outcome.error;
+    EXPECT_EQ(outcome.target, tree_.Path("archive/" + std::string(247, 'n') + " (2).txt"));
+    EXPECT_EQ(ReadAll(outcome.target), "moved");
+    EXPECT_EQ(tree_.Read("archive/" + name), "already there");
+}
+
+TEST_F(DesktopShellTest, ACopyingMoveLeavesNoTemporaryFile) {
+    struct CopyAlways : RemovalFaults {
+        bool ForceCopy(const std::string&) override { return true; }
+    } faults;
+    ScopedRemovalFaults scope(faults);
+    tree_.CreateFile("archive/x.bin", "taken");
+    const std::string file = tree_.CreatePatternFile("a/x.bin", 5000, 2);
+    const FileOpOutcome outcome = MoveFileInto(file, tree_.Path("archive"));
+    ASSERT_TRUE(outcome.ok) << outcome.error;
+    const auto archive = FilesUnder(tree_.Path("archive"));
+    EXPECT_EQ(archive.size(), 2u);
+    EXPECT_EQ(archive.at("x.bin"), "taken");
+    EXPECT_EQ(archive.at("x (2).bin").size(), 5000u);
+}
+
+// A move onto a file system too small for the file: the copy fails half way, and neither a cut
+// file nor a hidden one is left in the archive.
+TEST_F(DesktopShellTest, AMoveOntoAFullFileSystemLeavesTheSourceAndNothingElse) {
+    const ScratchDisk scratch(tree_.CreateDir("disk"), "64k");
+    if (!scratch.Mounted())
+        GTEST_SKIP() << "no small file system to fill: " << scratch.Error();
+    const std::string& disk = scratch.Path();
+    const std::string big = tree_.CreatePatternFile("a/big.bin", 300000, 4);
+    const std::string before = tree_.Read("a/big.bin");
+    EXPECT_FALSE(MoveFileInto(big, disk).ok);
+    EXPECT_EQ(tree_.Read("a/big.bin"), before);
+    EXPECT_TRUE(std::filesystem::is_empty(disk));
+
+    const std::string small = tree_.CreatePatternFile("a/small.bin", 10000, 4);
+    const FileOpOutcome outcome = MoveFileInto(small, disk);
+    ASSERT_TRUE(outcome.ok) << outcome.error;
+    EXPECT_FALSE(Exists(small));
+    const auto moved = FilesUnder(disk);
+    EXPECT_EQ(moved.size(), 1u);
+    EXPECT_EQ(moved.at("small.bin"), before.substr(0, 10000));
 }
 
 TEST(NumberedName, NumberGoesBeforeTheLastExtension) {

@@ -1,13 +1,23 @@
-// The Trash for names that are bytes rather than text.
+// The Trash for names that are bytes rather than text, too long for a record, or holding a line
+// break, and for Trash folders that are not what they should be.
+#include "platform/Paths.h"
 #include "removal/DesktopShell.h"
 #include "tests/support/FileChecks.h"
+#include "tests/support/ScratchDisk.h"
 #include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QString>
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <regex>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -57,4 +67,120 @@ TEST_F(TrashNameTest, AMissingFileFailsAndLeavesNoRecord) {
     EXPECT_FALSE(outcome.ok);
     EXPECT_FALSE(outcome.error.empty());
     EXPECT_FALSE(Exists(tree_.Path("data/Trash/info/gone-\xff.trashinfo")));
+}
+
+namespace {
+
+// The bytes are valid UTF-8.
+bool IsText(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())).toUtf8().toStdString() ==
+           s;
+}
+
+// The record of a file in the Trash.
+std::string RecordOf(const std::string& trashed) {
+    const std::string trash = platform::ParentFolder(platform::ParentFolder(trashed));
+    return ReadAll(trash + "/info/" + platform::BaseName(trashed) + ".trashinfo");
+}
+
+} // namespace
+
+TEST(FreeName, FitsTheLimitWithoutSplittingACharacter) {
+    EXPECT_EQ(FreeName("a.txt", 1, 245), "a.txt");
+    EXPECT_EQ(FreeName("a.txt", 2, 245), "a (2).txt");
+    const std::string longName = std::string(250, 'n') + ".txt";
+    EXPECT_EQ(FreeName(longName, 1, 245), std::string(241, 'n') + ".txt");
+    EXPECT_EQ(FreeName(longName, 12, 245), std::string(236, 'n') + " (12).txt");
+    // Two-byte characters: the cut falls before a whole one.
+    std::string accents;
+    for (int i = 0; i < 125; ++i)
+        accents += "\xc3\xa9";
+    EXPECT_EQ(FreeName(accents, 1, 245), accents.substr(0, 244));
+    EXPECT_TRUE(IsText(FreeName(accents, 3, 245)));
+    // An extension too long to keep is cut with the rest.
+    EXPECT_EQ(FreeName("a." + std::string(300, 'x'), 1, 255).size(), 255u);
+}
+
+TEST_F(TrashNameTest, LongNamesGoToTheTrashTwiceAndKeepTheirWholePath) {
+    std::string accents;
+    for (int i = 0; i < 125; ++i)
+        accents += "\xc3\xa9";
+    std::vector<std::string> names = {accents};
+    for (std::size_t length : {241u, 245u, 246u, 250u, 255u})
+        names.push_back(std::string(length - 4, 'n') + ".txt");
+    for (const std::string& name : names)
+        for (int round = 1; round <= 2; ++round) {
+            const std::string contents = "round " + std::to_string(round);
+            const std::string file = tree_.CreateFile("a/" + name, contents);
+            const FileOpOutcome outcome = TrashFile(file);
+            ASSERT_TRUE(outcome.ok) << name.size() << ": " << outcome.error;
+            EXPECT_FALSE(Exists(file));
+            const std::string entry = platform::BaseName(outcome.target);
+            EXPECT_LE(entry.size() + std::strlen(".trashinfo"), 255u) << entry;
+            EXPECT_TRUE(IsText(entry) || !IsText(name));
+            EXPECT_EQ(ReadAll(outcome.target), contents);
+            EXPECT_NE(RecordOf(outcome.target).find("\nPath=" + TrashInfoPath(file) + "\n"),
+                      std::string::npos);
+        }
+}
+
+TEST_F(TrashNameTest, ATrashThatIsNoFolderFailsWithoutStrayFiles) {
+    for (const char* notAFolder : {"data/Trash", "data/Trash/info"}) {
+        TempTree tree;
+        ::setenv("XDG_DATA_HOME", tree.Path("data").c_str(), 1);
+        tree.CreateFile(notAFolder, "a file where a folder belongs");
+        const std::string file = tree.CreateFile("a/x.txt", "stays");
+        // Files and folders once landed in the folder the program ran in.
+        const std::string cwd = tree.CreateDir("cwd");
+        char old[PATH_MAX];
+        ASSERT_TRUE(::getcwd(old, sizeof old));
+        ASSERT_EQ(::chdir(cwd.c_str()), 0);
+        const auto before = FilesUnder(tree.Root());
+        const FileOpOutcome outcome = TrashFile(file);
+        ASSERT_EQ(::chdir(old), 0);
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_EQ(outcome.error, "The Trash folder cannot be created: Not a directory.");
+        EXPECT_EQ(FilesUnder(tree.Root()), before);
+        EXPECT_TRUE(std::filesystem::is_empty(cwd));
+    }
+}
+
+TEST_F(TrashNameTest, ANameWithALineBreakGetsAOneLineRecord) {
+    const std::string file = tree_.CreateFile("a/two\nlines.txt", "x");
+    const FileOpOutcome outcome = TrashFile(file);
+    ASSERT_TRUE(outcome.ok) << outcome.error;
+    const std::string record = RecordOf(outcome.target);
+    const std::regex shape("\\[Trash Info\\]\nPath=/[^\n]*/a/two%0Alines\\.txt\n"
+                           "DeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n");
+    EXPECT_TRUE(std::regex_match(record, shape)) << record;
+}
+
+// A file on another file system than the data home goes to the Trash of its own file system.
+TEST_F(TrashNameTest, AFileOnAnotherFileSystemUsesTheTrashAtItsTop) {
+    ScratchDisk scratch(tree_.CreateDir("disk"), "1m");
+    if (!scratch.Mounted())
+        GTEST_SKIP() << "no second file system: " << scratch.Error();
+    const std::string& disk = scratch.Path();
+    const std::string uid = std::to_string(::getuid());
+
+    const FileOpOutcome own = TrashFile(tree_.CreateFile("disk/a/x.txt", "one"));
+    ASSERT_TRUE(own.ok) << own.error;
+    EXPECT_EQ(own.target, disk + "/.Trash-" + uid + "/files/x.txt");
+    EXPECT_NE(RecordOf(own.target).find("\nPath=" + disk + "/a/x.txt\n"), std::string::npos);
+
+    // The administrator's shared Trash, with its sticky bit, comes first.
+    tree_.CreateDir("disk/.Trash");
+    ASSERT_EQ(::chmod((disk + "/.Trash").c_str(), 01777), 0);
+    const FileOpOutcome shared = TrashFile(tree_.CreateFile("disk/a/y.txt", "two"));
+    ASSERT_TRUE(shared.ok) << shared.error;
+    EXPECT_EQ(shared.target, disk + "/.Trash/" + uid + "/files/y.txt");
+
+    // A link in place of the Trash could lead anywhere: refused, the file stays.
+    ASSERT_TRUE(scratch.Renew());
+    const std::string elsewhere = tree_.CreateDir("elsewhere");
+    tree_.CreateSymlink("disk/.Trash-" + uid, elsewhere);
+    const std::string file = tree_.CreateFile("disk/a/z.txt", "three");
+    EXPECT_FALSE(TrashFile(file).ok);
+    EXPECT_EQ(ReadAll(file), "three");
+    EXPECT_TRUE(std::filesystem::is_empty(elsewhere));
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <sys/stat.h>
 
@@ -19,4 +21,16 @@ inline std::string ReadAll(const std::string& path) {
     if (!in)
         return "<missing>";
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Every regular file under folder (links not followed) with its contents, by its path relative
+// to folder: two calls, before and after, show exactly what changed on disk.
+inline std::map<std::string, std::string> FilesUnder(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::map<std::string, std::string> files;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_regular_file(ec) && !it->is_symlink(ec))
+            files[fs::relative(it->path(), folder).string()] = ReadAll(it->path().string());
+    return files;
 }

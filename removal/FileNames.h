@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+// Naming and placing files without ever replacing one: the pieces the Trash and the archive
+// move share.
+
+// How many names a search for a free one tries before it gives up.
+constexpr int kMaxNameTries = 1000;
+
+// "name (n).ext" for n >= 2; the extension is what follows the last dot that is not the first
+// character.
+std::string NumberedName(const std::string& name, int n);
+
+// The n-th name to try for name (n from 1) when at most maxBytes fit: the name itself, then
+// NumberedName, the part before the extension shortened as needed without splitting a UTF-8
+// character.
+std::string FreeName(const std::string& name, int n, std::size_t maxBytes);
+
+// Something is at path (a dangling link counts).
+bool PathTaken(const std::string& path);
+
+// Renames without ever replacing what is at to. 0 or an errno value (EEXIST when to is taken).
+int RenameNoReplace(const std::string& from, const std::string& to);
+
+// Creates folder and its missing parents; the folders made get mode. False when it fails, with
+// errno telling why.
+bool MakeFolders(const std::string& folder, unsigned mode);
