@@ -15,11 +15,11 @@ protected:
     RecordingWindow window;
     SearchState state;
 
-    void Run(const std::vector<std::string>& relativeFolders) {
+    void Run(const std::vector<std::string>& relativeFolders, ComparerFactory comparer = {}) {
         window.folders.clear();
         for (const auto& f : relativeFolders)
             window.folders.push_back(tree.Path(f));
-        SearchRun run(state, window);
+        SearchRun run(state, window, std::move(comparer));
         run.FindDuplicates();
     }
 
