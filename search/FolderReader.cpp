@@ -120,7 +120,6 @@ void FolderReader::Read(const std::shared_ptr<Slot>& slot) {
     } catch (...) {
         // Only an allocation can fail here; List tells its caller after the entries so far.
         outOfMemory = true;
-        children.clear();
     }
     {
         std::lock_guard lock(mutex_);
@@ -128,10 +127,15 @@ void FolderReader::Read(const std::shared_ptr<Slot>& slot) {
         slot->outOfMemory = outOfMemory;
         slot->error = error;
         slot->done = true;
-        if (!cancelled_ && !slot->abandoned)
-            for (const std::string& child : children)
-                AddSlot(child);
-        PostWaiting();
+        if (!outOfMemory && !cancelled_ && !slot->abandoned) {
+            try {
+                for (const std::string& child : children)
+                    AddSlot(child);
+                PostWaiting();
+            } catch (...) {
+                // The subfolders not posted are listed when the walk comes to them.
+            }
+        }
     }
     changed_.notify_all();
 }
