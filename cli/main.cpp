@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -42,7 +44,7 @@ const char* const kUsage =
     "      --version       show the version\n"
     "\n"
     "Exit status: 0 when the search ran (duplicates or not), 1 when a folder was missing\n"
-    "or refused (the others are still searched), 2 for a bad option.\n";
+    "or refused (the others are still searched) or memory ran out, 2 for a bad option.\n";
 
 struct Options {
     bool recursive = false;
@@ -201,18 +203,8 @@ void PrintSummary(const SearchState& state, bool json) {
     std::printf("%s\n", line.c_str());
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    Options options;
-    if (int rc = Parse(argc, argv, options); rc != 0) {
-        if (rc == -1)
-            std::fputs(kUsage, stdout);
-        else if (rc == -2)
-            std::printf("kelvaro-find %s\n", VersionText().c_str());
-        return rc < 0 ? 0 : rc;
-    }
-
+// The search and its output; returns the exit status.
+int Search(const Options& options) {
     int status = 0;
     SearchFolders list(options.protect);
     FolderFiles listed;
@@ -261,5 +253,30 @@ int main(int argc, char** argv) {
         PrintGroups(state, options.json   ? Format::Json
                            : options.null ? Format::Null
                                           : Format::Lines);
+    // A truncated index: the groups printed may be missing some.
+    if (searchWindow.ErrorShown())
+        status = 1;
     return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (int rc = Parse(argc, argv, options); rc != 0) {
+        if (rc == -1)
+            std::fputs(kUsage, stdout);
+        else if (rc == -2)
+            std::printf("kelvaro-find %s\n", VersionText().c_str());
+        return rc < 0 ? 0 : rc;
+    }
+    try {
+        return Search(options);
+    } catch (const std::bad_alloc&) {
+        std::fputs("kelvaro-find: out of memory\n", stderr);
+    } catch (const std::exception& e) {
+        // A run that ran out of memory ends with the error the window would show.
+        std::fprintf(stderr, "kelvaro-find: %s\n", e.what());
+    }
+    return 1;
 }
