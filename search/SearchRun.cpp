@@ -9,6 +9,7 @@
 #include "search/RunControl.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -236,6 +237,7 @@ void SearchRun::ScanDirectories() {
             }
         } else {
             bool opened = true;
+            int error = 0;
             try {
                 opened = reader.List(
                     folder,
@@ -243,12 +245,15 @@ void SearchRun::ScanDirectories() {
                         return e.type != platform::EntryType::RegularFile ||
                                addFile(e.name, e.stamp);
                     },
-                    idle);
+                    idle, &error);
             } catch (const std::bad_alloc&) {
                 outOfMemory = true;
             }
-            // A folder that exists but cannot be read still counts as visited.
-            if (!opened && !platform::IsDirectory(folder))
+            // A folder that exists but cannot be read still counts as visited; one that could
+            // not be read for lack of memory ends the scan as any lack of memory does.
+            if (!opened && error == ENOMEM)
+                outOfMemory = true;
+            else if (!opened && !platform::IsDirectory(folder))
                 continue;
         }
         if (outOfMemory) {
