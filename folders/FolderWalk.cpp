@@ -6,6 +6,8 @@
 #include "search/FolderReader.h"
 #include "search/RunControl.h"
 
+#include <cerrno>
+#include <new>
 #include <vector>
 
 namespace {
@@ -29,6 +31,7 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
     for (std::size_t index = 0; index < queue.size(); ++index) {
         const std::string folder = queue[index];
         FolderFiles::Listing listing;
+        int error = 0;
         const bool complete = reader.List(
             folder,
             [&](const platform::FolderEntry& e) {
@@ -50,7 +53,11 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
             [&] {
                 pump();
                 return !stopFlag;
-            });
+            },
+            &error);
+        // A folder left out for lack of memory would hide its whole tree without a word.
+        if (!complete && error == ENOMEM)
+            throw std::bad_alloc();
         if (stopFlag)
             break;
         if (files && complete)
