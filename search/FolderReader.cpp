@@ -41,7 +41,7 @@ void FolderReader::PostWaiting() {
     // Called with mutex_ held; never once the pool is going.
     if (cancelled_)
         return;
-    while (!waiting_.empty() && posted_ < kFoldersAhead && pool_->Threads() > 0) {
+    while (!waiting_.empty() && posted_ < kFoldersAhead) {
         std::shared_ptr<Slot> slot = std::move(waiting_.front());
         waiting_.pop_front();
         if (slot->claimed)
@@ -53,6 +53,8 @@ void FolderReader::PostWaiting() {
 }
 
 void FolderReader::Prefetch(const std::string& folder) {
+    if (pool_->Threads() == 0)
+        return; // List reads it when asked
     std::lock_guard lock(mutex_);
     AddSlot(folder);
     PostWaiting();
@@ -161,7 +163,8 @@ bool FolderReader::List(const std::string& folder,
     if (!slot || !slot->posted) {
         // Not begun by a reader: read here, and let the readers go on below it.
         std::vector<std::string> children;
-        const bool opened = ListRetrying(folder, visit, &children, error);
+        const bool readers = pool_->Threads() > 0;
+        const bool opened = ListRetrying(folder, visit, readers ? &children : nullptr, error);
         std::lock_guard lock(mutex_);
         for (const std::string& child : children)
             AddSlot(child);
