@@ -250,10 +250,11 @@ void SearchRun::ScanDirectories() {
                 outOfMemory = true;
             }
             // A folder that exists but cannot be read still counts as visited; one that could
-            // not be read for lack of memory ends the scan as any lack of memory does.
+            // not be read for lack of memory ends the scan as any lack of memory does. After a
+            // stop the listing may have been given up before the folder was found missing.
             if (!opened && error == ENOMEM)
                 outOfMemory = true;
-            else if (!opened && !platform::IsDirectory(folder))
+            else if ((!opened || state_.StopFlag) && !platform::IsDirectory(folder))
                 continue;
         }
         if (outOfMemory) {
