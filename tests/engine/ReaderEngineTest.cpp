@@ -6,8 +6,7 @@
 #include "platform/IoFaults.h"
 #include "search/FastComparer.h"
 #include "search/SearchRun.h"
-#include "tests/support/RecordingWindow.h"
-#include "tests/support/TempTree.h"
+#include "tests/search/SearchTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -29,34 +28,26 @@ namespace {
 
 using GroupList = std::vector<std::vector<std::string>>;
 
-class ReaderEngineTest : public ::testing::Test {
+class ReaderEngineTest : public SearchFixture {
 protected:
-    TempTree tree;
-    RecordingWindow window;
-    SearchState state;
-
     void Run(const std::vector<std::string>& folders, int readers, ComparerFactory engine = {}) {
-        window.folders.clear();
-        for (const auto& f : folders)
-            window.folders.push_back(tree.Path(f));
-        SearchRun run(state, window, std::move(engine));
-        run.UseReaders(readers);
-        run.FindDuplicates();
+        SearchFixture::Run(folders, std::move(engine), readers);
     }
 
-    // Each group row as the names it holds, column by column.
-    GroupList Groups() const {
-        GroupList rows;
-        const ResultGrid& g = state.DupeGrid;
-        for (int r = g.FixedRows(); r < g.RowCount(); ++r) {
-            std::vector<std::string> row;
-            for (int c = 0; c < g.ColCount(); ++c)
-                if (g.Object(c, r))
-                    row.push_back(g.Object(c, r)->Name);
-            if (!row.empty())
-                rows.push_back(row);
-        }
-        return rows;
+    // 500 files of one size: six groups among distinct files. Returns the groups found with
+    // descriptors to spare, which the differential test holds to the pairwise engine's.
+    GroupList MakeOneSizeCrowd() {
+        const int copies[] = {2, 3, 4, 5, 8, 12};
+        int serial = 0;
+        for (unsigned g = 0; g < 6; ++g)
+            for (int c = 0; c < copies[g]; ++c)
+                tree.CreatePatternFile("crowd/g" + std::to_string(serial++), 4096, 1000 + g);
+        for (; serial < 500; ++serial)
+            tree.CreatePatternFile("crowd/u" + std::to_string(serial), 4096,
+                                   static_cast<unsigned>(serial));
+        Run({"crowd"}, 0);
+        EXPECT_EQ(Groups().size(), 6u);
+        return Groups();
     }
 };
 
@@ -108,24 +99,8 @@ private:
     std::vector<int> taken_;
 };
 
-// 500 files of one size: six groups among distinct files. The groups found with descriptors to
-// spare are the reference: the differential test holds the engine to the pairwise one.
-void MakeOneSizeCrowd(TempTree& tree) {
-    const int copies[] = {2, 3, 4, 5, 8, 12};
-    int serial = 0;
-    for (unsigned g = 0; g < 6; ++g)
-        for (int c = 0; c < copies[g]; ++c)
-            tree.CreatePatternFile("crowd/g" + std::to_string(serial++), 4096, 1000 + g);
-    for (; serial < 500; ++serial)
-        tree.CreatePatternFile("crowd/u" + std::to_string(serial), 4096,
-                               static_cast<unsigned>(serial));
-}
-
 TEST_F(ReaderEngineTest, FewFreeDescriptorsStillFindEveryGroup) {
-    MakeOneSizeCrowd(tree);
-    Run({"crowd"}, 0);
-    const GroupList reference = Groups();
-    ASSERT_EQ(reference.size(), 6u);
+    const GroupList reference = MakeOneSizeCrowd();
 
     DescriptorLimit limit(64, 16);
     for (int readers : {1, 4}) {
@@ -136,10 +111,7 @@ TEST_F(ReaderEngineTest, FewFreeDescriptorsStillFindEveryGroup) {
 }
 
 TEST_F(ReaderEngineTest, RunningOutOfDescriptorsClosesHeldFilesAndTriesAgain) {
-    MakeOneSizeCrowd(tree);
-    Run({"crowd"}, 0);
-    const GroupList reference = Groups();
-    ASSERT_EQ(reference.size(), 6u);
+    const GroupList reference = MakeOneSizeCrowd();
 
     DescriptorLimit limit(64, 16);
     // Once the readers hold files between passes, nothing else is left: every later open fails
