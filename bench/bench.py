@@ -203,7 +203,7 @@ def print_targets(warm_rows, cold_rows):
             if best is None or "kelvaro-find" not in figures:
                 continue
             r = figures["kelvaro-find"][0] / best
-            print(f"  {label} {name}: {r:.2f}x {'met' if r <= 0.5 else 'MISSED'}")
+            print(f"  {label} {name}: {r:.3f}x {'met' if r <= 0.5 else 'MISSED'}")
 
 
 def main():
