@@ -104,13 +104,40 @@ def measure(cmd, stdin=None):
     return wall, peak, proc.returncode
 
 
-def median_run(cmd, input_file=None):
-    results = []
-    for _ in range(RUNS + 1):  # the first run warms the page cache
-        with open(input_file, "rb") if input_file else open(os.devnull, "rb") as f:
-            results.append(measure(cmd, f))
-    results = results[1:]
-    return statistics.median(r[0] for r in results), max(r[1] for r in results)
+def cold_cache_refusal():
+    """Why the page cache cannot be dropped here, or None when it can."""
+    if os.geteuid() != 0:
+        return "dropping the page cache needs root"
+    if not os.access("/proc/sys/vm/drop_caches", os.W_OK):
+        return "/proc/sys/vm/drop_caches cannot be written here"
+    return None
+
+
+def drop_caches():
+    subprocess.run(["sync"], check=True)
+    with open("/proc/sys/vm/drop_caches", "w") as f:
+        f.write("3\n")
+
+
+def median_runs(commands, cold):
+    """Median wall seconds and peak MiB of RUNS runs of each command, taken in turns so that
+    a noisy moment of the machine falls on every tool alike. Warm runs follow one run that
+    fills the page cache; cold runs follow a drop of the page cache."""
+    def run(cmd, input_file):
+        with open(input_file or os.devnull, "rb") as f:
+            return measure(cmd, f)
+
+    if not cold:
+        for cmd, input_file in commands.values():
+            run(cmd, input_file)
+    results = {tool: [] for tool in commands}
+    for _ in range(RUNS):
+        for tool, (cmd, input_file) in commands.items():
+            if cold:
+                drop_caches()
+            results[tool].append(run(cmd, input_file))
+    return {tool: (statistics.median(r[0] for r in rs), max(r[1] for r in rs))
+            for tool, rs in results.items()}
 
 
 def tools(finder, root):
@@ -122,6 +149,61 @@ def tools(finder, root):
         "rmlint": ["rmlint", "-T", "df", "-o", "fdupes:/dev/null", "--no-progress", root],
         "duff": ["duff", "-r", "-q", root],
     }
+
+
+CAT = "cat (candidates once)"
+# The finders the targets name: kelvaro-find at most half the fastest of them, cold and warm.
+TARGET_PEERS = ("fdupes", "jdupes", "rdfind")
+
+
+def ratio(a, b):
+    return f"{a / b:.2f}" if b else ""
+
+
+def fastest(figures, among):
+    times = [figures[t][0] for t in among if t in figures]
+    return min(times) if times else None
+
+
+def print_table(title, rows, warm):
+    print()
+    print(title)
+    print()
+    if warm:
+        print("| corpus | candidates | tool | median s | peak MiB | vs fastest peer | vs jdupes "
+              "| vs cat |")
+        print("|---|---:|---|---:|---:|---:|---:|---:|")
+    else:
+        print("| corpus | candidates | tool | median s | vs fastest peer "
+              "| vs fastest of fdupes, jdupes, rdfind | vs cat |")
+        print("|---|---:|---|---:|---:|---:|---:|")
+    for name, count, figures in rows:
+        peers = [t for t in figures if t not in (CAT, "kelvaro-find")]
+        best = fastest(figures, peers)
+        best_target = fastest(figures, TARGET_PEERS)
+        jdupes = figures["jdupes"][0] if "jdupes" in figures else None
+        cat = figures[CAT][0]
+        for tool, (wall, peak) in figures.items():
+            if warm:
+                print(f"| {name} | {count} | {tool} | {wall:.3f} | {peak:.1f} | "
+                      f"{ratio(wall, best)} | {ratio(wall, jdupes)} | {ratio(wall, cat)} |")
+            else:
+                print(f"| {name} | {count} | {tool} | {wall:.3f} | {ratio(wall, best)} | "
+                      f"{ratio(wall, best_target)} | {ratio(wall, cat)} |")
+
+
+def print_targets(warm_rows, cold_rows):
+    print()
+    print("Targets: kelvaro-find at most 0.50x jdupes warm and the fastest of fdupes, jdupes "
+          "and rdfind cold")
+    for label, rows, among in (("warm", warm_rows, ("jdupes",)), ("cold", cold_rows,
+                                                                   TARGET_PEERS)):
+        for name, _, figures in rows:
+            best = fastest(figures, among)
+            if best is None or "kelvaro-find" not in figures:
+                continue
+            r = figures["kelvaro-find"][0] / best
+            print(f"  {label} {name}: {r:.3f}x {'met' if r <= 0.5 else 'MISSED'}")
 
 
 def main():
@@ -136,9 +218,11 @@ def main():
     os.makedirs(SCRATCH, exist_ok=True)
     corpora_root = os.path.abspath(os.path.join(args.out, "corpora"))
     rng = random.Random(7)
-    rows = []
+    warm_rows = []
+    cold_rows = []
     available = [t for t in tools(finder, ".") if t == "kelvaro-find" or shutil.which(t)]
     absent = [t for t in tools(finder, ".") if t not in available]
+    refusal = cold_cache_refusal()
 
     for name, make in CORPORA:
         root = os.path.join(corpora_root, name)
@@ -148,27 +232,25 @@ def main():
         listing = os.path.join(args.out, name + ".list")
         with open(listing, "wb") as f:
             f.write(b"\0".join(os.fsencode(p) for p in cand))
-        cat_time, _ = median_run(["xargs", "-0", "cat"], listing)
-        figures = {}
+        commands = {CAT: (["xargs", "-0", "cat"], listing)}
         for tool, cmd in tools(finder, root).items():
             if tool in available:
-                figures[tool] = median_run(cmd)
-        peers = {t: f for t, f in figures.items() if t != "kelvaro-find"}
-        fastest = min(peers, key=lambda t: peers[t][0]) if peers else None
-        rows.append((name, len(cand), cat_time, figures, fastest))
+                commands[tool] = (cmd, None)
+        warm_rows.append((name, len(cand), median_runs(commands, cold=False)))
+        if not refusal:
+            cold_rows.append((name, len(cand), median_runs(commands, cold=True)))
         print(f"bench: {name} done", file=sys.stderr, flush=True)
         if not args.keep:
             shutil.rmtree(root)
 
-    print()
-    print("| corpus | candidates | tool | median s | peak MiB | vs fastest peer | vs cat |")
-    print("|---|---:|---|---:|---:|---:|---:|")
-    for name, count, cat_time, figures, fastest in rows:
-        print(f"| {name} | {count} | cat (candidates once) | {cat_time:.3f} | | | 1.00 |")
-        for tool, (wall, peak) in figures.items():
-            vs_peer = f"{wall / figures[fastest][0]:.2f}" if fastest else ""
-            print(f"| {name} | {count} | {tool} | {wall:.3f} | {peak:.1f} | {vs_peer} | "
-                  f"{wall / cat_time:.2f} |")
+    print_table("Warm page cache (median of three runs after one that fills the cache):",
+                warm_rows, warm=True)
+    if refusal:
+        print(f"\nCold-cache rows skipped: {refusal} (run bench/run.sh as root).")
+    else:
+        print_table("Cold page cache (median of three runs, the cache dropped before each):",
+                    cold_rows, warm=False)
+    print_targets(warm_rows, cold_rows)
     if absent:
         print(f"\nNot available here: {', '.join(absent)}")
 
@@ -177,7 +259,8 @@ def main():
         made = time.monotonic()
         corpus_index(root, rng)
         print(f"bench: index corpus made in {time.monotonic() - made:.0f} s", file=sys.stderr)
-    wall, peak = median_run([finder, "-r", root])
+    index = median_runs({"kelvaro-find": ([finder, "-r", root], None)}, cold=False)
+    wall, peak = index["kelvaro-find"]
     print(f"\n1,000,000 indexed files: scan {wall:.2f} s, peak {peak:.1f} MiB, "
           f"{peak * MiB / 1e6:.0f} bytes per file")
     if not args.keep:

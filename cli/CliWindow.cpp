@@ -42,6 +42,7 @@ void CliWindow::ClearProgressLine() {
 
 int CliWindow::ShowMessage(const MessageRequest& request) {
     ClearProgressLine();
+    errorShown_ = errorShown_ || request.type == MsgType::Error;
     std::string text;
     for (std::size_t i = 0; i < request.text.size(); ++i) {
         char c = request.text[i];

@@ -25,12 +25,15 @@ public:
     std::vector<std::string> FolderListItems() override { return folders_; }
 
     void ClearProgressLine();
+    // An error message was shown (the index was truncated for lack of memory).
+    bool ErrorShown() const { return errorShown_; }
 
 private:
     std::vector<std::string> folders_;
     bool skipHidden_;
     bool progress_;
     bool lineShown_ = false;
+    bool errorShown_ = false;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     std::int64_t lastDraw_ = -1000;
 };

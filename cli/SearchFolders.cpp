@@ -38,7 +38,7 @@ bool SearchFolders::Insert(const std::string& folder) {
 }
 
 void SearchFolders::AddTree(const std::string& start, MainWindowInterface& window,
-                            const bool& stopFlag, FolderFiles* files) {
+                            const bool& stopFlag, FolderFiles* files, int readers) {
     const bool check = protect_ && (IsProtectedFolder(start) || MayHoldProtectedTrees(start));
     WalkSubfolders(
         start,
@@ -48,7 +48,7 @@ void SearchFolders::AddTree(const std::string& start, MainWindowInterface& windo
             else
                 Insert(folder);
         },
-        window, stopFlag, files);
+        window, stopFlag, files, readers);
 }
 
 std::vector<std::string> SearchFolders::Sorted() const {

@@ -2,6 +2,7 @@
 
 #include "search/FolderFiles.h"
 #include "search/MainWindowInterface.h"
+#include "search/ReaderPool.h"
 
 #include <string>
 #include <unordered_set>
@@ -19,7 +20,7 @@ public:
     // Adds every subfolder of start found by the breadth-first walk; with files, keeps what the
     // walk read of each folder for the scan.
     void AddTree(const std::string& start, MainWindowInterface& window, const bool& stopFlag,
-                 FolderFiles* files = nullptr);
+                 FolderFiles* files = nullptr, int readers = kAutoReaders);
     // In the folder list's order.
     std::vector<std::string> Sorted() const;
 

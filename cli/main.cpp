@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -36,11 +38,13 @@ const char* const kUsage =
     "                      object of the three numbers)\n"
     "      --engine=fast|pairwise  how files of equal size are compared: fast (the\n"
     "                      default) reads each file once, pairwise is the slow reference\n"
+    "      --threads N     reader threads that list folders and read files ahead of the\n"
+    "                      search, 0 to 64 (default: four, or one on a rotating disk)\n"
     "  -h, --help          show this help\n"
     "      --version       show the version\n"
     "\n"
     "Exit status: 0 when the search ran (duplicates or not), 1 when a folder was missing\n"
-    "or refused (the others are still searched), 2 for a bad option.\n";
+    "or refused (the others are still searched) or memory ran out, 2 for a bad option.\n";
 
 struct Options {
     bool recursive = false;
@@ -50,8 +54,18 @@ struct Options {
     bool null = false;
     bool summary = false;
     bool pairwise = false;
+    int readers = kAutoReaders;
     std::vector<std::string> folders;
 };
+
+// A whole number from 0 to 64, or -1.
+int ParseThreads(const std::string& text) {
+    if (text.empty() || text.size() > 2 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    const int n = std::stoi(text);
+    return n <= 64 ? n : -1;
+}
 
 // Returns 0 to go on, 2 on a bad option, -1 after --help, -2 after --version.
 int Parse(int argc, char** argv, Options& o) {
@@ -77,7 +91,20 @@ int Parse(int argc, char** argv, Options& o) {
                 o.pairwise = false;
             else if (a == "--engine=pairwise")
                 o.pairwise = true;
-            else if (a == "-h" || a == "--help")
+            else if (a == "--threads" || a.rfind("--threads=", 0) == 0) {
+                const bool joined = a.size() > 9;
+                if (!joined && i + 1 >= argc) {
+                    std::fprintf(stderr, "kelvaro-find: --threads needs a number\n%s", kUsage);
+                    return 2;
+                }
+                const std::string value = joined ? a.substr(10) : std::string(argv[++i]);
+                o.readers = ParseThreads(value);
+                if (o.readers < 0) {
+                    std::fprintf(stderr, "kelvaro-find: --threads takes 0 to 64, not '%s'\n%s",
+                                 value.c_str(), kUsage);
+                    return 2;
+                }
+            } else if (a == "-h" || a == "--help")
                 return -1;
             else if (a == "--version")
                 return -2;
@@ -176,18 +203,8 @@ void PrintSummary(const SearchState& state, bool json) {
     std::printf("%s\n", line.c_str());
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    Options options;
-    if (int rc = Parse(argc, argv, options); rc != 0) {
-        if (rc == -1)
-            std::fputs(kUsage, stdout);
-        else if (rc == -2)
-            std::printf("kelvaro-find %s\n", VersionText().c_str());
-        return rc < 0 ? 0 : rc;
-    }
-
+// The search and its output; returns the exit status.
+int Search(const Options& options) {
     int status = 0;
     SearchFolders list(options.protect);
     FolderFiles listed;
@@ -212,7 +229,7 @@ int main(int argc, char** argv) {
         }
         list.Add(folder);
         if (options.recursive)
-            list.AddTree(folder, window, stop, &listed);
+            list.AddTree(folder, window, stop, &listed, options.readers);
     }
 
     std::vector<std::string> folders = list.Sorted();
@@ -225,6 +242,7 @@ int main(int argc, char** argv) {
             engine = MakePairwiseComparer;
         SearchRun run(state, searchWindow, engine);
         run.UseListedFolders(&listed);
+        run.UseReaders(options.readers);
         run.FindDuplicates();
     }
     searchWindow.ClearProgressLine();
@@ -235,5 +253,30 @@ int main(int argc, char** argv) {
         PrintGroups(state, options.json   ? Format::Json
                            : options.null ? Format::Null
                                           : Format::Lines);
+    // A truncated index: the groups printed may be missing some.
+    if (searchWindow.ErrorShown())
+        status = 1;
     return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (int rc = Parse(argc, argv, options); rc != 0) {
+        if (rc == -1)
+            std::fputs(kUsage, stdout);
+        else if (rc == -2)
+            std::printf("kelvaro-find %s\n", VersionText().c_str());
+        return rc < 0 ? 0 : rc;
+    }
+    try {
+        return Search(options);
+    } catch (const std::bad_alloc&) {
+        std::fputs("kelvaro-find: out of memory\n", stderr);
+    } catch (const std::exception& e) {
+        // A run that ran out of memory ends with the error the window would show.
+        std::fprintf(stderr, "kelvaro-find: %s\n", e.what());
+    }
+    return 1;
 }

@@ -3,32 +3,61 @@
 #include "folders/FolderRules.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "search/FolderReader.h"
 #include "search/RunControl.h"
 
+#include <cerrno>
+#include <new>
 #include <vector>
 
+namespace {
+
+// The path under which the walk lists a subfolder, or "" for one it leaves out.
+std::string SubfolderPath(const std::string& folder, const std::string& name) {
+    return name[0] == '.' ? std::string() : NormalizeFolderName(platform::JoinPath(folder, name));
+}
+
+} // namespace
+
 bool WalkSubfolders(const std::string& start, const std::function<void(const std::string&)>& add,
-                    MainWindowInterface& window, const bool& stopFlag, FolderFiles* files) {
+                    MainWindowInterface& window, const bool& stopFlag, FolderFiles* files,
+                    int readers) {
+    FolderReader reader(ReadersFor(start, readers),
+                        files ? platform::ListWhat::TypesAndSizes : platform::ListWhat::TypesOnly,
+                        SubfolderPath);
+    reader.Prefetch(start);
+    WaitPump pump(window);
     std::vector<std::string> queue{start};
     for (std::size_t index = 0; index < queue.size(); ++index) {
         const std::string folder = queue[index];
         FolderFiles::Listing listing;
-        const bool complete = platform::ListFolder(
-            folder, files ? platform::ListWhat::TypesAndSizes : platform::ListWhat::TypesOnly,
+        int error = 0;
+        const bool complete = reader.List(
+            folder,
             [&](const platform::FolderEntry& e) {
                 if (files && e.type == platform::EntryType::RegularFile) {
                     listing.names.append(e.name).push_back('\0');
                     listing.stamps.push_back(e.stamp);
                 }
-                if (e.type == platform::EntryType::Directory && e.name[0] != '.') {
-                    std::string path = NormalizeFolderName(platform::JoinPath(folder, e.name));
+                std::string path;
+                if (e.type == platform::EntryType::Directory)
+                    path = SubfolderPath(folder, e.name);
+                if (!path.empty()) {
                     add(path);
                     queue.push_back(std::move(path));
                     ShowStatus(window,
                                "Reading directories.. " + std::to_string(queue.size()) + " found.");
                 }
                 return !stopFlag;
-            });
+            },
+            [&] {
+                pump();
+                return !stopFlag;
+            },
+            &error);
+        // A folder left out for lack of memory would hide its whole tree without a word.
+        if (!complete && error == ENOMEM)
+            throw std::bad_alloc();
         if (stopFlag)
             break;
         if (files && complete)

@@ -3,9 +3,11 @@
 #include "platform/IoFaults.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -42,11 +44,14 @@ FileStamp StampOf(const struct stat& st) {
 } // namespace
 
 bool ListFolder(const std::string& folder, ListWhat what,
-                const std::function<bool(const FolderEntry&)>& visit) {
+                const std::function<bool(const FolderEntry&)>& visit, int* error) {
     // Closed however the visit ends, a thrown exception included.
     std::unique_ptr<DIR, int (*)(DIR*)> handle(opendir(folder.c_str()), &closedir);
-    if (!handle)
+    if (!handle) {
+        if (error)
+            *error = errno;
         return false;
+    }
     DIR* dir = handle.get();
     const int dfd = dirfd(dir);
     FolderEntry entry;
@@ -73,6 +78,27 @@ bool ListFolder(const std::string& folder, ListWhat what,
             break;
     }
     return true;
+}
+
+bool OutOfDescriptors(int error) {
+    return error == EMFILE || error == ENFILE;
+}
+
+std::size_t FreeFileDescriptors() {
+    struct rlimit limit;
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return SIZE_MAX;
+    std::size_t used = 0;
+    if (DIR* dir = opendir("/proc/self/fd")) {
+        while (dirent* d = readdir(dir))
+            used += d->d_name[0] != '.';
+        closedir(dir);
+        --used; // the listing's own descriptor
+    } else {
+        used = static_cast<std::size_t>(limit.rlim_cur) / 2;
+    }
+    const auto max = static_cast<std::size_t>(limit.rlim_cur);
+    return used < max ? max - used : 0;
 }
 
 bool IsDirectory(const std::string& path, bool followLinks) {
@@ -125,17 +151,21 @@ InputFile& InputFile::operator=(InputFile&& other) noexcept {
 
 bool InputFile::Open(const std::string& path) {
     Close();
+    openError_ = ENOENT;
     if (IoFaults* faults = InstalledIoFaults(); faults && faults->FailOpen(path))
         return false;
     // O_NONBLOCK keeps a FIFO that replaced the file since the scan from blocking the open.
     int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
+    if (fd < 0) {
+        openError_ = errno;
         return false;
+    }
     struct stat st;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return false;
     }
+    openError_ = 0;
     fd_ = fd;
     position_ = 0;
     stamp_ = StampOf(st);
@@ -168,6 +198,30 @@ std::int64_t InputFile::ReadAt(void* buffer, std::size_t n, std::int64_t offset)
         done += static_cast<std::size_t>(got);
     }
     return static_cast<std::int64_t>(done);
+}
+
+bool InputFile::ReadEnd(void* buffer, std::size_t n, std::int64_t offset) {
+    if (fd_ < 0)
+        return false;
+    if (IoFaults* faults = InstalledIoFaults(); faults && faults->FailRead(path_, offset))
+        return false;
+    auto* out = static_cast<char*>(buffer);
+    std::size_t done = 0;
+    // One read normally answers both questions: its count is n exactly when the file ends
+    // there. A shorter count without the end reached is read on.
+    while (done <= n) {
+        const ssize_t got =
+            ::pread(fd_, out + done, n + 1 - done, offset + static_cast<off_t>(done));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(got);
+        if (got == 0 || done == n)
+            break;
+    }
+    return done == n;
 }
 
 std::int64_t InputFile::Read(void* buffer, std::size_t n) {

@@ -37,9 +37,15 @@ enum class ListWhat { TypesOnly, TypesAndSizes };
 
 // Calls visit for each entry of folder except "." and "..", in the file system's order, until
 // visit returns false. Links are reported as Other, never followed. Returns false when the
-// folder cannot be opened.
+// folder cannot be opened; then error, when given, receives the system's error number.
 bool ListFolder(const std::string& folder, ListWhat what,
-                const std::function<bool(const FolderEntry&)>& visit);
+                const std::function<bool(const FolderEntry&)>& visit, int* error = nullptr);
+
+// True for the error numbers of an open that failed only for lack of file descriptors.
+bool OutOfDescriptors(int error);
+
+// How many more files this process may open now, by its limit and what it holds open.
+std::size_t FreeFileDescriptors();
 
 // True when path names a directory (a link to one counts only if followLinks).
 bool IsDirectory(const std::string& path, bool followLinks = true);
@@ -64,8 +70,9 @@ public:
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
 
-    // Fails for anything but a regular file.
+    // Fails for anything but a regular file. OpenError() then tells why.
     bool Open(const std::string& path);
+    int OpenError() const { return openError_; }
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
 
@@ -74,6 +81,10 @@ public:
     std::int64_t Read(void* buffer, std::size_t n);
     // Reads at offset without moving the file position; same contract as Read.
     std::int64_t ReadAt(void* buffer, std::size_t n, std::int64_t offset);
+    // Reads the n bytes at offset that end the file, and proves that they do in the same read
+    // by asking for one byte more: buffer must hold n + 1 bytes. False on a read error and when
+    // the file is shorter or longer.
+    bool ReadEnd(void* buffer, std::size_t n, std::int64_t offset);
 
     std::int64_t Length() const { return stamp_.size; }
     FileIdentity Identity() const { return stamp_.identity; }
@@ -83,6 +94,7 @@ public:
 
 private:
     int fd_ = -1;
+    int openError_ = 0;
     std::int64_t position_ = 0;
     FileStamp stamp_;
     std::string path_;

@@ -1,14 +1,20 @@
 #include "search/SearchRun.h"
 
+#include "platform/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "search/FastComparer.h"
+#include "search/FolderReader.h"
 #include "search/FormatThousands.h"
 #include "search/RunControl.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <exception>
 #include <new>
 #include <set>
 #include <thread>
@@ -18,6 +24,8 @@
 namespace {
 
 constexpr std::size_t kBlock = 256;
+// Folders the readers list ahead of the scan.
+constexpr std::size_t kFoldersAhead = 64;
 
 const char* const kStoppedText =
     "You have terminated the search.\r\rYou can still select the files already found and delete "
@@ -109,44 +117,87 @@ void SearchRun::FindDuplicates() {
                          SearchCounter::FilesChecked, SearchCounter::DirsChecked})
         window_.SetCounter(counter, "0");
 
-    std::vector<std::string> folders = window_.FolderListItems();
-    if (folders.empty()) {
-        window_.ShowMessage({MsgType::Plain, kAppTitle, kEmptyPaneText, MsgButtons::OkHelp, 2});
-    } else {
-        window_.SetBusyCursor(true);
-        state_.DupeGrid.Clear();
-        state_.DirList = std::move(folders);
-        state_.FileList.Clear();
-        shownProgress_ = false;
-        ScanDirectories();
-        if (!CheckStopped()) {
-            IndexFiles();
+    bool outOfMemory = false;
+    std::exception_ptr failure;
+    try {
+        std::vector<std::string> folders = window_.FolderListItems();
+        if (folders.empty()) {
+            window_.ShowMessage({MsgType::Plain, kAppTitle, kEmptyPaneText, MsgButtons::OkHelp, 2});
+        } else {
+            window_.SetBusyCursor(true);
+            state_.DupeGrid.Clear();
+            state_.DirList = std::move(folders);
+            state_.FileList.Clear();
+            shownProgress_ = false;
+            progressMark_ = 0;
+            chosenReaders_ = -1;
+            ScanDirectories();
             if (!CheckStopped()) {
-                SortFiles();
-                if (Analyse())
-                    Finish();
+                IndexFiles();
+                if (!CheckStopped()) {
+                    SortFiles();
+                    if (Analyse())
+                        Finish();
+                }
             }
         }
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+    } catch (...) {
+        failure = std::current_exception();
     }
+    // Whatever ended the run, the readers are gone before the window is given back.
+    comparer_.reset();
     // A removal that ran nested inside this run left its entries in place, flagged, so that no
     // position the run held went stale; they are freed now that nothing holds one.
     state_.FileList.RemoveIf([](const TFile& f) { return HasFlag(f, flDeleted); });
     window_.SetBusyCursor(false);
     SetBusy(state_, window_, false);
+    // The results so far stay, as after a stop; the error goes to the general error display.
+    if (outOfMemory)
+        throw AppError("Out of memory");
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+unsigned SearchRun::Readers() {
+    if (chosenReaders_ < 0)
+        chosenReaders_ = static_cast<int>(
+            ReadersFor(state_.DirList.empty() ? std::string(".") : state_.DirList[0], readers_));
+    return static_cast<unsigned>(chosenReaders_);
 }
 
 void SearchRun::ScanDirectories() {
     TFileList& list = state_.FileList;
     const auto& dirs = state_.DirList;
+    FolderReader reader(Readers(), platform::ListWhat::TypesAndSizes);
+    WaitPump pump(window_);
+    auto idle = [&] {
+        pump();
+        return !state_.StopFlag;
+    };
+    // Each folder's files come from the walk that found the folders, or from a reader that
+    // lists the folder ahead of this loop.
+    struct Pending {
+        bool listed = false;
+        FolderFiles::Listing known;
+    };
+    std::deque<Pending> pending;
+    std::size_t ahead = 0;
     for (std::size_t d = 0; d < dirs.size(); ++d) {
+        for (; ahead < dirs.size() && ahead < d + kFoldersAhead; ++ahead) {
+            Pending next;
+            next.listed = listed_ && listed_->Take(dirs[ahead], next.known);
+            if (!next.listed)
+                reader.Prefetch(dirs[ahead]);
+            pending.push_back(std::move(next));
+        }
+        Pending current = std::move(pending.front());
+        pending.pop_front();
         const std::string& folder = dirs[d];
         window_.SetCounter(SearchCounter::DirsChecked,
                            FormatThousands(static_cast<std::int64_t>(d) + 1));
         ShowStatus(window_, "Analysing directory \"" + folder + "\"");
-        FolderFiles::Listing known;
-        const bool listed = listed_ && listed_->Take(folder, known);
-        if (!listed && !platform::IsDirectory(folder))
-            continue;
         const bool skipHidden = window_.SkipHiddenFiles();
         bool outOfMemory = false;
         auto addFile = [&](const std::string& name, const platform::FileStamp& stamp) {
@@ -174,21 +225,37 @@ void SearchRun::ScanDirectories() {
             }
             return true;
         };
-        if (listed) {
+        if (current.listed) {
             std::string name;
             std::size_t at = 0;
-            for (const platform::FileStamp& stamp : known.stamps) {
-                const std::size_t end = known.names.find('\0', at);
-                name.assign(known.names, at, end - at);
+            for (const platform::FileStamp& stamp : current.known.stamps) {
+                const std::size_t end = current.known.names.find('\0', at);
+                name.assign(current.known.names, at, end - at);
                 at = end + 1;
                 if (!addFile(name, stamp))
                     break;
             }
         } else {
-            platform::ListFolder(
-                folder, platform::ListWhat::TypesAndSizes, [&](const platform::FolderEntry& e) {
-                    return e.type != platform::EntryType::RegularFile || addFile(e.name, e.stamp);
-                });
+            bool opened = true;
+            int error = 0;
+            try {
+                opened = reader.List(
+                    folder,
+                    [&](const platform::FolderEntry& e) {
+                        return e.type != platform::EntryType::RegularFile ||
+                               addFile(e.name, e.stamp);
+                    },
+                    idle, &error);
+            } catch (const std::bad_alloc&) {
+                outOfMemory = true;
+            }
+            // A folder that exists but cannot be read still counts as visited; one that could
+            // not be read for lack of memory ends the scan as any lack of memory does. After a
+            // stop the listing may have been given up before the folder was found missing.
+            if (!opened && error == ENOMEM)
+                outOfMemory = true;
+            else if ((!opened || state_.StopFlag) && !platform::IsDirectory(folder))
+                continue;
         }
         if (outOfMemory) {
             window_.ShowMessage(
@@ -228,11 +295,17 @@ bool SearchRun::Analyse() {
     groupNo_ = 1;
     state_.NextGroupRow = 1;
     comparer_ = makeComparer_ ? makeComparer_(*this) : MakeFastComparer(*this);
+    // A stop ends the readers before it is reported: nothing is read behind its message.
+    auto stopped = [&] {
+        if (state_.StopFlag)
+            comparer_.reset();
+        return CheckStopped();
+    };
 
     std::int64_t i = 0;
     while (i < list.Count()) {
         ShowProgress(i + 1, false);
-        if (CheckStopped())
+        if (stopped())
             return false;
         const std::int64_t size = list[i]->Size;
         std::int64_t j = i + 1;
@@ -248,11 +321,18 @@ bool SearchRun::Analyse() {
         std::set<std::pair<dev_t, ino_t>> grouped;
         for (std::int64_t k = i; k <= j - 2; ++k) {
             ShowProgress(k + 1, false);
-            if (CheckStopped())
+            if (stopped())
                 return false;
             if (list[k]->GroupNo != 0 || HasFlag(*list[k], flDeleted))
                 continue;
             bool found = false;
+            // A file already in a group, reached by another path, can start no group: nothing
+            // would join it. Asking about it anyway would make many links to one file cost
+            // the square of their number.
+            if (grouped.count({list[k]->Id.device, list[k]->Id.inode})) {
+                YieldNowAndThen();
+                continue;
+            }
             auto consider = [&](std::int64_t m) {
                 if (list[m]->GroupNo != 0 || HasFlag(*list[m], flDeleted))
                     return;
@@ -284,6 +364,7 @@ bool SearchRun::Analyse() {
         }
         i = j;
     }
+    comparer_.reset();
     ShowProgress(list.Count(), true);
     return true;
 }
@@ -316,6 +397,8 @@ void SearchRun::Finish() {
 }
 
 void SearchRun::ShowProgress(std::int64_t checked, bool force) {
+    progressMark_ = std::max(progressMark_, checked);
+    checked = progressMark_;
     const std::int64_t now = window_.TickCount();
     if (!force && shownProgress_ && std::llabs(now - lastProgressTick_) <= 100)
         return;

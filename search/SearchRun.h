@@ -4,6 +4,7 @@
 #include "search/ContentComparer.h"
 #include "search/FolderFiles.h"
 #include "search/MainWindowInterface.h"
+#include "search/ReaderPool.h"
 #include "search/SearchState.h"
 
 #include <cstddef>
@@ -38,8 +39,13 @@ public:
 
     // Folders whose files the scan takes from here instead of reading them again.
     void UseListedFolders(FolderFiles* listed) { listed_ = listed; }
+    // Reader threads that list folders and read files ahead of the run (0: the run reads them
+    // itself). kAutoReaders suits them to the disk of the first folder.
+    void UseReaders(int readers) { readers_ = readers; }
+    unsigned Readers();
 
-    // The whole run, as Find Duplicates starts it.
+    // The whole run, as Find Duplicates starts it. Lack of memory outside the scan ends it as
+    // a stop does and throws AppError to the general error display.
     void FindDuplicates();
 
     // The run's stages, in the order FindDuplicates calls them.
@@ -73,10 +79,14 @@ private:
     MainWindowInterface& window_;
     ComparerFactory makeComparer_;
     FolderFiles* listed_ = nullptr;
+    int readers_ = kAutoReaders;
+    int chosenReaders_ = -1;
     std::unique_ptr<ContentComparer> comparer_;
     std::int32_t groupNo_ = 1;
     bool shownProgress_ = false;
     std::int64_t lastProgressTick_ = 0;
+    // The most files shown checked: the display never goes back.
+    std::int64_t progressMark_ = 0;
 };
 
 // The comparer that asks SearchRun::CompareFiles for every pair.

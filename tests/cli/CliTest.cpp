@@ -74,6 +74,26 @@ TEST(CliTest, ExitStatusTellsMissingFoldersAndBadOptions) {
     EXPECT_EQ(none.status, 0);
 }
 
+TEST(CliTest, ThreadsChangeNothingButTheSpeed) {
+    TempTree tree;
+    for (int d = 0; d < 6; ++d)
+        for (int f = 0; f < 8; ++f)
+            tree.CreatePatternFile("t" + std::to_string(d) + "/sub/f" + std::to_string(f),
+                                   1000 + f % 3, static_cast<unsigned>(f % 4));
+    const Result reference = Find({"-r", tree.Root(), "--engine=pairwise"});
+    ASSERT_EQ(reference.status, 0);
+    ASSERT_FALSE(reference.out.empty());
+    for (const std::vector<std::string>& threads :
+         {std::vector<std::string>{"--threads", "0"}, {"--threads=1"}, {"--threads", "8"}, {}}) {
+        std::vector<std::string> args = threads;
+        args.insert(args.end(), {"-r", tree.Root()});
+        EXPECT_EQ(Find(args).out, reference.out);
+    }
+    for (const char* bad : {"--threads=65", "--threads=-1", "--threads=x", "--threads="})
+        EXPECT_EQ(Find({bad, tree.Root()}).status, 2) << bad;
+    EXPECT_EQ(Find({tree.Root(), "--threads"}).status, 2);
+}
+
 TEST(CliTest, RefusesProtectedFoldersUnlessAsked) {
     Result refused = Find({"/etc"});
     EXPECT_EQ(refused.status, 1);

@@ -1,5 +1,6 @@
 // The fast comparer against the pairwise reference: on generated trees both must show the
-// window exactly the same events and leave exactly the same grid and index.
+// window exactly the same events and leave exactly the same grid and index, whatever number of
+// reader threads works ahead of the walk.
 
 #include "folders/FolderWalk.h"
 #include "platform/IoFaults.h"
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <iterator>
 #include <random>
 #include <set>
 #include <sstream>
@@ -33,8 +36,9 @@ public:
 
 // What a nested action at a pump point does to the running search.
 struct PumpAction {
-    int stopAt = 0;   // press Stop! at this pump (0: never)
-    int removeAt = 0; // flag one ungrouped entry as removed at this pump (0: never)
+    int stopAt = 0;    // press Stop! at this pump (0: never)
+    int removeAt = 0;  // take one ungrouped file away and flag its entry at this pump (0: never)
+    std::string stash; // where the file goes, outside the searched folders, until the run ends
 };
 
 struct Outcome {
@@ -72,19 +76,24 @@ std::string DescribeIndex(const TFileList& list) {
 }
 
 Outcome RunSearch(const std::vector<std::string>& folders, ComparerFactory engine,
-                  const PumpAction& action, FolderFiles* listed = nullptr, bool skipHidden = true) {
+                  const PumpAction& action, FolderFiles* listed = nullptr, bool skipHidden = true,
+                  int readers = kAutoReaders) {
     SearchState state;
     RecordingWindow window;
     window.folders = folders;
     window.skipHidden = skipHidden;
+    std::string taken;
     window.onPump = [&](int n) {
         if (n == action.stopAt)
             state.StopFlag = true;
         if (n == action.removeAt) {
-            // A nested removal during a search only flags what it takes (team rule).
+            // A nested removal during a search takes the file and only flags its entry; the
+            // readers may have read it already, or find it gone.
             for (std::int64_t i = state.FileList.Count() - 1; i >= 0; --i) {
                 TFile& f = *state.FileList[i];
                 if (f.GroupNo == 0 && !HasFlag(f, flDeleted) && f.Size > 0) {
+                    taken = SearchRun(state, window).GetFilePath(i);
+                    std::filesystem::rename(taken, action.stash);
                     SetFlag(f, flDeleted, true);
                     break;
                 }
@@ -93,7 +102,10 @@ Outcome RunSearch(const std::vector<std::string>& folders, ComparerFactory engin
     };
     SearchRun run(state, window, std::move(engine));
     run.UseListedFolders(listed);
+    run.UseReaders(readers);
     run.FindDuplicates();
+    if (!taken.empty())
+        std::filesystem::rename(action.stash, taken); // the next engine meets the same tree
     return {window.log, Describe(state), DescribeIndex(state.FileList)};
 }
 
@@ -103,6 +115,8 @@ ComparerFactory Fast(FastComparer::Limits limits = {}) {
 
 // Tight limits make every class take many rounds and reopen its files.
 constexpr FastComparer::Limits kTight{2, 64 * 1024};
+// Reader threads, 0 for none: the walk's own thread reads.
+constexpr int kReaderCounts[] = {0, 1, 2, 3, 4, 8};
 
 std::string Bytes(std::mt19937& rng, std::size_t n) {
     std::string s(n, '\0');
@@ -187,6 +201,7 @@ TEST(EngineDifferential, GeneratedTreesGiveIdenticalRuns) {
 
         std::mt19937 rng(seed * 7919);
         PumpAction action;
+        action.stash = g.tree.Path("stash");
         const Outcome plain = RunSearch(g.folders, MakePairwiseComparer, action);
         const int pumps = static_cast<int>(std::count(plain.log.begin(), plain.log.end(), "pump"));
         if (seed % 3 == 0)
@@ -199,8 +214,11 @@ TEST(EngineDifferential, GeneratedTreesGiveIdenticalRuns) {
                                       : plain;
         groupsSeen +=
             static_cast<int>(std::count(reference.grid.begin(), reference.grid.end(), '#'));
-        for (const ComparerFactory& fast : {Fast(), Fast(kTight)}) {
-            const Outcome got = RunSearch(g.folders, fast, action);
+        const int readers = kReaderCounts[seed % std::size(kReaderCounts)];
+        const int tightReaders = kReaderCounts[(seed + 3) % std::size(kReaderCounts)];
+        for (const auto& [fast, n] : {std::pair{Fast(), readers}, {Fast(kTight), tightReaders}}) {
+            SCOPED_TRACE("readers " + std::to_string(n));
+            const Outcome got = RunSearch(g.folders, fast, action, nullptr, true, n);
             EXPECT_EQ(got.log, reference.log);
             EXPECT_EQ(got.grid, reference.grid);
             EXPECT_EQ(got.index, reference.index);

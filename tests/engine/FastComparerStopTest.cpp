@@ -1,5 +1,6 @@
 // The window keeps answering while two large files are compared, and Stop! there ends the run
-// without counting the half-compared pair as identical.
+// without counting the half-compared pair as identical, whether readers or the window's own
+// thread read them.
 
 #include "platform/IoFaults.h"
 #include "search/SearchRun.h"
@@ -9,15 +10,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Lets every read through and remembers where each one started.
+// Lets every read through and counts them, from any thread.
 class ReadRecorder : public platform::IoFaults {
 public:
-    int reads = 0;
+    std::atomic<int> reads{0};
     bool FailRead(const std::string&, std::int64_t) override {
         ++reads;
         return false;
@@ -26,7 +28,7 @@ public:
 
 constexpr std::int64_t kSize = 24 << 20;
 
-struct LargePair : ::testing::Test {
+struct LargePair : ::testing::TestWithParam<int> {
     TempTree tree;
     ReadRecorder recorder;
     SearchState state;
@@ -42,13 +44,15 @@ struct LargePair : ::testing::Test {
     bool Reading() const { return recorder.reads > 0; }
 };
 
-TEST_F(LargePair, PumpsAtLeastEveryHundredTicksWhileComparing) {
+TEST_P(LargePair, PumpsAtLeastEveryHundredTicksWhileComparing) {
     window.onPump = [&](int) {
         if (Reading())
             pumpTicks.push_back(window.now);
     };
     platform::ScopedIoFaults installed(recorder);
-    SearchRun(state, window).FindDuplicates();
+    SearchRun run(state, window);
+    run.UseReaders(GetParam());
+    run.FindDuplicates();
 
     ASSERT_EQ(state.DupeGrid.RowCount(), 2); // the pair was compared to the end: one group
     ASSERT_GE(pumpTicks.size(), 5u);
@@ -56,21 +60,29 @@ TEST_F(LargePair, PumpsAtLeastEveryHundredTicksWhileComparing) {
         EXPECT_LE(pumpTicks[i] - pumpTicks[i - 1], 100 + 2 * window.tickStep) << "pump " << i;
 }
 
-TEST_F(LargePair, StopDuringTheComparisonEndsTheRunWithoutAGroup) {
+TEST_P(LargePair, StopDuringTheComparisonEndsTheRunWithoutAGroup) {
     int readsAtStop = -1;
+    int readsAtMessage = -1;
     window.onPump = [&](int) {
         if (Reading() && readsAtStop < 0) {
             state.StopFlag = true;
             readsAtStop = recorder.reads;
         }
+        // The pump of the status line that follows the stop message.
+        if (!window.messages.empty() && readsAtMessage < 0)
+            readsAtMessage = recorder.reads;
     };
     platform::ScopedIoFaults installed(recorder);
-    SearchRun(state, window).FindDuplicates();
+    SearchRun run(state, window);
+    run.UseReaders(GetParam());
+    run.FindDuplicates();
 
     ASSERT_GT(readsAtStop, 0);
-    // Abandoned at once: no block read after the stop, far from the end of the files.
-    EXPECT_EQ(recorder.reads, readsAtStop);
-    EXPECT_LT(readsAtStop, 2 * static_cast<int>(kSize >> 20));
+    // Abandoned at once: every reader has ended before the stop is reported, each after the
+    // block it was reading, far from the end of the files.
+    EXPECT_EQ(recorder.reads, readsAtMessage);
+    EXPECT_LE(readsAtMessage, readsAtStop + GetParam());
+    EXPECT_LT(readsAtMessage, 2 * static_cast<int>(kSize >> 20));
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text, "You have terminated the search.\r\rYou can still select "
                                        "the files already found and delete them.");
@@ -83,5 +95,8 @@ TEST_F(LargePair, StopDuringTheComparisonEndsTheRunWithoutAGroup) {
     EXPECT_FALSE(state.StopFlag);
     EXPECT_FALSE(state.Busy);
 }
+
+// No reader (the window's thread reads), one, and several.
+INSTANTIATE_TEST_SUITE_P(Readers, LargePair, ::testing::Values(0, 1, 4));
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -68,6 +69,31 @@ TEST_F(FolderWalkTest, StopEndsTheWalkAfterTheCurrentEntry) {
     EXPECT_EQ(added.size(), 1u);
     // A stopped walk still says "Ready."; the caller reports the cancellation.
     EXPECT_EQ(window.statuses.back(), "Ready.");
+}
+
+TEST_F(FolderWalkTest, ReadersAheadOfTheWalkChangeNothing) {
+    for (int a = 0; a < 5; ++a)
+        for (int b = 0; b < 4; ++b) {
+            tree.CreateDir("t" + std::to_string(a) + "/u" + std::to_string(b) + "/v");
+            tree.CreateFile("t" + std::to_string(a) + "/f" + std::to_string(b), "x");
+        }
+    tree.CreateDir("t0/.hidden/below");
+    auto walk = [&](int readers) {
+        std::vector<std::string> found;
+        RecordingWindow w;
+        FolderFiles files;
+        WalkSubfolders(
+            tree.Root(), [&](const std::string& f) { found.push_back(f); }, w, stop, &files,
+            readers);
+        FolderFiles::Listing listing;
+        EXPECT_TRUE(files.Take(tree.Path("t3"), listing));
+        return std::make_tuple(found, w.statuses, listing.names, listing.stamps.size());
+    };
+    const auto alone = walk(0);
+    EXPECT_EQ(std::get<0>(alone).size(), 45u);
+    EXPECT_EQ(std::get<3>(alone), 4u);
+    for (int readers : {1, 4})
+        EXPECT_EQ(walk(readers), alone);
 }
 
 TEST_F(FolderWalkTest, AMissingFolderYieldsNothing) {

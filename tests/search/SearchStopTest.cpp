@@ -46,6 +46,22 @@ TEST_F(SearchStopTest, StopDuringTheScanEndsEachRemainingFolderEmpty) {
         EXPECT_NE(s.rfind("Indexing", 0), 0u) << "the index pass ran after a stop";
 }
 
+TEST_F(SearchStopTest, AfterAStopAMissingFolderIsOnlyCounted) {
+    for (const char* d : {"d1", "d2", "d4"})
+        tree.CreateFile(std::string(d) + "/f", "x");
+    for (int readers : {0, 4}) {
+        SCOPED_TRACE("readers " + std::to_string(readers));
+        window.log.clear();
+        StopAfterStatus("Analysing directory \"" + tree.Path("d1") + "\"");
+        Run({"d1", "d2", "d3", "d4"}, {}, readers);
+        // The reset, then one count for each folder that exists, none for d3.
+        EXPECT_EQ(window.Only("counter:FilesDetected"),
+                  (std::vector<std::string>{"counter:FilesDetected=0", "counter:FilesDetected=",
+                                            "counter:FilesDetected=", "counter:FilesDetected="}));
+        EXPECT_EQ(window.counters[SearchCounter::DirsChecked], "4");
+    }
+}
+
 TEST_F(SearchStopTest, StopDuringTheIndexPassSkipsItsLastCount) {
     for (int i = 0; i < 150; ++i)
         tree.CreateFile("1/" + std::to_string(i), "x" + std::to_string(i));

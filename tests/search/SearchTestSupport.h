@@ -15,11 +15,13 @@ protected:
     RecordingWindow window;
     SearchState state;
 
-    void Run(const std::vector<std::string>& relativeFolders) {
+    void Run(const std::vector<std::string>& relativeFolders, ComparerFactory comparer = {},
+             int readers = kAutoReaders) {
         window.folders.clear();
         for (const auto& f : relativeFolders)
             window.folders.push_back(tree.Path(f));
-        SearchRun run(state, window);
+        SearchRun run(state, window, std::move(comparer));
+        run.UseReaders(readers);
         run.FindDuplicates();
     }
 

@@ -1,0 +1,544 @@
+#include "search/SizeRunReader.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <thread>
+#include <utility>
+
+namespace {
+
+constexpr std::size_t kPage = 4096;
+constexpr std::size_t kLine = 64;
+// Most files of equal size differ early: a small first block settles them cheaply. Files that
+// share a header mostly differ at the end, so the last block comes next.
+constexpr std::size_t kFirstBlock = 64u << 10;
+constexpr std::size_t kTailBlock = 64u << 10;
+constexpr std::size_t kBlock = 1u << 20;
+// A class too large for the buffers is first sifted by a hash of this much of each end.
+constexpr std::size_t kSiftBlock = 4096;
+// What one reader takes of a pass at a time: other readers take the rest of a large class.
+constexpr std::size_t kChunkBytes = 1u << 20;
+constexpr std::size_t kChunkFiles = 8;
+// Buffers kept for reuse: pages touched before are several times cheaper to read into.
+constexpr std::size_t kCachedBytes = 64u << 20;
+// When descriptors run out and no held file can be closed, the others' reads end soon.
+constexpr int kOpenAttempts = 200;
+// Descriptors left to the rest of the program.
+constexpr std::size_t kSpareDescriptors = 8;
+
+std::size_t RoundUp(std::size_t n, std::size_t to) {
+    return (n + to - 1) / to * to;
+}
+
+// Four independent lanes keep the multiplications from waiting on each other. A hash only ever
+// proves two blocks different; equal hashes are always followed by a byte comparison.
+std::uint64_t BlockHash(const unsigned char* p, std::size_t n) {
+    constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
+    std::uint64_t lane[4] = {n, n ^ 0x5555, n ^ 0xAAAA, ~n};
+    std::size_t i = 0;
+    for (; i + 32 <= n; i += 32)
+        for (int l = 0; l < 4; ++l) {
+            std::uint64_t w;
+            std::memcpy(&w, p + i + 8 * l, 8);
+            lane[l] = (lane[l] ^ w) * kMul;
+            lane[l] ^= lane[l] >> 31;
+        }
+    std::uint64_t h = lane[0] ^ (lane[1] * 3) ^ (lane[2] * 5) ^ (lane[3] * 7);
+    for (; i < n; ++i)
+        h = (h ^ p[i]) * kMul;
+    return h ^ (h >> 29);
+}
+
+} // namespace
+
+// Page-aligned buffers, handed back for the next pass instead of freed.
+class SizeRunReader::Buffers {
+public:
+    ~Buffers() {
+        for (auto& [size, data] : free_)
+            std::free(data);
+    }
+    Buffer Get(std::size_t bytes);
+    void Put(unsigned char* data, std::size_t size) {
+        {
+            std::lock_guard lock(mutex_);
+            if (cached_ + size <= kCachedBytes) {
+                cached_ += size;
+                free_.emplace_back(size, data);
+                return;
+            }
+        }
+        std::free(data);
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::pair<std::size_t, unsigned char*>> free_;
+    std::size_t cached_ = 0;
+};
+
+struct SizeRunReader::Buffer {
+    Buffers* owner = nullptr;
+    unsigned char* data = nullptr;
+    std::size_t size = 0;
+
+    Buffer() = default;
+    Buffer(Buffers* o, unsigned char* d, std::size_t s) : owner(o), data(d), size(s) {}
+    Buffer(Buffer&& other) noexcept
+        : owner(other.owner), data(std::exchange(other.data, nullptr)), size(other.size) {}
+    Buffer& operator=(Buffer&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            owner = other.owner;
+            data = std::exchange(other.data, nullptr);
+            size = other.size;
+        }
+        return *this;
+    }
+    ~Buffer() { Reset(); }
+    void Reset() {
+        if (data)
+            owner->Put(std::exchange(data, nullptr), size);
+    }
+};
+
+SizeRunReader::Buffer SizeRunReader::Buffers::Get(std::size_t bytes) {
+    bytes = RoundUp(std::max(bytes, kPage), kPage);
+    {
+        std::lock_guard lock(mutex_);
+        auto best = free_.end();
+        for (auto it = free_.begin(); it != free_.end(); ++it)
+            if (it->first >= bytes && (best == free_.end() || it->first < best->first))
+                best = it;
+        if (best != free_.end()) {
+            Buffer buffer(this, best->second, best->first);
+            cached_ -= best->first;
+            free_.erase(best);
+            return buffer;
+        }
+    }
+    auto* data = static_cast<unsigned char*>(std::aligned_alloc(kPage, bytes));
+    if (!data)
+        throw std::bad_alloc();
+    return Buffer(this, data, bytes);
+}
+
+// One round of a class: every member's bytes of one region, or the hash of both ends of every
+// member (a sift). Its members are read in chunks, by whichever readers take them; the reader
+// that ends the last chunk splits the class.
+struct SizeRunReader::Pass {
+    std::shared_ptr<SizeRunJob> job;
+    std::vector<std::int32_t> members; // files of the job
+    std::int64_t prefix = 0;           // bytes known equal at the start
+    std::int64_t suffix = 0;           // and at the end
+    bool sift = false;
+    bool sifted = false; // came out of a sift: compared byte by byte from the start
+    std::int64_t offset = 0;
+    std::size_t len = 0;
+    std::size_t stride = 0;
+    std::size_t perChunk = 1;
+    std::size_t chunks = 1;
+    Buffer buffer;
+    std::vector<std::uint64_t> keys;
+    std::atomic<std::size_t> left{0};
+
+    unsigned char* Slot(std::size_t s) const { return buffer.data + s * stride; }
+};
+
+SizeRunReader::SizeRunReader(ReaderPool& pool, Limits limits)
+    : pool_(pool), limits_(limits), buffers_(std::make_unique<Buffers>()) {
+    // Descriptors in use elsewhere count too: files are held open only where they are free.
+    const std::size_t free = platform::FreeFileDescriptors();
+    const std::size_t spare = pool_.Threads() + 1 + kSpareDescriptors;
+    limits_.maxOpen = std::min(limits_.maxOpen, free > spare ? (free - spare) / 2 : 0);
+}
+
+SizeRunReader::~SizeRunReader() = default;
+
+template <class Work> void SizeRunReader::Guard(Work work) {
+    try {
+        work();
+    } catch (...) {
+        // Only an allocation can fail here. The job it worked on never finishes; the run
+        // learns why from OutOfMemory.
+        outOfMemory_ = true;
+        cancelled_ = true;
+        Notify();
+    }
+}
+
+void SizeRunReader::Cancel() {
+    cancelled_ = true;
+}
+
+void SizeRunReader::Notify() {
+    {
+        std::lock_guard lock(progressMutex_);
+        ++progressCount_;
+    }
+    progress_.notify_all();
+}
+
+void SizeRunReader::WaitForProgress(int milliseconds) {
+    std::unique_lock lock(progressMutex_);
+    progress_.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                       [this] { return progressCount_ != progressSeen_; });
+    progressSeen_ = progressCount_;
+}
+
+void SizeRunReader::Start(const std::shared_ptr<SizeRunJob>& job) {
+    for (const SizeRunJob::Entry& e : job->entries)
+        if (e.file < 0)
+            ++job->checked;
+    if (job->files.size() < 2) {
+        // Nothing to compare: one file, however many links lead to it, is no duplicate.
+        job->checked = static_cast<std::int64_t>(job->entries.size());
+        job->classOf.assign(job->entries.size(), -1);
+        job->done = true;
+        return;
+    }
+    std::vector<std::int32_t> all(job->files.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = static_cast<std::int32_t>(i);
+    // In the order of their inodes, which on most file systems is roughly the order of their
+    // data on the disk: a rotating disk then seeks less. Later passes keep this order.
+    auto inode = [&](std::int32_t f) {
+        const platform::FileIdentity& id =
+            job->entries[static_cast<std::size_t>(job->files[static_cast<std::size_t>(f)].entry)]
+                .seen.identity;
+        return std::pair(id.device, id.inode);
+    };
+    std::sort(all.begin(), all.end(),
+              [&](std::int32_t a, std::int32_t b) { return inode(a) < inode(b); });
+    std::vector<std::shared_ptr<Pass>> next;
+    Place(job, std::move(all), 0, 0, false, next);
+    job->passes = 1;
+    Post(next.front());
+}
+
+void SizeRunReader::Post(const std::shared_ptr<Pass>& pass) {
+    pool_.Post(pass->job->order, [this, pass] { Guard([&] { Begin(pass); }); });
+}
+
+void SizeRunReader::Begin(const std::shared_ptr<Pass>& pass) {
+    if (cancelled_)
+        return;
+    Pass& p = *pass;
+    if (p.sift)
+        p.keys.assign(p.members.size(), 0);
+    else
+        p.buffer = buffers_->Get(p.members.size() * p.stride);
+    p.left = p.chunks;
+    for (std::size_t c = 1; c < p.chunks; ++c)
+        pool_.Post(p.job->order, [this, pass, c] { Guard([&] { RunChunk(pass, c); }); });
+    RunChunk(pass, 0);
+}
+
+void SizeRunReader::RunChunk(const std::shared_ptr<Pass>& pass, std::size_t chunk) {
+    Pass& p = *pass;
+    SizeRunJob& job = *p.job;
+    const std::size_t from = chunk * p.perChunk;
+    const std::size_t to = std::min(p.members.size(), from + p.perChunk);
+    Buffer scratch;
+    if (p.sift)
+        scratch = buffers_->Get(2 * kSiftBlock + 1);
+    for (std::size_t s = from; s < to; ++s) {
+        if (cancelled_)
+            return; // the pass never splits: its job stays unfinished
+        SizeRunJob::File& file = job.files[static_cast<std::size_t>(p.members[s])];
+        Acquire(file);
+        bool ok;
+        if (!p.sift) {
+            ok = ReadRegion(job, file, p.Slot(s), p.offset, p.len);
+        } else if (job.size <= static_cast<std::int64_t>(2 * kSiftBlock)) {
+            const auto n = static_cast<std::size_t>(job.size);
+            ok = ReadRegion(job, file, scratch.data, 0, n);
+            p.keys[s] = ok ? BlockHash(scratch.data, n) : 0;
+        } else {
+            ok = ReadRegion(job, file, scratch.data, 0, kSiftBlock) &&
+                 ReadRegion(job, file, scratch.data + kSiftBlock,
+                            job.size - static_cast<std::int64_t>(kSiftBlock), kSiftBlock);
+            p.keys[s] = ok ? BlockHash(scratch.data, 2 * kSiftBlock) : 0;
+        }
+        if (ok) {
+            Park(file);
+        } else {
+            file.failed = true;
+            Close(file);
+        }
+        if (!file.read) {
+            file.read = true;
+            job.checked += file.entries;
+        }
+    }
+    Notify();
+    if (p.left.fetch_sub(1) == 1)
+        Split(p);
+}
+
+void SizeRunReader::Split(Pass& pass) {
+    if (cancelled_)
+        return;
+    SizeRunJob& job = *pass.job;
+    std::vector<std::shared_ptr<Pass>> next;
+    if (pass.sift)
+        SplitSifted(pass, next);
+    else
+        SplitRead(pass, next);
+    pass.buffer.Reset();
+    job.passes += static_cast<int>(next.size());
+    for (const auto& n : next)
+        Post(n);
+    EndPass(job);
+}
+
+void SizeRunReader::SplitSifted(Pass& pass, std::vector<std::shared_ptr<Pass>>& next) {
+    SizeRunJob& job = *pass.job;
+    std::vector<std::pair<std::uint64_t, std::int32_t>> keys;
+    keys.reserve(pass.members.size());
+    for (std::size_t s = 0; s < pass.members.size(); ++s)
+        if (!job.files[static_cast<std::size_t>(pass.members[s])].failed)
+            keys.emplace_back(pass.keys[s], pass.members[s]);
+    std::sort(keys.begin(), keys.end());
+    for (std::size_t b = 0; b < keys.size();) {
+        std::size_t e = b + 1;
+        while (e < keys.size() && keys[e].first == keys[b].first)
+            ++e;
+        std::vector<std::int32_t> members;
+        for (std::size_t k = b; k < e; ++k)
+            members.push_back(keys[k].second);
+        // Read again from the start and compared byte by byte like any other class.
+        Place(pass.job, std::move(members), 0, 0, true, next);
+        b = e;
+    }
+}
+
+void SizeRunReader::SplitRead(Pass& pass, std::vector<std::shared_ptr<Pass>>& next) {
+    SizeRunJob& job = *pass.job;
+    const std::size_t len = pass.len;
+    auto slot = [&](std::size_t s) { return pass.Slot(s); };
+    // Slots of the members still readable, split into runs of identical blocks: first those
+    // equal to the first member (the common case of a class that stays whole), then the rest
+    // sorted by their bytes.
+    std::vector<std::size_t> same;
+    std::vector<std::size_t> rest;
+    for (std::size_t s = 0; s < pass.members.size(); ++s) {
+        if (job.files[static_cast<std::size_t>(pass.members[s])].failed)
+            continue;
+        if (same.empty() || std::memcmp(slot(same[0]), slot(s), len) == 0)
+            same.push_back(s);
+        else
+            rest.push_back(s);
+    }
+    std::sort(rest.begin(), rest.end(), [&](std::size_t a, std::size_t b) {
+        const int c = std::memcmp(slot(a), slot(b), len);
+        return c < 0 || (c == 0 && a < b);
+    });
+
+    std::int64_t prefix = pass.prefix;
+    std::int64_t suffix = pass.suffix;
+    if (pass.offset == prefix)
+        prefix += static_cast<std::int64_t>(len);
+    else
+        suffix += static_cast<std::int64_t>(len);
+    auto place = [&](auto from, auto to) {
+        std::vector<std::int32_t> members;
+        for (auto it = from; it != to; ++it)
+            members.push_back(pass.members[*it]);
+        Place(pass.job, std::move(members), prefix, suffix, pass.sifted, next);
+    };
+    place(same.begin(), same.end());
+    for (std::size_t b = 0; b < rest.size();) {
+        std::size_t e = b + 1;
+        while (e < rest.size() && std::memcmp(slot(rest[b]), slot(rest[e]), len) == 0)
+            ++e;
+        place(rest.begin() + static_cast<std::ptrdiff_t>(b),
+              rest.begin() + static_cast<std::ptrdiff_t>(e));
+        b = e;
+    }
+}
+
+void SizeRunReader::Place(const std::shared_ptr<SizeRunJob>& owner,
+                          std::vector<std::int32_t> members, std::int64_t prefix,
+                          std::int64_t suffix, bool sifted,
+                          std::vector<std::shared_ptr<Pass>>& next) {
+    SizeRunJob& job = *owner;
+    const std::int64_t size = job.size;
+    if (members.size() < 2 || prefix + suffix >= size) {
+        if (members.size() >= 2) {
+            std::lock_guard lock(job.mutex);
+            job.classes.push_back(members);
+        }
+        for (std::int32_t m : members)
+            Release(job.files[static_cast<std::size_t>(m)]);
+        return;
+    }
+    auto pass = std::make_shared<Pass>();
+    Pass& p = *pass;
+    p.job = owner;
+    p.prefix = prefix;
+    p.suffix = suffix;
+    p.sifted = sifted;
+    const std::size_t n = members.size();
+    p.members = std::move(members);
+    const std::size_t budget = limits_.bufferBudget;
+    if (prefix == 0 && !sifted &&
+        n * static_cast<std::size_t>(std::min<std::int64_t>(kFirstBlock, size)) > budget) {
+        // Holding the first block of every file would take the buffers many times over; a
+        // hash of both ends sets apart the files that differ, which are most of a long run.
+        p.sift = true;
+        p.perChunk = kChunkFiles;
+    } else {
+        const std::size_t share = budget / n;
+        const std::size_t cap =
+            share >= kPage ? share / kPage * kPage : std::max(kLine, share / kLine * kLine);
+        const std::int64_t rest = size - prefix - suffix;
+        auto upTo = [&](std::size_t block) {
+            return static_cast<std::size_t>(
+                std::min<std::int64_t>(static_cast<std::int64_t>(std::min(block, cap)), rest));
+        };
+        if (prefix == 0) {
+            p.len = upTo(kFirstBlock);
+            p.offset = 0;
+        } else if (suffix == 0) {
+            p.len = upTo(kTailBlock);
+            p.offset = size - static_cast<std::int64_t>(p.len);
+        } else {
+            p.len = upTo(kBlock);
+            p.offset = prefix;
+        }
+        // A region that ends the file asks for one byte more, to see that it ends there.
+        const bool ends = p.offset + static_cast<std::int64_t>(p.len) == size;
+        const std::size_t bytes = p.len + (ends ? 1 : 0);
+        p.stride = RoundUp(bytes, bytes >= kPage ? kPage : kLine);
+        p.perChunk = std::clamp<std::size_t>(kChunkBytes / p.stride, 1, kChunkFiles);
+    }
+    p.chunks = (n + p.perChunk - 1) / p.perChunk;
+    next.push_back(std::move(pass));
+}
+
+void SizeRunReader::EndPass(SizeRunJob& job) {
+    if (job.passes.fetch_sub(1) == 1)
+        Finish(job);
+}
+
+void SizeRunReader::Finish(SizeRunJob& job) {
+    if (cancelled_)
+        return;
+    const std::size_t entries = job.entries.size();
+    std::vector<std::int32_t> classOfFile(job.files.size(), -1);
+    for (std::size_t c = 0; c < job.classes.size(); ++c)
+        for (std::int32_t f : job.classes[c])
+            classOfFile[static_cast<std::size_t>(f)] = static_cast<std::int32_t>(c);
+    // A path that no longer leads to the file that was read, as it was read, stands for nothing
+    // that was compared: it drops out. A class needs two different files that stay.
+    std::vector<std::int32_t> classOf(entries, -1);
+    std::vector<std::int32_t> lastFile(job.classes.size(), -1);
+    std::vector<int> files(job.classes.size(), 0);
+    for (std::size_t e = 0; e < entries; ++e) {
+        const SizeRunJob::Entry& entry = job.entries[e];
+        if (entry.file < 0)
+            continue;
+        const std::int32_t c = classOfFile[static_cast<std::size_t>(entry.file)];
+        if (c < 0)
+            continue;
+        platform::FileStamp now;
+        if (!(job.files[static_cast<std::size_t>(entry.file)].opened == entry.seen) ||
+            !platform::StampOf(entry.path, now) || !(now == entry.seen))
+            continue;
+        classOf[e] = c;
+        if (lastFile[static_cast<std::size_t>(c)] != entry.file) {
+            // Counts changes of file: a file counted again after another one's entries leaves
+            // the count at two or more, which is exactly when two files stay.
+            lastFile[static_cast<std::size_t>(c)] = entry.file;
+            ++files[static_cast<std::size_t>(c)];
+        }
+    }
+    for (std::int32_t& c : classOf)
+        if (c >= 0 && files[static_cast<std::size_t>(c)] < 2)
+            c = -1;
+    job.classOf = std::move(classOf);
+    job.done = true;
+    Notify();
+}
+
+bool SizeRunReader::ReadRegion(SizeRunJob& job, SizeRunJob::File& file, unsigned char* slot,
+                               std::int64_t offset, std::size_t len) {
+    const bool ends = offset + static_cast<std::int64_t>(len) == job.size;
+    // A failed read may be the device's passing trouble: the file is opened once more.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!file.in.IsOpen() && !Open(job, file))
+            return false;
+        if (ends ? file.in.ReadEnd(slot, len, offset)
+                 : file.in.ReadAt(slot, len, offset) == static_cast<std::int64_t>(len))
+            return true;
+        Close(file);
+    }
+    return false;
+}
+
+bool SizeRunReader::Open(SizeRunJob& job, SizeRunJob::File& file) {
+    const SizeRunJob::Entry& entry = job.entries[static_cast<std::size_t>(file.entry)];
+    for (int attempt = 0; !file.in.Open(entry.path); ++attempt) {
+        // Out of descriptors is no property of the file: free some and try again.
+        if (!platform::OutOfDescriptors(file.in.OpenError()) || cancelled_)
+            return false;
+        if (!CloseIdleFiles()) {
+            if (attempt >= kOpenAttempts)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    ++open_;
+    // Only the file the scan saw, unchanged, may join a class: on every opening, so that a
+    // file replaced between two blocks drops out too.
+    file.opened = file.in.Stamp();
+    return file.opened == entry.seen;
+}
+
+void SizeRunReader::Acquire(SizeRunJob::File& file) {
+    std::lock_guard lock(filesMutex_);
+    if (file.idle) {
+        file.idle = false;
+        idle_.erase(&file);
+    }
+}
+
+void SizeRunReader::Park(SizeRunJob::File& file) {
+    {
+        std::lock_guard lock(filesMutex_);
+        if (file.in.IsOpen() && open_ <= limits_.maxOpen) {
+            file.idle = true;
+            idle_.insert(&file);
+            return;
+        }
+    }
+    Close(file);
+}
+
+void SizeRunReader::Close(SizeRunJob::File& file) {
+    if (file.in.IsOpen()) {
+        file.in.Close();
+        --open_;
+    }
+}
+
+void SizeRunReader::Release(SizeRunJob::File& file) {
+    Acquire(file);
+    Close(file);
+}
+
+bool SizeRunReader::CloseIdleFiles() {
+    std::lock_guard lock(filesMutex_);
+    if (idle_.empty())
+        return false;
+    for (SizeRunJob::File* file : idle_) {
+        file->idle = false;
+        Close(*file);
+    }
+    idle_.clear();
+    return true;
+}

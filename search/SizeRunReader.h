@@ -1,0 +1,125 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "search/ReaderPool.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+// One size run of the index as the reader threads see it: paths and stamps copied on the
+// window's thread, never an entry of the index itself, which a removal may change meanwhile.
+struct SizeRunJob {
+    struct Entry {
+        std::string path;
+        platform::FileStamp seen;
+        std::int32_t file = -1; // in files; -1: left out (removed or grouped when planned)
+    };
+    // One file, however many entries reach it: hard links and a folder listed twice are read
+    // once.
+    struct File {
+        std::int32_t entry = 0;   // the entry whose path opens it
+        std::int32_t entries = 0; // how many entries reach it
+        platform::InputFile in;
+        platform::FileStamp opened;
+        bool failed = false;
+        bool read = false; // its first region has been read (or failed)
+        bool idle = false; // open between two passes: may be closed when descriptors run out
+    };
+
+    // Set on the window's thread before the job starts.
+    std::int64_t first = 0; // position of the run in the index
+    std::int64_t size = 0;
+    std::uint64_t order = 0; // earlier runs are read first
+    std::vector<Entry> entries;
+    std::vector<File> files;
+
+    // Entries whose file has been read once, or that were left out: for the progress display.
+    // Most files of equal size are told apart by their first block.
+    std::atomic<std::int64_t> checked{0};
+    // Set once classOf is complete.
+    std::atomic<bool> done{false};
+    // The class of each entry; -1 for none. Entries of one class are byte-identical and come
+    // from at least two different files.
+    std::vector<std::int32_t> classOf;
+
+    // Reader side.
+    std::atomic<int> passes{0};
+    std::mutex mutex;
+    std::vector<std::vector<std::int32_t>> classes; // files found identical
+};
+
+// Refines size runs into classes of byte-identical files on a pool of readers. Each candidate
+// byte is read once, in page-aligned reads, and classes are split by exact comparison of
+// successive blocks: the first, then the last (files that share a header mostly differ at the
+// end), then the rest. A class too large for the buffers is first sifted by a hash of both
+// ends, which only ever proves files different.
+class SizeRunReader {
+public:
+    struct Limits {
+        // Files held open between two blocks; the rest are reopened.
+        std::size_t maxOpen = 128;
+        // Bytes of block buffers for one class at a time.
+        std::size_t bufferBudget = 32u << 20;
+    };
+
+    SizeRunReader(ReaderPool& pool, Limits limits);
+    ~SizeRunReader();
+
+    void Start(const std::shared_ptr<SizeRunJob>& job);
+    // Readers drop their work at the next file; jobs started stay unfinished.
+    void Cancel();
+    // A reader ran out of memory: the jobs it worked on never finish.
+    bool OutOfMemory() const { return outOfMemory_.load(); }
+    // Waits until a reader reports progress or the time is up.
+    void WaitForProgress(int milliseconds);
+
+private:
+    struct Pass;
+    struct Buffer;
+    class Buffers;
+
+    void Post(const std::shared_ptr<Pass>& pass);
+    void Begin(const std::shared_ptr<Pass>& pass);
+    void RunChunk(const std::shared_ptr<Pass>& pass, std::size_t chunk);
+    void Split(Pass& pass);
+    void SplitSifted(Pass& pass, std::vector<std::shared_ptr<Pass>>& next);
+    void SplitRead(Pass& pass, std::vector<std::shared_ptr<Pass>>& next);
+    // Settles a class that is complete or alone, or makes the pass that reads it on.
+    void Place(const std::shared_ptr<SizeRunJob>& job, std::vector<std::int32_t> members,
+               std::int64_t prefix, std::int64_t suffix, bool sifted,
+               std::vector<std::shared_ptr<Pass>>& next);
+    void EndPass(SizeRunJob& job);
+    void Finish(SizeRunJob& job);
+    bool ReadRegion(SizeRunJob& job, SizeRunJob::File& file, unsigned char* slot,
+                    std::int64_t offset, std::size_t len);
+    bool Open(SizeRunJob& job, SizeRunJob::File& file);
+    void Acquire(SizeRunJob::File& file);
+    void Park(SizeRunJob::File& file);
+    void Close(SizeRunJob::File& file);
+    void Release(SizeRunJob::File& file);
+    bool CloseIdleFiles();
+    template <class Work> void Guard(Work work);
+    void Notify();
+
+    ReaderPool& pool_;
+    Limits limits_;
+    std::unique_ptr<Buffers> buffers_;
+    std::atomic<bool> cancelled_{false};
+    std::atomic<bool> outOfMemory_{false};
+
+    std::mutex filesMutex_;
+    std::unordered_set<SizeRunJob::File*> idle_;
+    std::atomic<std::size_t> open_{0};
+
+    std::mutex progressMutex_;
+    std::condition_variable progress_;
+    std::uint64_t progressCount_ = 0;
+    std::uint64_t progressSeen_ = 0;
+};

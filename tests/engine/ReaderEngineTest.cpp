@@ -1,0 +1,350 @@
+// The fast engine where its reader threads meet trouble: few descriptors, a failing read, lack
+// of memory, files changed while their run is read, many paths to one file; and the progress
+// it shows while it reads.
+
+#include "platform/Errors.h"
+#include "platform/IoFaults.h"
+#include "search/FastComparer.h"
+#include "search/SearchRun.h"
+#include "tests/search/SearchTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <mutex>
+#include <new>
+#include <set>
+#include <string>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using GroupList = std::vector<std::vector<std::string>>;
+
+class ReaderEngineTest : public SearchFixture {
+protected:
+    void Run(const std::vector<std::string>& folders, int readers, ComparerFactory engine = {}) {
+        SearchFixture::Run(folders, std::move(engine), readers);
+    }
+
+    // 500 files of one size: six groups among distinct files. Returns the groups found with
+    // descriptors to spare, which the differential test holds to the pairwise engine's.
+    GroupList MakeOneSizeCrowd() {
+        const int copies[] = {2, 3, 4, 5, 8, 12};
+        int serial = 0;
+        for (unsigned g = 0; g < 6; ++g)
+            for (int c = 0; c < copies[g]; ++c)
+                tree.CreatePatternFile("crowd/g" + std::to_string(serial++), 4096, 1000 + g);
+        for (; serial < 500; ++serial)
+            tree.CreatePatternFile("crowd/u" + std::to_string(serial), 4096,
+                                   static_cast<unsigned>(serial));
+        Run({"crowd"}, 0);
+        EXPECT_EQ(Groups().size(), 6u);
+        return Groups();
+    }
+};
+
+// Runs a hook at each open and each read, from whichever thread makes it.
+class Hooks : public platform::IoFaults {
+public:
+    std::function<bool(const std::string&)> onOpen;
+    std::function<bool(const std::string&, std::int64_t)> onRead;
+    bool FailOpen(const std::string& path) override { return onOpen && onOpen(path); }
+    bool FailRead(const std::string& path, std::int64_t offset) override {
+        return onRead && onRead(path, offset);
+    }
+};
+
+// ---- Descriptors ----
+
+// Lowers this process's limit on open files and fills it to a level; both are undone at the
+// end of the test.
+class DescriptorLimit {
+public:
+    DescriptorLimit(rlim_t limit, std::size_t free) {
+        getrlimit(RLIMIT_NOFILE, &saved_);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = limit;
+        setrlimit(RLIMIT_NOFILE, &lowered);
+        while (platform::FreeFileDescriptors() > free)
+            taken_.push_back(open("/dev/null", O_RDONLY | O_CLOEXEC));
+    }
+    ~DescriptorLimit() {
+        Release();
+        setrlimit(RLIMIT_NOFILE, &saved_);
+    }
+    // Takes every descriptor still free.
+    void TakeAll() {
+        std::lock_guard lock(mutex_);
+        for (int fd; (fd = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;)
+            taken_.push_back(fd);
+    }
+    void Release() {
+        std::lock_guard lock(mutex_);
+        for (int fd : taken_)
+            close(fd);
+        taken_.clear();
+    }
+
+private:
+    rlimit saved_;
+    std::mutex mutex_;
+    std::vector<int> taken_;
+};
+
+TEST_F(ReaderEngineTest, FewFreeDescriptorsStillFindEveryGroup) {
+    const GroupList reference = MakeOneSizeCrowd();
+
+    DescriptorLimit limit(64, 16);
+    for (int readers : {1, 4}) {
+        SCOPED_TRACE("readers " + std::to_string(readers));
+        Run({"crowd"}, readers);
+        EXPECT_EQ(Groups(), reference);
+    }
+}
+
+TEST_F(ReaderEngineTest, RunningOutOfDescriptorsClosesHeldFilesAndTriesAgain) {
+    const GroupList reference = MakeOneSizeCrowd();
+
+    DescriptorLimit limit(64, 16);
+    // Once the readers hold files between passes, nothing else is left: every later open fails
+    // for lack of descriptors until held files are closed.
+    std::atomic<int> opens{0};
+    Hooks hooks;
+    hooks.onOpen = [&](const std::string&) {
+        if (++opens == 100)
+            limit.TakeAll();
+        return false;
+    };
+    platform::ScopedIoFaults installed(hooks);
+    // Small buffers: every file is opened in several passes.
+    Run({"crowd"}, 1, [](SearchRun& run) {
+        return std::make_unique<FastComparer>(run, FastComparer::Limits{8, 64 * 1024});
+    });
+    EXPECT_GT(opens, 500);
+    EXPECT_EQ(Groups(), reference);
+}
+
+// ---- Reads that fail ----
+
+TEST_F(ReaderEngineTest, AReadThatFailsOnceIsReadAgain) {
+    const std::int64_t size = 300 << 10;
+    for (const char* name : {"1/a", "2/b", "3/c"})
+        tree.CreatePatternFile(name, size, 4);
+    for (int readers : {0, 4}) {
+        SCOPED_TRACE("readers " + std::to_string(readers));
+        std::atomic<int> failed{0};
+        Hooks hooks;
+        // The read of b's last block fails once.
+        hooks.onRead = [&](const std::string& path, std::int64_t offset) {
+            return path == tree.Path("2/b") && offset > 0 && offset + (64 << 10) == size &&
+                   failed++ == 0;
+        };
+        platform::ScopedIoFaults installed(hooks);
+        Run({"1", "2", "3"}, readers);
+        EXPECT_EQ(failed, 2); // the failure, then the read after reopening
+        ASSERT_EQ(Groups().size(), 1u);
+        EXPECT_EQ(Groups()[0].size(), 3u);
+    }
+}
+
+TEST_F(ReaderEngineTest, AReadThatFailsAgainDropsOnlyThatFile) {
+    const std::int64_t size = 300 << 10;
+    for (const char* name : {"1/a", "2/b", "3/c"})
+        tree.CreatePatternFile(name, size, 4);
+    Hooks hooks;
+    hooks.onRead = [&](const std::string& path, std::int64_t offset) {
+        return path == tree.Path("2/b") && offset > 0;
+    };
+    platform::ScopedIoFaults installed(hooks);
+    Run({"1", "2", "3"}, 4);
+    EXPECT_EQ(Groups(), (GroupList{{"c", "a"}}));
+}
+
+// ---- Lack of memory ----
+
+// What a run that lack of memory ended must leave: the window given back, the results so far.
+void ExpectEndedLikeAStop(const SearchState& state, const RecordingWindow& window) {
+    EXPECT_FALSE(state.Busy);
+    EXPECT_TRUE(window.findEnabled);
+    EXPECT_FALSE(window.busyCursor);
+    EXPECT_EQ(window.Only("cursor:").back(), "cursor:default");
+    EXPECT_EQ(window.Only("find:").back(), "find:on");
+}
+
+TEST_F(ReaderEngineTest, LackOfMemoryInAReaderEndsTheRunAsAStopDoes) {
+    // The larger pair is grouped before the smaller one is read.
+    tree.CreatePatternFile("1/big", 9000, 1);
+    tree.CreatePatternFile("2/big", 9000, 1);
+    tree.CreatePatternFile("1/small", 500, 2);
+    tree.CreatePatternFile("2/small", 500, 2);
+    for (int readers : {0, 1, 4}) {
+        SCOPED_TRACE("readers " + std::to_string(readers));
+        Hooks hooks;
+        hooks.onRead = [&](const std::string& path, std::int64_t) -> bool {
+            if (path == tree.Path("2/small"))
+                throw std::bad_alloc();
+            return false;
+        };
+        platform::ScopedIoFaults installed(hooks);
+        try {
+            Run({"1", "2"}, readers);
+            ADD_FAILURE() << "no error reached the general error display";
+        } catch (const AppError& e) {
+            EXPECT_EQ(ErrorDisplayText(e.what()), "Out of memory.");
+        }
+        ExpectEndedLikeAStop(state, window);
+        // A group published before stays, as after a stop. Readers ahead of the walk may run
+        // out of memory before it is published.
+        if (readers == 0) {
+            EXPECT_EQ(Groups(), (GroupList{{"big", "big"}}));
+        }
+    }
+}
+
+TEST_F(ReaderEngineTest, LackOfMemoryOnTheWindowsThreadEndsTheRunAsAStopDoes) {
+    tree.CreateFile("1/a", "same");
+    tree.CreateFile("2/b", "same");
+    window.onPump = [&](int) {
+        if (!window.statuses.empty() && window.statuses.back().rfind("Sorting", 0) == 0)
+            throw std::bad_alloc();
+    };
+    EXPECT_THROW(Run({"1", "2"}, 4), AppError);
+    ExpectEndedLikeAStop(state, window);
+
+    // The next run starts as usual.
+    window.onPump = nullptr;
+    Run({"1", "2"}, 4);
+    EXPECT_EQ(Groups().size(), 1u);
+}
+
+// ---- Files changed while their run is read ----
+
+enum class Change { Deleted, OtherBytes, Symlink, Fifo, LinkToAnotherMember, WrittenTo };
+
+class ChangedDuringTheRead : public ReaderEngineTest, public ::testing::WithParamInterface<Change> {
+protected:
+    void Apply(Change change) {
+        const std::string b = tree.Path("2/b");
+        switch (change) {
+        case Change::Deleted:
+            tree.Remove("2/b");
+            break;
+        case Change::OtherBytes:
+            tree.Remove("2/b");
+            tree.CreatePatternFile("2/b", 1000, 8);
+            break;
+        case Change::Symlink:
+            tree.Remove("2/b");
+            tree.CreateSymlink("2/b", tree.Path("1/a"));
+            break;
+        case Change::Fifo:
+            tree.Remove("2/b");
+            tree.CreateFifo("2/b");
+            break;
+        case Change::LinkToAnotherMember:
+            tree.Remove("2/b");
+            tree.CreateHardLink("2/b", "3/c");
+            break;
+        case Change::WrittenTo:
+            std::ofstream(b, std::ios::in | std::ios::out | std::ios::binary) << "x";
+            // Dated later, as a write a moment after the scan would be.
+            std::filesystem::last_write_time(b, std::filesystem::last_write_time(b) +
+                                                    std::chrono::seconds(2));
+            break;
+        }
+    }
+};
+
+TEST_P(ChangedDuringTheRead, AMemberChangedAfterItWasReadIsNotGrouped) {
+    for (const char* name : {"1/a", "2/b", "3/c"})
+        tree.CreatePatternFile(name, 1000, 3);
+    // One reader reads the run in its sorted order, c, b, a: b is changed once it has been read.
+    std::atomic<bool> bRead{false};
+    std::atomic<bool> changed{false};
+    Hooks hooks;
+    hooks.onRead = [&](const std::string& path, std::int64_t) {
+        if (path == tree.Path("2/b"))
+            bRead = true;
+        else if (bRead && !changed.exchange(true))
+            Apply(GetParam());
+        return false;
+    };
+    platform::ScopedIoFaults installed(hooks);
+    Run({"1", "2", "3"}, 1);
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(Groups(), (GroupList{{"c", "a"}}));
+}
+
+std::string ChangeName(const ::testing::TestParamInfo<Change>& info) {
+    const char* const names[] = {"Deleted", "OtherBytes",          "Symlink",
+                                 "Fifo",    "LinkToAnotherMember", "WrittenTo"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, ChangedDuringTheRead,
+                         ::testing::Values(Change::Deleted, Change::OtherBytes, Change::Symlink,
+                                           Change::Fifo, Change::LinkToAnotherMember,
+                                           Change::WrittenTo),
+                         ChangeName);
+
+// ---- Many paths to one file ----
+
+TEST_F(ReaderEngineTest, ManyLinksToOneFileAreReadOnce) {
+    tree.CreatePatternFile("links/original", 5000, 6);
+    for (int i = 0; i < 300; ++i)
+        tree.CreateHardLink("links/l" + std::to_string(i), "links/original");
+    std::mutex mutex;
+    std::multiset<std::string> opened;
+    Hooks hooks;
+    hooks.onOpen = [&](const std::string& path) {
+        std::lock_guard lock(mutex);
+        opened.insert(path);
+        return false;
+    };
+    platform::ScopedIoFaults installed(hooks);
+    Run({"links"}, 4);
+    EXPECT_TRUE(Groups().empty());
+    EXPECT_TRUE(opened.empty()); // one file, however many names: nothing to compare
+
+    tree.CreatePatternFile("copy/real", 5000, 6);
+    Run({"links", "copy"}, 4);
+    ASSERT_EQ(Groups().size(), 1u);
+    EXPECT_EQ(Groups()[0].size(), 2u);
+    EXPECT_EQ(opened.size(), 2u);
+}
+
+// ---- Progress ----
+
+TEST_F(ReaderEngineTest, FilesCheckedMovesWhileARunIsRead) {
+    // Forty files of one size and ten of another; every clock reading is a new display.
+    for (int i = 0; i < 40; ++i)
+        tree.CreatePatternFile("1/big" + std::to_string(i), 6000, static_cast<unsigned>(i));
+    for (int i = 0; i < 10; ++i)
+        tree.CreatePatternFile("1/small" + std::to_string(i), 100, static_cast<unsigned>(i));
+    window.tickStep = 101;
+    // The window's own thread reads, chunk by chunk: the displays are the same every time.
+    Run({"1"}, 0);
+    std::vector<int> shown;
+    for (const std::string& e : window.Only("counter:FilesChecked=")) {
+        const std::string value = e.substr(e.find('=') + 1);
+        if (!value.empty() && value != "0")
+            shown.push_back(std::stoi(value));
+    }
+    ASSERT_FALSE(shown.empty());
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
+    // Within the first run: past its first position before its walk begins, never past its end.
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](int v) { return v > 1 && v < 40; }));
+    const auto firstRun = std::find_if(shown.begin(), shown.end(), [](int v) { return v > 40; });
+    EXPECT_TRUE(std::all_of(shown.begin(), firstRun, [](int v) { return v <= 40; }));
+    EXPECT_EQ(shown.back(), 50);
+}
+
+} // namespace
