@@ -168,6 +168,45 @@ TEST_F(ReaderEngineTest, AReadThatFailsAgainDropsOnlyThatFile) {
     EXPECT_EQ(Groups(), (GroupList{{"c", "a"}}));
 }
 
+// ---- What is read ----
+
+TEST_F(ReaderEngineTest, FilesThatDifferOnlyAtTheEndAreNeverReadInTheMiddle) {
+    const std::int64_t size = 4 << 20;
+    std::string bytes(static_cast<std::size_t>(size), 'h');
+    for (int i = 0; i < 4; ++i) {
+        bytes.back() = static_cast<char>('0' + i);
+        tree.CreateFile("ends/f" + std::to_string(i), bytes);
+    }
+    bytes.back() = '0';
+    tree.CreateFile("pair/f0", bytes);
+    for (int readers : {0, 4}) {
+        SCOPED_TRACE("readers " + std::to_string(readers));
+        std::mutex mutex;
+        std::set<std::pair<std::string, std::int64_t>> reads;
+        Hooks hooks;
+        hooks.onRead = [&](const std::string& path, std::int64_t offset) {
+            std::lock_guard lock(mutex);
+            reads.emplace(path, offset);
+            return false;
+        };
+        platform::ScopedIoFaults installed(hooks);
+        Run({"ends", "pair"}, readers);
+        ASSERT_EQ(Groups(), (GroupList{{"f0", "f0"}}));
+        // The first block, then the last: the middle only of the two that stay equal.
+        for (int i = 1; i < 4; ++i) {
+            const std::string path = tree.Path("ends/f" + std::to_string(i));
+            for (const auto& [file, offset] : reads) {
+                if (file == path) {
+                    EXPECT_TRUE(offset == 0 || offset >= size - (64 << 10)) << offset;
+                }
+            }
+        }
+        EXPECT_TRUE(std::any_of(reads.begin(), reads.end(), [&](const auto& r) {
+            return r.first == tree.Path("pair/f0") && r.second > 0 && r.second < size / 2;
+        }));
+    }
+}
+
 // ---- Lack of memory ----
 
 // What a run that lack of memory ended must leave: the window given back, the results so far.
@@ -331,7 +370,18 @@ TEST_F(ReaderEngineTest, FilesCheckedMovesWhileARunIsRead) {
         tree.CreatePatternFile("1/small" + std::to_string(i), 100, static_cast<unsigned>(i));
     window.tickStep = 101;
     // The window's own thread reads, chunk by chunk: the displays are the same every time.
+    // What the window shows at each read of the first run, before its walk begins.
+    std::vector<std::string> shownWhileReading;
+    Hooks hooks;
+    hooks.onRead = [&](const std::string& path, std::int64_t) {
+        if (path.find("/big") != std::string::npos)
+            shownWhileReading.push_back(window.counters[SearchCounter::FilesChecked]);
+        return false;
+    };
+    platform::ScopedIoFaults installed(hooks);
     Run({"1"}, 0);
+    EXPECT_TRUE(std::any_of(shownWhileReading.begin(), shownWhileReading.end(),
+                            [](const std::string& v) { return !v.empty() && std::stoi(v) > 1; }));
     std::vector<int> shown;
     for (const std::string& e : window.Only("counter:FilesChecked=")) {
         const std::string value = e.substr(e.find('=') + 1);
