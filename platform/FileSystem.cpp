@@ -38,7 +38,8 @@ EntryType TypeOf(unsigned char dtype) {
 FileStamp StampOf(const struct stat& st) {
     return {{st.st_dev, st.st_ino},
             st.st_size,
-            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
 }
 
 } // namespace

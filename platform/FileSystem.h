@@ -17,12 +17,15 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
-// What a search saw of a file: which file it was, its length and its last modification. A path
-// whose stamp differs no longer leads to the file that was seen.
+// What a search saw of a file: which file it was, its length, its last modification and its
+// last status change. A path whose stamp differs no longer leads to the file that was seen.
 struct FileStamp {
     FileIdentity identity{};
     std::int64_t size = 0;
     std::int64_t modified = 0; // nanoseconds since the epoch
+    // Also nanoseconds. A write in place moves it even when the writer puts the modification
+    // time back, as copies that keep times do, and no program can set it.
+    std::int64_t changed = 0;
     bool operator==(const FileStamp&) const = default;
 };
 

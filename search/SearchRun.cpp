@@ -212,6 +212,7 @@ void SearchRun::ScanDirectories() {
                 file->Size = stamp.size;
                 file->Id = stamp.identity;
                 file->Modified = stamp.modified;
+                file->Changed = stamp.changed;
                 file->GroupNo = 0;
                 SetFlag(*file, flIndexed, true);
                 list.Add(std::move(file));

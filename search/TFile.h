@@ -14,9 +14,9 @@ constexpr std::uint16_t flSelected = 2;
 constexpr std::uint16_t flDeleted = 4;
 
 // One indexed file. Holds no path or attributes: the path is its folder in DirList plus its
-// name. Size is 64-bit so that two compared files always have really equal lengths. Id and
-// Modified are what the scan saw of the file: a comparison and a removal act only on a path
-// that still leads to that very file, unchanged.
+// name. Size is 64-bit so that two compared files always have really equal lengths. Id,
+// Modified and Changed are what the scan saw of the file: a comparison and a removal act only on
+// a path that still leads to that very file, unchanged.
 struct TFile {
     std::string Name;
     std::int32_t DirIndex = 0;
@@ -24,11 +24,12 @@ struct TFile {
     std::int64_t Size = 0;
     platform::FileIdentity Id{};
     std::int64_t Modified = 0;
+    std::int64_t Changed = 0;
     std::uint16_t Flags = 0;
 };
 
 inline platform::FileStamp SeenStamp(const TFile& file) {
-    return {file.Id, file.Size, file.Modified};
+    return {file.Id, file.Size, file.Modified, file.Changed};
 }
 
 inline bool HasFlag(const TFile& file, std::uint16_t mask) {

@@ -1,0 +1,123 @@
+// Between the search and Yes a file that would go, or the copy that would stay, becomes
+// something else at the same path: a link to its twin, a FIFO, a hard link, other bytes under
+// the old time, or a folder that turns into a link to another tree. With every method, nothing
+// but an unchanged copy of a file that stays may go, and every other file keeps its bytes.
+#include "tests/removal/RemovalFlowFixture.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <map>
+#include <sys/stat.h>
+
+namespace {
+
+enum class Change {
+    GoingIsLinkToKept,
+    GoingIsHardLinkToKept,
+    GoingIsFifo,
+    GoingRewrittenOldTime,
+    KeptRewrittenOldTime,
+    KeptIsHardLinkToGoing,
+    FolderIsLinkToCopiedTree,
+};
+
+struct Case {
+    TRemoveMethod method;
+    Change change;
+};
+
+void RewriteKeepingTime(const std::string& path) {
+    struct stat st;
+    ASSERT_EQ(::lstat(path.c_str(), &st), 0);
+    const int fd = ::open(path.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::pwrite(fd, "X", 1, 50), 1);
+    ::close(fd);
+    const struct timespec times[2] = {{0, UTIME_OMIT}, st.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+class RemovalFlowReplacedTest : public RemovalFlowTest, public ::testing::WithParamInterface<Case> {
+protected:
+    // Every regular file under the tree's root but the Trash and the archive.
+    std::map<std::string, std::string> Disk() {
+        std::map<std::string, std::string> all = FilesUnder(tree.Root());
+        std::erase_if(all, [](const auto& kv) {
+            return kv.first.rfind("data/", 0) == 0 || kv.first.rfind("archive/", 0) == 0;
+        });
+        return all;
+    }
+};
+
+TEST_P(RemovalFlowReplacedTest, NothingButUnchangedCopiesGo) {
+    Search();
+    const Rows rows = GridRows(state);
+    ASSERT_EQ(rows.size(), 3u);
+    // Group c (two copies): the second goes, the first stays.
+    Mark({{1, 3}});
+    const std::string going = "d/" + rows[2][1];
+    const std::string kept = "d/" + rows[2][0];
+    dialog.model.SetRemoveMethod(GetParam().method);
+    std::map<std::string, std::string> atYes;
+    dialog.onShow = [&](DeleteFilesModel&) {
+        switch (GetParam().change) {
+        case Change::GoingIsLinkToKept:
+            tree.Remove(going);
+            tree.CreateSymlink(going, tree.Path(kept));
+            break;
+        case Change::GoingIsHardLinkToKept:
+            tree.Remove(going);
+            tree.CreateHardLink(going, kept);
+            break;
+        case Change::GoingIsFifo:
+            tree.Remove(going);
+            tree.CreateFifo(going);
+            break;
+        case Change::GoingRewrittenOldTime:
+            RewriteKeepingTime(tree.Path(going));
+            break;
+        case Change::KeptRewrittenOldTime:
+            RewriteKeepingTime(tree.Path(kept));
+            break;
+        case Change::KeptIsHardLinkToGoing:
+            tree.Remove(kept);
+            tree.CreateHardLink(kept, going);
+            break;
+        case Change::FolderIsLinkToCopiedTree:
+            ASSERT_EQ(std::rename(tree.Path("d").c_str(), tree.Path("old").c_str()), 0);
+            for (const auto& [name, bytes] : FilesUnder(tree.Path("old")))
+                tree.CreateFile("copy/" + name, bytes);
+            tree.CreateSymlink("d", tree.Path("copy"));
+            break;
+        }
+        atYes = Disk();
+    };
+    flow.DeleteFiles();
+    EXPECT_EQ(Disk(), atYes);
+    EXPECT_EQ(state.FilesDeleted, 0);
+    ASSERT_EQ(window.messages.size(), 2u);
+    EXPECT_EQ(window.messages[0].text, KeptByCheckText({rows[2][1]}));
+}
+
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    const char* const methods[] = {"Trash", "Archive", "Erase"};
+    const char* const changes[] = {
+        "GoingIsLinkToKept",       "GoingIsHardLinkToKept", "GoingIsFifo",
+        "GoingRewrittenOldTime",   "KeptRewrittenOldTime",  "KeptIsHardLinkToGoing",
+        "FolderIsLinkToCopiedTree"};
+    const int m = info.param.method == rmRecycle ? 0 : info.param.method == rmMove ? 1 : 2;
+    return std::string(methods[m]) + "_" + changes[static_cast<int>(info.param.change)];
+}
+
+std::vector<Case> AllCases() {
+    std::vector<Case> cases;
+    for (TRemoveMethod m : {rmRecycle, rmMove, rmErase})
+        for (int c = 0; c <= static_cast<int>(Change::FolderIsLinkToCopiedTree); ++c)
+            cases.push_back({m, static_cast<Change>(c)});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMethod, RemovalFlowReplacedTest, ::testing::ValuesIn(AllCases()),
+                         CaseName);
+
+} // namespace
