@@ -38,6 +38,8 @@ QFont DesignFont() {
 
 void ApplyAppearance(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
+    // The desktop matches the window to the desktop entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
     // The classic style draws group titles into the frame, as the pixel layout expects.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(style);

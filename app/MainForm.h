@@ -78,6 +78,10 @@ public:
     void WMSize();
     void WMExitSizeMove();
     std::string GetWindowsFolder();
+    // kelvaro.ini and "Archive" beside the program (a build, a portable copy) while the user may
+    // write its folder; otherwise, as for an installed program, in the user's XDG folders.
+    bool KeepsFilesBesideProgram() const;
+    void SetFilePaths();
     bool GetWindowsVersion(std::string& name, std::string& number);
 
     // --- guidance (MainFormGuidance.cpp) ---
@@ -107,7 +111,8 @@ public:
     };
     const HelpPopup& LastHelpPopup() const { return lastPopup_; }
     HelpWindow* Help() const { return help_; }
-    std::string HelpFileName() const { return ProgramFolder + "kelvaro.html"; }
+    // The help file beside the program, else where an installation puts it.
+    std::string HelpFileName() const;
 
     // --- search (MainFormSearch.cpp) ---
     void FindFilesButtonClick();

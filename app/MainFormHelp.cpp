@@ -3,6 +3,7 @@
 
 #include "app/AboutForm.h"
 #include "app/HelpWindow.h"
+#include "platform/FileSystem.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -38,6 +39,12 @@ private:
 };
 
 } // namespace
+
+std::string TMainForm::HelpFileName() const {
+    const std::string beside = ProgramFolder + "kelvaro.html";
+    const std::string installed = ProgramFolder + KELVARO_INSTALLED_DATA + "/kelvaro.html";
+    return !platform::PathExists(beside) && platform::PathExists(installed) ? installed : beside;
+}
 
 void TMainForm::HelpButtonClick() {
     help_->ShowContents(QString::fromStdString(HelpFileName()));

@@ -1,8 +1,12 @@
 // Start-up and exit: program paths, the caption, and the settings file kelvaro.ini.
 #include "app/MainForm.h"
 
+#include "folders/FolderRules.h"
 #include "platform/Errors.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "platform/ProfileIni.h"
+#include "removal/FileNames.h"
 #include "search/RunControl.h"
 
 #include <QCheckBox>
@@ -31,6 +35,26 @@ std::string DefaultInitialFolder() {
 
 } // namespace
 
+bool TMainForm::KeepsFilesBesideProgram() const {
+    // A system folder is never the user's, not even when root may write it.
+    return platform::CanWriteIn(ProgramFolder) && !IsProtectedFolder(ProgramFolder);
+}
+
+void TMainForm::SetFilePaths() {
+    const std::string configHome = platform::ConfigHome();
+    const std::string dataHome = platform::DataHome();
+    if (KeepsFilesBesideProgram() || configHome.empty() || dataHome.empty()) {
+        ArchiveFolder = ProgramFolder + "Archive";
+        IniFileName = ProgramFolder + "kelvaro.ini";
+        return;
+    }
+    ArchiveFolder = platform::JoinPath(dataHome, "kelvaro/Archive");
+    IniFileName = platform::JoinPath(configHome, "kelvaro/kelvaro.ini");
+    // The first write creates the file, not its folder; a folder that cannot be made shows as
+    // the refused write of the settings.
+    MakeFolders(platform::ParentFolder(IniFileName), 0700);
+}
+
 std::string TMainForm::GetWindowsFolder() {
     // The system trees stand in for the Windows folder; /usr is the one a user is likeliest to
     // point at by mistake.
@@ -58,8 +82,7 @@ void TMainForm::FormCreate() {
         ProgramFolder += '/';
     // A failure here leaves the folder empty; the protection rules have their own list.
     Guarded([this] { WindowsFolder = GetWindowsFolder(); });
-    ArchiveFolder = ProgramFolder + "Archive";
-    IniFileName = ProgramFolder + "kelvaro.ini";
+    SetFilePaths();
     setWindowTitle(
         QStringLiteral("%1 - Version %2")
             .arg(QString::fromStdString(kAppTitle), QString::fromStdString(VersionText())));

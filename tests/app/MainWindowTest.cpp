@@ -162,9 +162,10 @@ private slots:
     }
 
     void refusedWriteShowsTheErrorAndKeepsDesignValues() {
+        // A folder where the settings file should be: every write of it is refused.
         TempTree tree;
-        tree.CreateFile("file", "not a folder");
-        const std::string programFolder = tree.Path("file") + "/";
+        tree.CreateDir("kelvaro.ini");
+        const std::string programFolder = tree.Root() + "/";
         ScriptedDialogs dialogs;
         auto form = std::make_unique<TMainForm>(dialogs, programFolder);
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
