@@ -78,8 +78,10 @@ public:
     void WMSize();
     void WMExitSizeMove();
     std::string GetWindowsFolder();
+    // True for a program installed with its help file in the installed data folder.
+    bool IsInstalled() const;
     // kelvaro.ini and "Archive" beside the program (a build, a portable copy) while the user may
-    // write its folder; otherwise, as for an installed program, in the user's XDG folders.
+    // write its folder and it is not installed; otherwise in the user's XDG folders.
     bool KeepsFilesBesideProgram() const;
     void SetFilePaths();
     bool GetWindowsVersion(std::string& name, std::string& number);

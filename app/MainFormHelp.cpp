@@ -3,7 +3,6 @@
 
 #include "app/AboutForm.h"
 #include "app/HelpWindow.h"
-#include "platform/FileSystem.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -41,9 +40,8 @@ private:
 } // namespace
 
 std::string TMainForm::HelpFileName() const {
-    const std::string beside = ProgramFolder + "kelvaro.html";
-    const std::string installed = ProgramFolder + KELVARO_INSTALLED_DATA + "/kelvaro.html";
-    return !platform::PathExists(beside) && platform::PathExists(installed) ? installed : beside;
+    return IsInstalled() ? ProgramFolder + KELVARO_INSTALLED_DATA + "/kelvaro.html"
+                         : ProgramFolder + "kelvaro.html";
 }
 
 void TMainForm::HelpButtonClick() {

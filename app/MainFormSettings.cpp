@@ -1,7 +1,6 @@
 // Start-up and exit: program paths, the caption, and the settings file kelvaro.ini.
 #include "app/MainForm.h"
 
-#include "folders/FolderRules.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -35,9 +34,16 @@ std::string DefaultInitialFolder() {
 
 } // namespace
 
+bool TMainForm::IsInstalled() const {
+    // An installation puts the help file into its data folder; a build and a portable copy keep
+    // it beside the program.
+    return !platform::PathExists(ProgramFolder + "kelvaro.html") &&
+           platform::PathExists(ProgramFolder + KELVARO_INSTALLED_DATA + "/kelvaro.html");
+}
+
 bool TMainForm::KeepsFilesBesideProgram() const {
-    // A system folder is never the user's, not even when root may write it.
-    return platform::CanWriteIn(ProgramFolder) && !IsProtectedFolder(ProgramFolder);
+    // An installed program's folder is not the user's, even where the user (root) may write it.
+    return platform::CanWriteIn(ProgramFolder) && !IsInstalled();
 }
 
 void TMainForm::SetFilePaths() {

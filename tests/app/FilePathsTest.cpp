@@ -63,8 +63,16 @@ int Mode(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 ? int(st.st_mode & 0777) : -1;
 }
 
-// A program folder in the system trees: what a package installs, never the user's to write.
-const std::string kInstalledFolder = "/usr/bin/";
+// A program as an installation lays it out: PREFIX/bin/kelvaro, its help file in
+// PREFIX/share/kelvaro. Its folder stays writable, as /usr/bin is for root.
+struct Installed {
+    TempTree prefix;
+    Installed() {
+        prefix.CreateFile("share/kelvaro/kelvaro.html", "installed help");
+        prefix.CreateDir("bin");
+    }
+    std::string Folder() const { return prefix.Path("bin/"); }
+};
 
 } // namespace
 
@@ -76,9 +84,10 @@ private slots:
     void installedProgramKeepsItsFilesInTheXdgFolders() {
         TempTree xdg;
         Home home(xdg.Path("config").c_str(), xdg.Path("data").c_str());
+        Installed program;
         ScriptedDialogs dialogs;
-        auto form = std::make_unique<TMainForm>(dialogs, kInstalledFolder);
-        QCOMPARE(Text(form->ProgramFolder), Text(kInstalledFolder));
+        auto form = std::make_unique<TMainForm>(dialogs, program.Folder());
+        QVERIFY(form->IsInstalled());
         QVERIFY(!form->KeepsFilesBesideProgram());
         const std::string ini = xdg.Path("config/kelvaro/kelvaro.ini");
         QCOMPARE(Text(form->IniFileName), Text(ini));
@@ -93,11 +102,11 @@ private slots:
         form.reset();
         QVERIFY(dialogs.messages.empty());
         QCOMPARE(platform::ReadProfileString(ini, "Config", "IncludeSubdir", ""), std::string("0"));
-        QVERIFY(!Exists(kInstalledFolder + "kelvaro.ini"));
-        QVERIFY(!Exists(kInstalledFolder + "Archive"));
+        QVERIFY(!Exists(program.Folder() + "kelvaro.ini"));
+        QVERIFY(!Exists(program.Folder() + "Archive"));
 
         // The next start reads them back from there.
-        TMainForm again(dialogs, kInstalledFolder);
+        TMainForm again(dialogs, program.Folder());
         QVERIFY(!again.IncludeSubdirCheck->isChecked());
     }
 
@@ -105,8 +114,9 @@ private slots:
     void xdgDefaultsAreUnderHome() {
         for (const char* value : {static_cast<const char*>(nullptr), "", "relative/xdg"}) {
             Home home(value, value);
+            Installed program;
             ScriptedDialogs dialogs;
-            TMainForm form(dialogs, kInstalledFolder);
+            TMainForm form(dialogs, program.Folder());
             QCOMPARE(Text(form.IniFileName), Text(home.tree.Path(".config/kelvaro/kelvaro.ini")));
             QCOMPARE(Text(form.ArchiveFolder),
                      Text(home.tree.Path(".local/share/kelvaro/Archive")));
@@ -136,9 +146,10 @@ private slots:
         TempTree xdg;
         xdg.CreateFile("config", "a file where the folder should be");
         Home home(xdg.Path("config").c_str(), xdg.Path("data").c_str());
+        Installed program;
         ScriptedDialogs dialogs;
         {
-            TMainForm form(dialogs, kInstalledFolder);
+            TMainForm form(dialogs, program.Folder());
             QCOMPARE(dialogs.messages.size(), std::size_t(1));
             QCOMPARE(Text(dialogs.messages[0].text),
                      Text("Unable to write to " + xdg.Path("config/kelvaro/kelvaro.ini") + "."));
@@ -146,21 +157,22 @@ private slots:
         QCOMPARE(dialogs.messages.size(), std::size_t(2));
     }
 
-    void helpFileBesideTheProgramOrWhereItIsInstalled() {
-        TempTree prefix;
-        prefix.CreateFile("share/kelvaro/kelvaro.html", "help");
-        prefix.CreateDir("bin");
+    void helpFileWhereItIsInstalledOrBesideTheProgram() {
+        Installed program;
         ScriptedDialogs dialogs;
-        TMainForm form(dialogs, prefix.Path("bin/"));
-        QVERIFY(Exists(form.HelpFileName()));
-        QCOMPARE(ReadAll(form.HelpFileName()), std::string("help"));
+        TMainForm form(dialogs, program.Folder());
+        QCOMPARE(ReadAll(form.HelpFileName()), std::string("installed help"));
 
-        prefix.CreateFile("bin/kelvaro.html", "beside");
-        QCOMPARE(Text(form.HelpFileName()), Text(prefix.Path("bin/kelvaro.html")));
-        prefix.Remove("bin/kelvaro.html");
-        prefix.Remove("share/kelvaro/kelvaro.html");
+        // A help file beside the program makes it a build or a portable copy, which keeps its
+        // files beside it.
+        program.prefix.CreateFile("bin/kelvaro.html", "beside");
+        QVERIFY(!form.IsInstalled());
+        QVERIFY(form.KeepsFilesBesideProgram());
+        QCOMPARE(Text(form.HelpFileName()), Text(program.Folder() + "kelvaro.html"));
         // Neither: the name beside the program, for the message that it is missing.
-        QCOMPARE(Text(form.HelpFileName()), Text(prefix.Path("bin/kelvaro.html")));
+        program.prefix.Remove("bin/kelvaro.html");
+        program.prefix.Remove("share/kelvaro/kelvaro.html");
+        QCOMPARE(Text(form.HelpFileName()), Text(program.Folder() + "kelvaro.html"));
     }
 };
 
