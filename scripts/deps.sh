@@ -7,18 +7,19 @@
 KELVARO_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
                   clang-format xvfb xauth fonts-liberation2 desktop-file-utils appstream)
 
-# kelvaro_step "what it does" LOG COMMAND...: one line on the terminal, the command's output in
-# LOG; on failure the end of the log, and where the rest is.
+# kelvaro_step "what it does" LOG COMMAND...: one line on the terminal that ends with the time
+# taken, the command's output in LOG; on failure the end of the log, and where the rest is.
 kelvaro_step() {
-    local what=$1 log=$2
+    local what=$1 log=$2 started=$SECONDS
     shift 2
     mkdir -p "$(dirname "$log")"
-    echo "$what" >&2
+    printf '%s... ' "$what" >&2
     if ! "$@" >"$log" 2>&1; then
-        echo "Failed: $what. The last lines of $log:" >&2
+        printf 'failed. The last lines of %s:\n' "$log" >&2
         tail -n 60 "$log" >&2
         return 1
     fi
+    printf 'done (%d s)\n' $((SECONDS - started)) >&2
 }
 
 # Installs every package of KELVARO_PACKAGES and of the arguments that is not installed yet.
