@@ -95,6 +95,7 @@ private slots:
         QVERIFY(dialogs.messages.empty());
         // The settings folder is the user's alone; the archive exists from the start.
         QCOMPARE(Mode(xdg.Path("config/kelvaro")), 0700);
+        QCOMPARE(Mode(xdg.Path("data/kelvaro")), 0700);
         QVERIFY(Exists(form->ArchiveFolder));
         QCOMPARE(platform::ReadProfileString(ini, "Info", "AppVersion", ""), std::string("2.11"));
 
