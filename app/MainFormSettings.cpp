@@ -57,7 +57,7 @@ void TMainForm::SetFilePaths() {
     ArchiveFolder = platform::JoinPath(dataHome, "kelvaro/Archive");
     IniFileName = platform::JoinPath(configHome, "kelvaro/kelvaro.ini");
     // The first write creates the file, not its folder; a folder that cannot be made shows as
-    // the refused write of the settings. Folders the XDG spec has us make are the user's alone.
+    // the refused write of the settings. Base directories made for the user are private.
     MakeFolders(platform::ParentFolder(IniFileName), 0700);
     MakeFolders(platform::JoinPath(dataHome, "kelvaro"), 0700);
 }

@@ -21,7 +21,7 @@ std::string HomeFolder() {
     return {};
 }
 
-// The XDG base directory spec: a relative value is invalid and is ignored.
+// A relative value is invalid for an XDG base directory and is ignored.
 std::string XdgFolder(const char* variable, const char* underHome) {
     if (const char* value = std::getenv(variable); IsAbsolute(value))
         return value;
