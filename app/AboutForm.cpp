@@ -52,7 +52,6 @@ TAboutForm::TAboutForm(DialogService& dialogs, QWidget* owner)
       dialogs_(dialogs) {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("About Kelvaro"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(301, 383);
     setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
 

@@ -78,6 +78,12 @@ public:
     void WMSize();
     void WMExitSizeMove();
     std::string GetWindowsFolder();
+    // True for a program installed with its help file in the installed data folder.
+    bool IsInstalled() const;
+    // kelvaro.ini and "Archive" beside the program (a build, a portable copy) while the user may
+    // write its folder and it is not installed; otherwise in the user's XDG folders.
+    bool KeepsFilesBesideProgram() const;
+    void SetFilePaths();
     bool GetWindowsVersion(std::string& name, std::string& number);
 
     // --- guidance (MainFormGuidance.cpp) ---
@@ -107,7 +113,8 @@ public:
     };
     const HelpPopup& LastHelpPopup() const { return lastPopup_; }
     HelpWindow* Help() const { return help_; }
-    std::string HelpFileName() const { return ProgramFolder + "kelvaro.html"; }
+    // The help file beside the program, else where an installation puts it.
+    std::string HelpFileName() const;
 
     // --- search (MainFormSearch.cpp) ---
     void FindFilesButtonClick();

@@ -39,6 +39,11 @@ private:
 
 } // namespace
 
+std::string TMainForm::HelpFileName() const {
+    return IsInstalled() ? ProgramFolder + KELVARO_INSTALLED_DATA + "/kelvaro.html"
+                         : ProgramFolder + "kelvaro.html";
+}
+
 void TMainForm::HelpButtonClick() {
     help_->ShowContents(QString::fromStdString(HelpFileName()));
 }

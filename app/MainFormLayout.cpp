@@ -139,7 +139,7 @@ void TMainForm::ApplyHint(QWidget* control, const char* hint) {
 
 void TMainForm::CreateControls() {
     setObjectName(QStringLiteral("MainForm"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    // The font is the application's, DesignFont(), set once at start for every window.
     // The button-face colour as the window's background; the step areas start in it too.
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));

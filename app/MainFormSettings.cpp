@@ -2,7 +2,10 @@
 #include "app/MainForm.h"
 
 #include "platform/Errors.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "platform/ProfileIni.h"
+#include "removal/FileNames.h"
 #include "search/RunControl.h"
 
 #include <QCheckBox>
@@ -31,6 +34,34 @@ std::string DefaultInitialFolder() {
 
 } // namespace
 
+bool TMainForm::IsInstalled() const {
+    // An installation puts the help file into its data folder; a build and a portable copy keep
+    // it beside the program.
+    return !platform::PathExists(ProgramFolder + "kelvaro.html") &&
+           platform::PathExists(ProgramFolder + KELVARO_INSTALLED_DATA + "/kelvaro.html");
+}
+
+bool TMainForm::KeepsFilesBesideProgram() const {
+    // An installed program's folder is not the user's, even where the user (root) may write it.
+    return platform::CanWriteIn(ProgramFolder) && !IsInstalled();
+}
+
+void TMainForm::SetFilePaths() {
+    const std::string configHome = platform::ConfigHome();
+    const std::string dataHome = platform::DataHome();
+    if (KeepsFilesBesideProgram() || configHome.empty() || dataHome.empty()) {
+        ArchiveFolder = ProgramFolder + "Archive";
+        IniFileName = ProgramFolder + "kelvaro.ini";
+        return;
+    }
+    ArchiveFolder = platform::JoinPath(dataHome, "kelvaro/Archive");
+    IniFileName = platform::JoinPath(configHome, "kelvaro/kelvaro.ini");
+    // The first write creates the file, not its folder; a folder that cannot be made shows as
+    // the refused write of the settings. Base directories made for the user are private.
+    MakeFolders(platform::ParentFolder(IniFileName), 0700);
+    MakeFolders(platform::JoinPath(dataHome, "kelvaro"), 0700);
+}
+
 std::string TMainForm::GetWindowsFolder() {
     // The system trees stand in for the Windows folder; /usr is the one a user is likeliest to
     // point at by mistake.
@@ -58,8 +89,7 @@ void TMainForm::FormCreate() {
         ProgramFolder += '/';
     // A failure here leaves the folder empty; the protection rules have their own list.
     Guarded([this] { WindowsFolder = GetWindowsFolder(); });
-    ArchiveFolder = ProgramFolder + "Archive";
-    IniFileName = ProgramFolder + "kelvaro.ini";
+    SetFilePaths();
     setWindowTitle(
         QStringLiteral("%1 - Version %2")
             .arg(QString::fromStdString(kAppTitle), QString::fromStdString(VersionText())));

@@ -115,6 +115,10 @@ bool PathExists(const std::string& path) {
     return !path.empty() && lstat(path.c_str(), &st) == 0;
 }
 
+bool CanWriteIn(const std::string& folder) {
+    return IsDirectory(folder) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
 bool Identify(const std::string& path, FileIdentity& identity) {
     struct stat st;
     if (path.empty() || lstat(path.c_str(), &st) != 0)

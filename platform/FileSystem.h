@@ -56,6 +56,9 @@ bool IsDirectory(const std::string& path, bool followLinks = true);
 // True when something exists at path (a dangling link counts).
 bool PathExists(const std::string& path);
 
+// True when folder is a folder in which this user may create files.
+bool CanWriteIn(const std::string& folder);
+
 // The identity of what path names, without following a last link. False when it is gone.
 bool Identify(const std::string& path, FileIdentity& identity);
 

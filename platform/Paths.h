@@ -13,4 +13,11 @@ std::string BaseName(const std::string& path);
 // Everything before the last "/" ("/" for a file in the root).
 std::string ParentFolder(const std::string& path);
 
+// The user's folder for settings: $XDG_CONFIG_HOME, or ~/.config when it is unset or not an
+// absolute path. Empty when the user has no home folder.
+std::string ConfigHome();
+
+// The user's folder for data: $XDG_DATA_HOME, or ~/.local/share, by the same rules.
+std::string DataHome();
+
 } // namespace platform

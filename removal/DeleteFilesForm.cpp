@@ -72,7 +72,6 @@ void TDeleteFilesForm::BuildLayout() {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::WindowContextHelpButtonHint);
     setProperty("helpContext", kHelpContext);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(544, 445);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Notification"), this);

@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QStyleOptionViewItem>
 
+#include <algorithm>
+
 namespace {
 
 QColor GridLineColour(const QWidget* w) {
@@ -176,7 +178,12 @@ void DupeGridView::PaintCell(QPainter& painter, const QRect& rect, const QColor&
     painter.setClipRect(rect);
     painter.fillRect(rect, background);
     painter.setPen(text);
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+    // The text's top at the cell's top; a face taller than the cell moves up instead, so that
+    // descenders and underscores stay whole ("a_b" must not read "a b").
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int overflow = std::max(0, metrics.ascent() + metrics.descent() - rect.height());
+    painter.drawText(rect.adjusted(0, -overflow, 0, 0),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
     painter.restore();
 }
 

@@ -108,7 +108,7 @@ struct Journey {
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, QString::fromStdString(data.Path(relative)));
+        TypeText(edit, QString::fromStdString(data.Path(relative)));
         if (form->IncludeSubdirCheck->isChecked() != subdirs)
             QTest::mouseClick(form->IncludeSubdirCheck, Qt::LeftButton);
         QTest::mouseClick(form->AddDirButton, Qt::LeftButton);

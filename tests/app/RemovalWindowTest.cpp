@@ -35,16 +35,6 @@
 
 namespace {
 
-// The .trashinfo's Path value with its %XX escapes turned back into bytes.
-std::string DecodedTrashPath(const std::string& info) {
-    const auto at = info.find("\nPath=");
-    if (at == std::string::npos)
-        return {};
-    const auto end = info.find('\n', at + 6);
-    const std::string value = info.substr(at + 6, end - at - 6);
-    return QByteArray::fromPercentEncoding(QByteArray::fromStdString(value)).toStdString();
-}
-
 // What the user sees and does once the delete dialog is up.
 struct DialogSeen {
     bool shown = false;

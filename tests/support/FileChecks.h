@@ -34,3 +34,22 @@ inline std::map<std::string, std::string> FilesUnder(const std::string& folder) 
             files[fs::relative(it->path(), folder).string()] = ReadAll(it->path().string());
     return files;
 }
+
+// The Path value of a .trashinfo with its %XX escapes turned back into bytes.
+inline std::string DecodedTrashPath(const std::string& info) {
+    const auto at = info.find("\nPath=");
+    if (at == std::string::npos)
+        return {};
+    const auto end = info.find('\n', at + 6);
+    const std::string value = info.substr(at + 6, end - at - 6);
+    std::string bytes;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '%' && i + 2 < value.size()) {
+            bytes += static_cast<char>(std::stoi(value.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            bytes += value[i];
+        }
+    }
+    return bytes;
+}
