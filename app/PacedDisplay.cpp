@@ -1,0 +1,80 @@
+#include "app/PacedDisplay.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+void Show(QLabel* label, const std::string& text) {
+    const QString shown = QString::fromUtf8(text);
+    if (label->text() != shown)
+        label->setText(shown);
+}
+
+} // namespace
+
+void PacedDisplay::AddView(BatchedView view) {
+    if (Running() && view.setDeferred)
+        view.setDeferred(true);
+    views_.push_back(std::move(view));
+}
+
+void PacedDisplay::Begin() {
+    if (depth_++ > 0)
+        return;
+    for (const auto& v : views_)
+        if (v.setDeferred)
+            v.setDeferred(true);
+    // The first pump of an operation draws what it started with.
+    framed_ = false;
+}
+
+void PacedDisplay::End() {
+    Flush();
+    if (--depth_ > 0)
+        return;
+    for (const auto& v : views_)
+        if (v.setDeferred)
+            v.setDeferred(false);
+}
+
+void PacedDisplay::SetText(QLabel* label, const std::string& text) {
+    const auto pending = std::find_if(texts_.begin(), texts_.end(),
+                                      [&](const PendingText& p) { return p.label == label; });
+    if (!Running()) {
+        if (pending != texts_.end())
+            texts_.erase(pending);
+        Show(label, text);
+    } else if (pending != texts_.end()) {
+        pending->text = text;
+    } else {
+        texts_.push_back({label, text});
+    }
+}
+
+QString PacedDisplay::Text(const QLabel* label) const {
+    for (const auto& p : texts_)
+        if (p.label == label)
+            return QString::fromUtf8(p.text);
+    return label->text();
+}
+
+void PacedDisplay::Pump(std::int64_t nowMs) {
+    // A clock that went back counts as a frame due.
+    if (!framed_ || nowMs - lastFrame_ >= kFrameMs || nowMs < lastFrame_) {
+        framed_ = true;
+        lastFrame_ = nowMs;
+        Flush();
+    }
+    QCoreApplication::processEvents();
+}
+
+void PacedDisplay::Flush() {
+    for (const auto& p : texts_)
+        Show(p.label, p.text);
+    texts_.clear();
+    for (const auto& v : views_)
+        v.flush();
+}
