@@ -282,11 +282,11 @@ void TMainForm::DirListBoxMouseMove(const QPoint& pos) {
     // Only a real entry counts, not the empty space below the last one.
     if (const QListWidgetItem* item = DirListBox->itemAt(pos)) {
         const FileInfoTexts info = FolderInfoTexts(ItemFolder(item));
-        NameLabel->setText(QString::fromUtf8(info.Name));
-        SizeLabel->setText(QString::fromUtf8(info.Size));
-        DateLabel->setText(QString::fromUtf8(info.Date));
-        StatusLabel->setText(QString::fromUtf8(info.Status));
-        DirLabel->setText(FolderDisplayText(info.Dir));
+        display_.SetText(NameLabel, info.Name);
+        display_.SetText(SizeLabel, info.Size);
+        display_.SetText(DateLabel, info.Date);
+        display_.SetText(StatusLabel, info.Status);
+        display_.SetText(DirLabel, FolderDisplayText(info.Dir));
     }
     Step2GroupMouseMove();
 }

@@ -7,10 +7,9 @@
 
 namespace {
 
-void Show(QLabel* label, const std::string& text) {
-    const QString shown = QString::fromUtf8(text);
-    if (label->text() != shown)
-        label->setText(shown);
+void Show(QLabel* label, const QString& text) {
+    if (label->text() != text)
+        label->setText(text);
 }
 
 } // namespace
@@ -40,7 +39,7 @@ void PacedDisplay::End() {
             v.setDeferred(false);
 }
 
-void PacedDisplay::SetText(QLabel* label, const std::string& text) {
+void PacedDisplay::SetText(QLabel* label, const QString& text) {
     const auto pending = std::find_if(texts_.begin(), texts_.end(),
                                       [&](const PendingText& p) { return p.label == label; });
     if (!Running()) {
@@ -57,7 +56,7 @@ void PacedDisplay::SetText(QLabel* label, const std::string& text) {
 QString PacedDisplay::Text(const QLabel* label) const {
     for (const auto& p : texts_)
         if (p.label == label)
-            return QString::fromUtf8(p.text);
+            return p.text;
     return label->text();
 }
 

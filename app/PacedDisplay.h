@@ -41,8 +41,12 @@ public:
     };
     bool Running() const { return depth_ > 0; }
 
-    // The label shows text: at the next frame while an operation runs, else at once.
-    void SetText(QLabel* label, const std::string& text);
+    // The label shows text: at the next frame while an operation runs, else at once. A label
+    // written here is written nowhere else, or a text waiting for the frame would undo it.
+    void SetText(QLabel* label, const QString& text);
+    void SetText(QLabel* label, const std::string& text) {
+        SetText(label, QString::fromUtf8(text));
+    }
     // The text the label was last given, shown or not yet.
     QString Text(const QLabel* label) const;
 
@@ -58,7 +62,7 @@ private:
 
     struct PendingText {
         QLabel* label;
-        std::string text;
+        QString text;
     };
     std::vector<PendingText> texts_;
     std::vector<BatchedView> views_;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -73,24 +74,24 @@ private slots:
     void labelsWaitForTheFrameAndTheEndShowsAll() {
         QLabel label;
         PacedDisplay display;
-        display.SetText(&label, "outside"); // no operation: at once
+        display.SetText(&label, QStringLiteral("outside")); // no operation: at once
         QCOMPARE(label.text(), QStringLiteral("outside"));
         {
             const PacedDisplay::Operation op(display);
-            display.SetText(&label, "one");
+            display.SetText(&label, QStringLiteral("one"));
             QCOMPARE(label.text(), QStringLiteral("outside"));
             QCOMPARE(display.Text(&label), QStringLiteral("one"));
             display.Pump(1000); // the first pump of an operation draws
             QCOMPARE(label.text(), QStringLiteral("one"));
-            display.SetText(&label, "two");
+            display.SetText(&label, QStringLiteral("two"));
             display.Pump(1000 + PacedDisplay::kFrameMs - 1);
             QCOMPARE(label.text(), QStringLiteral("one"));
             display.Pump(1000 + PacedDisplay::kFrameMs);
             QCOMPARE(label.text(), QStringLiteral("two"));
-            display.SetText(&label, "three");
+            display.SetText(&label, QStringLiteral("three"));
             display.Pump(500); // a clock that went back draws
             QCOMPARE(label.text(), QStringLiteral("three"));
-            display.SetText(&label, "last");
+            display.SetText(&label, QStringLiteral("last"));
         }
         QCOMPARE(label.text(), QStringLiteral("last"));
         QCOMPARE(display.Text(&label), QStringLiteral("last"));
@@ -155,6 +156,28 @@ private slots:
         w.form->FindFilesButton->click();
         QVERIFY(clicked);
         QCOMPARE(w.ShownRows(), 31);
+    }
+
+    void thePointerOverTheGridShowsItsFileAtTheFrame() {
+        Window w;
+        w.MakePairs(5);
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        std::string name;
+        w.form->onPump = [&] {
+            if (!name.empty() || w.ShownRows() < 2)
+                return;
+            name = w.form->State.DupeGrid.Text(0, 1);
+            QWidget* cells = w.form->DupeGrid->viewport();
+            const QPoint at = w.form->DupeGrid->CellRect(0, 1).center();
+            QMouseEvent move(QEvent::MouseMove, at, cells->mapToGlobal(at), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(cells, &move);
+            QCOMPARE(w.form->NameLabel->text(), QStringLiteral("N/A"));
+        };
+        w.form->FindFilesButton->click();
+        QVERIFY(!name.empty());
+        QCOMPARE(w.form->NameLabel->text(), QString::fromStdString(name));
     }
 
     void foldersFoundWaitForTheFrameAndEveryHandlerSeesThem() {
