@@ -60,6 +60,7 @@ public:
     void SetCounter(SearchCounter counter, const std::string& text) override;
     void SetDupeFilesCaption(const std::string& text) override;
     void ProcessMessages() override;
+    void DrawNow() override;
     void SetBusyCursor(bool busy) override;
     void SetFindEnabled(bool enabled) override;
     int ShowMessage(const MessageRequest& request) override;

@@ -75,6 +75,11 @@ void TMainForm::ProcessMessages() {
     display_.Pump(TickCount());
 }
 
+void TMainForm::DrawNow() {
+    display_.Flush();
+    repaint();
+}
+
 void TMainForm::SetBusyCursor(bool busy) {
     // Kept balanced: the override cursor is a stack.
     if (busy) {
