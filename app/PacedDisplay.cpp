@@ -21,13 +21,13 @@ void PacedDisplay::AddView(BatchedView view) {
 }
 
 void PacedDisplay::Begin() {
+    // The first pump of an operation, a nested one too, draws what it started with.
+    framed_ = false;
     if (depth_++ > 0)
         return;
     for (const auto& v : views_)
         if (v.setDeferred)
             v.setDeferred(true);
-    // The first pump of an operation draws what it started with.
-    framed_ = false;
 }
 
 void PacedDisplay::End() {
