@@ -69,8 +69,19 @@ def children_cpu():
     return u.ru_utime + u.ru_stime
 
 
+COLD = False
+
+
+def drop_caches():
+    subprocess.run(["sync"], check=True)
+    with open("/proc/sys/vm/drop_caches", "w") as f:
+        f.write("3\n")
+
+
 def run(cmd, env=None):
     """Wall and CPU seconds of one command, and its output."""
+    if COLD:
+        drop_caches()
     cpu = children_cpu()
     start = time.monotonic()
     proc = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env,
@@ -99,12 +110,14 @@ def x_server_cpu():
     return 0.0
 
 
-def run_window(driver, root):
+def run_window(driver, root, x_start=0.0):
+    """The driver's figures; x_cpu_s is the X server's CPU beyond x_start, what opening and
+    closing the window costs it."""
     env = dict(os.environ, QT_QPA_PLATFORM="xcb")
     x_cpu = x_server_cpu()
     _, _, out = run([driver, root], env)
     figures = dict(f.split("=", 1) for f in out.decode().split())
-    figures["x_cpu_s"] = x_server_cpu() - x_cpu
+    figures["x_cpu_s"] = max(0.0, x_server_cpu() - x_cpu - x_start)
     return figures
 
 
@@ -120,13 +133,19 @@ def main():
     ap.add_argument("--rounds", type=int, default=3)
     ap.add_argument("--only", help="comma-separated corpus names")
     ap.add_argument("--keep", action="store_true")
+    ap.add_argument("--cold", action="store_true",
+                    help="drop the page cache before every timed run (needs root)")
     args = ap.parse_args()
+    global COLD
     finder = os.path.abspath(args.finder)
     driver = os.path.abspath(args.driver)
     corpora_root = os.path.abspath(os.path.join(args.out, "corpora"))
     chosen = [c for c in CORPORA if not args.only or c[0] in args.only.split(",")]
     rows = []
     platform = "?"
+    empty = os.path.join(args.out, "empty")
+    os.makedirs(empty, exist_ok=True)
+    x_start = min(run_window(driver, empty)["x_cpu_s"] for _ in range(3))
 
     for name, make in chosen:
         root = os.path.join(corpora_root, name)
@@ -136,9 +155,11 @@ def main():
             print(f"bench: {name} made in {time.monotonic() - made:.0f} s", file=sys.stderr,
                   flush=True)
         # Warms the page cache, and gives the groups the engine finds.
+        COLD = False
         groups = count_groups(run([finder, "-r", root])[2])
         dirs_cmd = ["sh", "-c", 'find "$1" -type d | sort >/dev/null', "sh", root]
         run(dirs_cmd)
+        COLD = args.cold
         m = {k: [] for k in ("cli", "cli_cpu", "dirs", "dirs_cpu", "add", "find", "win_cpu")}
         late, window_groups, folders = 0.0, set(), 0
         for _ in range(args.rounds):
@@ -148,7 +169,7 @@ def main():
             wall, cpu, _ = run(dirs_cmd)
             m["dirs"].append(wall)
             m["dirs_cpu"].append(cpu)
-            w = run_window(driver, root)
+            w = run_window(driver, root, x_start)
             platform = w["platform"]
             folders = int(w["folders"])
             m["add"].append(float(w["add_s"]))
@@ -166,7 +187,8 @@ def main():
             shutil.rmtree(root)
 
     print()
-    print(f"The window on the {platform} platform (Xvfb), warm cache, medians of {args.rounds} "
+    cache = "cold cache (dropped before every run)" if args.cold else "warm cache"
+    print(f"The window on the {platform} platform (Xvfb), {cache}, medians of {args.rounds} "
           "rounds; CPU of the window includes the X server's.")
     print()
     print("| corpus | folders | kelvaro-find -r s | Add to List s | Find Duplicates s | "

@@ -2,8 +2,9 @@
 # Builds an optimised kelvaro-find and the window driver, makes the benchmark corpora, and times
 # the real window (Add to List, then Find Duplicates) next to kelvaro-find on each of them.
 # The window runs on the xcb platform under Xvfb, drawing through the X server as on a desktop.
-# Usage: bench/window.sh [--keep] [--rounds N] [--only CORPUS,...]
-#        (--keep leaves the corpora in bench/out/window for another run)
+# Usage: bench/window.sh [--keep] [--cold] [--rounds N] [--only CORPUS,...]
+#        (--keep leaves the corpora in bench/out/window for another run; --cold drops the page
+#        cache before every timed run, as root)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
