@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "results/DupeGridModel.h"
 #include "results/DupeGridView.h"
+#include "support/ProbeForm.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
@@ -26,34 +27,15 @@
 
 namespace {
 
-// The window with a clock that stands still, so that after the first pump of an operation no
-// frame is due until it ends; the test acts at its pump points.
-class StillClockForm : public TMainForm {
-public:
-    using TMainForm::TMainForm;
-    std::function<void()> onPump;
-    int pumps = 0;
-    std::int64_t TickCount() override { return 0; }
-    // What the status line showed each time the window was asked to draw at once.
-    std::vector<QString> drawn;
-    void DrawNow() override {
-        TMainForm::DrawNow();
-        drawn.push_back(findChild<QLabel*>(QStringLiteral("StatusPanel"))->text());
-    }
-    void ProcessMessages() override {
-        ++pumps;
-        if (onPump)
-            onPump();
-        TMainForm::ProcessMessages();
-    }
-};
-
 struct Window {
     TempTree program;
     TempTree data;
     ScriptedDialogs dialogs;
-    std::unique_ptr<StillClockForm> form;
-    Window() { form = std::make_unique<StillClockForm>(dialogs, program.Root() + "/"); }
+    std::unique_ptr<ProbeForm> form;
+    Window() {
+        form = std::make_unique<ProbeForm>(dialogs, program.Root() + "/");
+        form->stillClock = true;
+    }
 
     // Rows of groups as the view knows them, the fixed row included.
     int ShownRows() const {
