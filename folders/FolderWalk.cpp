@@ -84,7 +84,7 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
         if (files && complete)
             files->Add(folder, std::move(listing));
     }
-    // A stopped walk says "Ready." too; the caller reports the cancellation.
+    // A stopped walk says "Ready." too; the caller then reports the cancellation.
     ShowStatus(window, "Ready.");
     return !stopFlag;
 }
