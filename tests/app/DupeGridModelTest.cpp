@@ -30,18 +30,23 @@ void Publish(ResultGrid& g, int dataRow, int col, TFile* entry, const std::strin
     g.SetObject(col, dataRow + 1, entry);
 }
 
+// A grid, its model under the model tester, and a view of it.
+struct TestedGrid {
+    ResultGrid grid;
+    DupeGridModel model{grid};
+    QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+    DupeGridView view;
+    TestedGrid() { view.SetGridModel(&model); }
+};
+
 } // namespace
 
 class DupeGridModelTest : public QObject {
     Q_OBJECT
 private slots:
     void followsPublicationRemovalAndClear() {
-        ResultGrid grid;
-        DupeGridModel model(grid);
-        QAbstractItemModelTester tester(&model,
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
-        DupeGridView view;
-        view.SetGridModel(&model);
+        TestedGrid tested;
+        auto& [grid, model, tester, view] = tested;
         QCOMPARE(model.rowCount(), 1);
         QVERIFY(view.horizontalHeader()->isHidden());
 
@@ -108,12 +113,8 @@ private slots:
     }
 
     void deferredChangesReachTheViewInOneBatch() {
-        ResultGrid grid;
-        DupeGridModel model(grid);
-        QAbstractItemModelTester tester(&model,
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
-        DupeGridView view;
-        view.SetGridModel(&model);
+        TestedGrid tested;
+        auto& [grid, model, tester, view] = tested;
         TFile e;
         const auto pair = [&](int row) {
             Publish(grid, row, 0, &e, "a" + std::to_string(row));
