@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -282,8 +283,10 @@ private:
     // A folder the walk found: listed at the next frame, in one batch with the others.
     // mayBeProtected: false when the walk's tree holds no protected folder.
     void QueueFolder(const std::string& folder, bool mayBeProtected);
-    void InsertQueuedFolders();
-    std::vector<std::string> queuedFolders_;
+    // Inserts the queued folders in the order found: all, or only as many as fit in a frame's
+    // share of time.
+    void InsertQueuedFolders(bool all = true);
+    std::deque<std::string> queuedFolders_;
     // MainFormResults.cpp
     void ConnectGrid();
     void ShowSelectionFigures(const SelectionFigures& figures);

@@ -17,9 +17,18 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+#include <cstdlib>
 #include <exception>
+#include <iterator>
 
 namespace {
+
+// A frame inserts the folders a walk found for at most this long: each insertion moves every
+// entry after it, and a walk may find thousands of folders between two frames.
+constexpr std::int64_t kFolderShareMs = 12;
+// Folders sorted and inserted together between two looks at the clock.
+constexpr std::size_t kFoldersPerLook = 256;
 
 const char* const kListFilter = "Text files (*.txt)|*.txt";
 const char* const kListFileName = "Folders.txt";
@@ -115,18 +124,24 @@ void TMainForm::QueueFolder(const std::string& folder, bool mayBeProtected) {
     queuedFolders_.push_back(folder);
 }
 
-void TMainForm::InsertQueuedFolders() {
-    if (queuedFolders_.empty())
-        return;
-    // Taken first: an insertion may let a handler run that flushes again.
-    std::vector<std::string> folders = std::move(queuedFolders_);
-    queuedFolders_.clear();
-    SortFolders(folders);
-    // The largest first: each one's place is then at or before the place of the one before.
-    int place = DirListBox->count();
-    for (auto f = folders.rbegin(); f != folders.rend(); ++f) {
-        place = FolderPlace(*f, place);
-        InsertFolderAt(place, *f);
+void TMainForm::InsertQueuedFolders(bool all) {
+    const std::int64_t start = TickCount();
+    while (!queuedFolders_.empty()) {
+        if (!all && std::llabs(TickCount() - start) >= kFolderShareMs)
+            break;
+        // Taken first: an insertion may let a handler run that flushes again.
+        const std::size_t n =
+            all ? queuedFolders_.size() : std::min(kFoldersPerLook, queuedFolders_.size());
+        std::vector<std::string> folders(std::make_move_iterator(queuedFolders_.begin()),
+                                         std::make_move_iterator(queuedFolders_.begin() + n));
+        queuedFolders_.erase(queuedFolders_.begin(), queuedFolders_.begin() + n);
+        SortFolders(folders);
+        // The largest first: each one's place is then at or before the place of the one before.
+        int place = DirListBox->count();
+        for (auto f = folders.rbegin(); f != folders.rend(); ++f) {
+            place = FolderPlace(*f, place);
+            InsertFolderAt(place, *f);
+        }
     }
 }
 

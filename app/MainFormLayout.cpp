@@ -389,11 +389,11 @@ void TMainForm::ConnectHandlers() {
                           if (DupeGridData)
                               DupeGridData->SetDeferred(deferred);
                       },
-                      [this] {
+                      [this](bool) {
                           if (DupeGridData)
                               DupeGridData->Flush();
                       }});
-    display_.AddView({{}, [this] { InsertQueuedFolders(); }});
+    display_.AddView({{}, [this](bool all) { InsertQueuedFolders(all); }});
     On(DupeGrid, &QWidget::customContextMenuRequested,
        [this](const QPoint& pos) { PopupMenu1->popup(DupeGrid->viewport()->mapToGlobal(pos)); });
 }

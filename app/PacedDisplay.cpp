@@ -7,7 +7,7 @@
 
 namespace {
 
-void Show(QLabel* label, const QString& text) {
+void ShowText(QLabel* label, const QString& text) {
     if (label->text() != text)
         label->setText(text);
 }
@@ -45,7 +45,7 @@ void PacedDisplay::SetText(QLabel* label, const QString& text) {
     if (!Running()) {
         if (pending != texts_.end())
             texts_.erase(pending);
-        Show(label, text);
+        ShowText(label, text);
     } else if (pending != texts_.end()) {
         pending->text = text;
     } else {
@@ -65,15 +65,19 @@ void PacedDisplay::Pump(std::int64_t nowMs) {
     if (!framed_ || nowMs - lastFrame_ >= kFrameMs || nowMs < lastFrame_) {
         framed_ = true;
         lastFrame_ = nowMs;
-        Flush();
+        Show(false);
     }
     QCoreApplication::processEvents();
 }
 
 void PacedDisplay::Flush() {
+    Show(true);
+}
+
+void PacedDisplay::Show(bool all) {
     for (const auto& p : texts_)
-        Show(p.label, p.text);
+        ShowText(p.label, p.text);
     texts_.clear();
     for (const auto& v : views_)
-        v.flush();
+        v.flush(all);
 }

@@ -21,10 +21,11 @@ public:
     static constexpr std::int64_t kFrameMs = 40;
 
     // A view that holds its changes back while deferred (setDeferred may be empty: the view
-    // defers on its own) and hands them over when flushed.
+    // defers on its own) and hands them over when flushed: all of them, or at a frame (all
+    // false) as many as it can without keeping input waiting, the rest at later frames.
     struct BatchedView {
         std::function<void(bool deferred)> setDeferred;
-        std::function<void()> flush;
+        std::function<void(bool all)> flush;
     };
     void AddView(BatchedView view);
 
@@ -59,6 +60,7 @@ public:
 private:
     void Begin();
     void End();
+    void Show(bool all);
 
     struct PendingText {
         QLabel* label;

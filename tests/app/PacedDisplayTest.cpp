@@ -89,7 +89,7 @@ private slots:
         PacedDisplay display;
         std::vector<std::string> calls;
         display.AddView({[&](bool deferred) { calls.push_back(deferred ? "defer" : "show"); },
-                         [&] { calls.push_back("flush"); }});
+                         [&](bool all) { calls.push_back(all ? "flush" : "frame"); }});
         {
             const PacedDisplay::Operation outer(display);
             {
@@ -97,7 +97,7 @@ private slots:
             }
             display.Pump(0);
         }
-        QCOMPARE(calls, (std::vector<std::string>{"defer", "flush", "flush", "flush", "show"}));
+        QCOMPARE(calls, (std::vector<std::string>{"defer", "flush", "frame", "flush", "show"}));
     }
 
     void groupsReachTheViewInBatchesAndAllAtTheEnd() {
@@ -195,6 +195,40 @@ private slots:
         QCOMPARE(items.back(), top + "/d129");
         QCOMPARE(w.form->StatusText(), QStringLiteral("Ready."));
         QVERIFY(w.form->FindFilesButton->isEnabled());
+    }
+
+    void aFrameInsertsFoundFoldersForItsShareOfTimeOnly() {
+        Window w;
+        for (int i = 0; i < 1000; ++i)
+            w.data.CreateDir("top/d" + std::to_string(1000 + i));
+        const std::string top = w.data.Path("top");
+        w.form->DirectoryEdit1->setText(QString::fromStdString(top));
+        w.form->IncludeSubdirCheck->setChecked(true);
+        // The clock stands still while the walk finds every folder, then moves 5 ms at each
+        // look: the next frame has a thousand folders to insert and time for a few hundred.
+        std::int64_t now = 0;
+        std::int64_t step = 0;
+        w.form->clock = [&] { return now += step; };
+        int afterFrame = -1;
+        w.form->onPump = [&] {
+            if (step > 0 && afterFrame < 0) {
+                afterFrame = w.form->DirListBox->count();
+            } else if (step == 0 &&
+                       w.form->statuses.back() == "Reading directories.. 1001 found.") {
+                QCOMPARE(w.form->DirListBox->count(), 2);
+                step = 5;
+                now = 1000;
+            }
+        };
+        w.form->AddDirButton->click();
+        QVERIFY(afterFrame > 2);
+        QVERIFY(afterFrame < 1001);
+        // The rest came at later frames or at the end, each folder once, in order.
+        const std::vector<std::string> items = w.form->FolderListItems();
+        QCOMPARE(items.size(), std::size_t{1001});
+        QCOMPARE(items[0], top);
+        for (int i = 0; i < 1000; ++i)
+            QCOMPARE(items[std::size_t(i) + 1], top + "/d" + std::to_string(1000 + i));
     }
 };
 

@@ -32,7 +32,14 @@ public:
             onPump();
         TMainForm::ProcessMessages();
     }
-    std::int64_t TickCount() override { return stillClock ? 0 : TMainForm::TickCount(); }
+    // When set, the clock the window reads.
+    std::function<std::int64_t()> clock;
+
+    std::int64_t TickCount() override {
+        if (clock)
+            return clock();
+        return stillClock ? 0 : TMainForm::TickCount();
+    }
     void DrawNow() override {
         TMainForm::DrawNow();
         drawn.push_back(findChild<QLabel*>(QStringLiteral("StatusPanel"))->text());
