@@ -17,4 +17,4 @@ finder=$(find build/bench -name kelvaro-find -type f -perm -u+x | head -n 1)
 driver=$(find build/bench -name kelvaro_window_bench -type f -perm -u+x | head -n 1)
 
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    python3 bench/window.py --finder "$finder" --driver "$driver" --out bench/out/window "$@"
+    python3 -B bench/window.py --finder "$finder" --driver "$driver" --out bench/out/window "$@"
