@@ -72,16 +72,10 @@ def children_cpu():
 COLD = False
 
 
-def drop_caches():
-    subprocess.run(["sync"], check=True)
-    with open("/proc/sys/vm/drop_caches", "w") as f:
-        f.write("3\n")
-
-
 def run(cmd, env=None):
     """Wall and CPU seconds of one command, and its output."""
     if COLD:
-        drop_caches()
+        bench.drop_caches()
     cpu = children_cpu()
     start = time.monotonic()
     proc = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env,
@@ -136,6 +130,8 @@ def main():
     ap.add_argument("--cold", action="store_true",
                     help="drop the page cache before every timed run (needs root)")
     args = ap.parse_args()
+    if args.cold and bench.cold_cache_refusal():
+        sys.exit(f"bench: --cold: {bench.cold_cache_refusal()}")
     global COLD
     finder = os.path.abspath(args.finder)
     driver = os.path.abspath(args.driver)
