@@ -52,6 +52,14 @@ struct Window {
         form->AddFolderToList(data.Path("b"));
         form->ValidateControls();
     }
+    // A folder "top" with subfolders dFIRST and on, set up for Add to List with subfolders.
+    std::string FolderTree(int subfolders, int first) {
+        for (int i = 0; i < subfolders; ++i)
+            data.CreateDir("top/d" + std::to_string(first + i));
+        form->DirectoryEdit1->setText(QString::fromStdString(data.Path("top")));
+        form->IncludeSubdirCheck->setChecked(true);
+        return data.Path("top");
+    }
 };
 
 } // namespace
@@ -172,11 +180,7 @@ private slots:
 
     void foldersFoundWaitForTheFrameAndEveryHandlerSeesThem() {
         Window w;
-        for (int i = 0; i < 30; ++i)
-            w.data.CreateDir("top/d" + std::to_string(100 + i));
-        const std::string top = w.data.Path("top");
-        w.form->DirectoryEdit1->setText(QString::fromStdString(top));
-        w.form->IncludeSubdirCheck->setChecked(true);
+        const std::string top = w.FolderTree(30, 100);
         w.form->onPump = [&] {
             if (w.form->pumps != 10)
                 return;
@@ -199,11 +203,7 @@ private slots:
 
     void aFrameInsertsFoundFoldersForItsShareOfTimeOnly() {
         Window w;
-        for (int i = 0; i < 1000; ++i)
-            w.data.CreateDir("top/d" + std::to_string(1000 + i));
-        const std::string top = w.data.Path("top");
-        w.form->DirectoryEdit1->setText(QString::fromStdString(top));
-        w.form->IncludeSubdirCheck->setChecked(true);
+        const std::string top = w.FolderTree(1000, 1000);
         // The clock stands still while the walk finds every folder, then moves 5 ms at each
         // look: the next frame has a thousand folders to insert and time for a few hundred.
         std::int64_t now = 0;
