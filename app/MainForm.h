@@ -280,7 +280,7 @@ private:
     int FolderPlace(const std::string& folder, int limit) const;
     // Inserts folder at its place unless an equal entry is there; false when it was listed.
     bool InsertFolderAt(int place, const std::string& folder);
-    // A folder the walk found: listed at the next frame, in one batch with the others.
+    // A folder the walk found: listed at a later frame, with the others found meanwhile.
     // mayBeProtected: false when the walk's tree holds no protected folder.
     void QueueFolder(const std::string& folder, bool mayBeProtected);
     // Inserts the queued folders in the order found: all, or only as many as fit in a frame's
