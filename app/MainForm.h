@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PacedDisplay.h"
 #include "platform/Dialogs.h"
 #include "platform/Version.h"
 #include "results/PatternState.h"
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -59,6 +61,7 @@ public:
     void SetCounter(SearchCounter counter, const std::string& text) override;
     void SetDupeFilesCaption(const std::string& text) override;
     void ProcessMessages() override;
+    void DrawNow() override;
     void SetBusyCursor(bool busy) override;
     void SetFindEnabled(bool enabled) override;
     int ShowMessage(const MessageRequest& request) override;
@@ -71,6 +74,9 @@ public:
     void Guarded(const std::function<void()>& handler);
     // The general error display: the "Kelvaro" error box.
     void ShowAppError(const std::string& message);
+    // What a running operation has shown so far goes to the widgets now: before a handler
+    // reads or changes the grid or the folder list, it sees them as their views do.
+    void ShowPending() { display_.Flush(); }
 
     // --- start-up, settings, layout (MainFormSettings.cpp, MainFormSizing.cpp) ---
     void FormCreate();
@@ -121,7 +127,8 @@ public:
     void BitBtn1Click();
 
     // --- folder list (MainFormFolders.cpp) ---
-    // Inserts a folder at its sorted place; the folder is kept as the bytes given.
+    // Inserts a folder at its sorted place unless protected or listed; the folder is kept as
+    // the bytes given. Returns its position, -1 when not inserted.
     int AddFolderToList(const std::string& folder);
     void AddDirButtonClick();
     void DeleteDirectories();
@@ -273,6 +280,20 @@ private:
     void ConfirmSafetyUncheck(QCheckBox* box);
     // MainFormHelp.cpp
     QString HelpTopicText(int topic) const;
+    // MainFormFolders.cpp
+    // AddFolderToList without the protection rule.
+    int InsertFolder(const std::string& folder);
+    // Where folder goes in the list, known to be at or before limit.
+    int FolderPlace(const std::string& folder, int limit) const;
+    // Inserts folder at its place unless an equal entry is there; false when it was listed.
+    bool InsertFolderAt(int place, const std::string& folder);
+    // A folder the walk found: listed at a later frame, with the others found meanwhile.
+    // mayBeProtected: false when the walk's tree holds no protected folder.
+    void QueueFolder(const std::string& folder, bool mayBeProtected);
+    // Inserts the queued folders in the order found: all, or only as many as fit in a frame's
+    // share of time.
+    void InsertQueuedFolders(bool all = true);
+    std::deque<std::string> queuedFolders_;
     // MainFormResults.cpp
     void ConnectGrid();
     void ShowSelectionFigures(const SelectionFigures& figures);
@@ -283,6 +304,7 @@ private:
     std::string folderFieldBytes_;
 
     DialogService& dialogs_;
+    PacedDisplay display_;
     std::vector<QGroupBox*> steps_;
     // Buttons disabled with the focus, and where the focus went then.
     std::vector<std::pair<QWidget*, QPointer<QWidget>>> focusReturns_;

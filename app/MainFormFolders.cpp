@@ -17,9 +17,18 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+#include <cstdlib>
 #include <exception>
+#include <iterator>
 
 namespace {
+
+// A frame inserts the folders a walk found for at most this long: each insertion moves every
+// entry after it, and a walk may find thousands of folders between two frames.
+constexpr std::int64_t kFolderShareMs = 12;
+// Folders sorted and inserted together between two looks at the clock.
+constexpr std::size_t kFoldersPerLook = 256;
 
 const char* const kListFilter = "Text files (*.txt)|*.txt";
 const char* const kListFileName = "Folders.txt";
@@ -58,23 +67,82 @@ std::string UnstoredFoldersText(const std::vector<std::string>& folders) {
 int TMainForm::AddFolderToList(const std::string& folder) {
     if (ProtectFoldersCheck->isChecked() && IsProtectedFolder(folder))
         return -1;
+    return InsertFolder(folder);
+}
+
+int TMainForm::InsertFolder(const std::string& folder) {
+    const int place = FolderPlace(folder, DirListBox->count());
+    return InsertFolderAt(place, folder) ? place : -1;
+}
+
+int TMainForm::FolderPlace(const std::string& folder, int limit) const {
     // The list is always in FolderLess order, a total order, so an equal entry sits where the
-    // folder would go.
+    // folder would go. Galloping down from the limit first: the folders of one batch come in
+    // runs that go to one place.
+    const auto before = [&](int at) {
+        return FolderLess(ItemFolder(DirListBox->item(at)), folder);
+    };
     int low = 0;
-    int high = DirListBox->count();
+    int high = limit;
+    for (int step = 1; high - step >= 0; step *= 2) {
+        if (before(high - step)) {
+            low = high - step + 1;
+            break;
+        }
+        high -= step;
+    }
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        if (FolderLess(ItemFolder(DirListBox->item(middle)), folder))
+        if (before(middle))
             low = middle + 1;
         else
             high = middle;
     }
-    if (low < DirListBox->count() && ItemFolder(DirListBox->item(low)) == folder)
-        return -1;
+    return low;
+}
+
+bool TMainForm::InsertFolderAt(int place, const std::string& folder) {
+    if (place < DirListBox->count() && ItemFolder(DirListBox->item(place)) == folder)
+        return false;
     if (DirListBox->count() >= kFolderListCapacity)
         throw AppError("Unable to insert a line");
-    DirListBox->insertItem(low, FolderItem(folder));
-    return low;
+    DirListBox->insertItem(place, FolderItem(folder));
+    return true;
+}
+
+void TMainForm::QueueFolder(const std::string& folder, bool mayBeProtected) {
+    // The rule applies as the folder is found, with the box as it is then.
+    if (mayBeProtected && ProtectFoldersCheck->isChecked() && IsProtectedFolder(folder))
+        return;
+    // Near a full list each folder goes in by itself, so that the list fills exactly as far
+    // as it can and the next folder is the one refused.
+    if (DirListBox->count() + static_cast<int>(queuedFolders_.size()) >= kFolderListCapacity) {
+        InsertQueuedFolders();
+        InsertFolder(folder);
+        return;
+    }
+    queuedFolders_.push_back(folder);
+}
+
+void TMainForm::InsertQueuedFolders(bool all) {
+    const std::int64_t start = TickCount();
+    while (!queuedFolders_.empty()) {
+        if (!all && std::llabs(TickCount() - start) >= kFolderShareMs)
+            break;
+        // Taken first: an insertion may let a handler run that flushes again.
+        const std::size_t n =
+            all ? queuedFolders_.size() : std::min(kFoldersPerLook, queuedFolders_.size());
+        std::vector<std::string> folders(std::make_move_iterator(queuedFolders_.begin()),
+                                         std::make_move_iterator(queuedFolders_.begin() + n));
+        queuedFolders_.erase(queuedFolders_.begin(), queuedFolders_.begin() + n);
+        SortFolders(folders);
+        // The largest first: each one's place is then at or before the place of the one before.
+        int place = DirListBox->count();
+        for (auto f = folders.rbegin(); f != folders.rend(); ++f) {
+            place = FolderPlace(*f, place);
+            InsertFolderAt(place, *f);
+        }
+    }
 }
 
 void TMainForm::AddDirButtonClick() {
@@ -83,6 +151,7 @@ void TMainForm::AddDirButtonClick() {
     const std::string typed = FolderFieldText();
     if (typed.empty())
         return;
+    const PacedDisplay::Operation paced(display_);
     State.StopFlag = false;
     SetBusy(State, *this, true);
     SetBusyCursor(true);
@@ -93,23 +162,26 @@ void TMainForm::AddDirButtonClick() {
     try {
         const std::string folder = NormalizeFolderName(FieldFolder(typed));
         AddFolderToList(folder);
-        if (IncludeSubdirCheck->isChecked())
+        if (IncludeSubdirCheck->isChecked()) {
+            const bool mayBeProtected = TreeNeedsProtectionCheck(folder);
             WalkSubfolders(
                 folder,
-                [this, &failure](const std::string& found) {
+                [this, &failure, mayBeProtected](const std::string& found) {
                     // A full list ends the walk as Stop! does; nothing is thrown through the
                     // folder enumeration.
                     try {
-                        AddFolderToList(found);
+                        QueueFolder(found, mayBeProtected);
                     } catch (...) {
                         failure = std::current_exception();
                         State.StopFlag = true;
                     }
                 },
                 *this, State.StopFlag);
+        }
     } catch (...) {
         failure = std::current_exception();
     }
+    InsertQueuedFolders();
 
     // The window is put back before an error is shown.
     SetBusy(State, *this, false);
@@ -126,6 +198,7 @@ void TMainForm::AddDirButtonClick() {
 }
 
 void TMainForm::DeleteDirectories() {
+    ShowPending(); // also from the Delete key
     {
         // One recount at the end instead of one per removed entry.
         const QSignalBlocker quiet(DirListBox);
@@ -224,11 +297,11 @@ void TMainForm::DirListBoxMouseMove(const QPoint& pos) {
     // Only a real entry counts, not the empty space below the last one.
     if (const QListWidgetItem* item = DirListBox->itemAt(pos)) {
         const FileInfoTexts info = FolderInfoTexts(ItemFolder(item));
-        NameLabel->setText(QString::fromUtf8(info.Name));
-        SizeLabel->setText(QString::fromUtf8(info.Size));
-        DateLabel->setText(QString::fromUtf8(info.Date));
-        StatusLabel->setText(QString::fromUtf8(info.Status));
-        DirLabel->setText(FolderDisplayText(info.Dir));
+        display_.SetText(NameLabel, info.Name);
+        display_.SetText(SizeLabel, info.Size);
+        display_.SetText(DateLabel, info.Date);
+        display_.SetText(StatusLabel, info.Status);
+        display_.SetText(DirLabel, FolderDisplayText(info.Dir));
     }
     Step2GroupMouseMove();
 }

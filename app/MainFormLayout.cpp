@@ -114,11 +114,17 @@ void SetAnchor(QWidget* w, Anchor a) {
 }
 
 // A handler lambda wrapped to run through Guarded, keeping its own parameters so that connect
-// can drop the signal arguments it does not take.
+// can drop the signal arguments it does not take. It meets the grid and the folder list as
+// their views show them, also at a pump point of a running operation.
 template <typename F> struct Slot : Slot<decltype(&F::operator())> {};
 template <typename C, typename R, typename... A> struct Slot<R (C::*)(A...) const> {
     template <typename Fn> static auto Wrap(Fn fn, TMainForm* form) {
-        return [fn, form](A... args) { form->Guarded([&] { fn(args...); }); };
+        return [fn, form](A... args) {
+            form->Guarded([&] {
+                form->ShowPending();
+                fn(args...);
+            });
+        };
     }
 };
 
@@ -378,6 +384,16 @@ void TMainForm::ConnectHandlers() {
     On(DeleteButton, &QPushButton::clicked, [this] { DeleteFiles(); });
     On(AboutButton, &QPushButton::clicked, [this] { AboutButtonClick(); });
     ConnectGrid();
+    // The model goes first when the window closes.
+    display_.AddView({[this](bool deferred) {
+                          if (DupeGridData)
+                              DupeGridData->SetDeferred(deferred);
+                      },
+                      [this](bool) {
+                          if (DupeGridData)
+                              DupeGridData->Flush();
+                      }});
+    display_.AddView({{}, [this](bool all) { InsertQueuedFolders(all); }});
     On(DupeGrid, &QWidget::customContextMenuRequested,
        [this](const QPoint& pos) { PopupMenu1->popup(DupeGrid->viewport()->mapToGlobal(pos)); });
 }

@@ -42,6 +42,8 @@ void TMainForm::DeleteFiles() {
     // still holds.
     if (removing_)
         return;
+    ShowPending(); // also from the Delete key: the removal acts on the grid as shown
+    const PacedDisplay::Operation paced(display_);
     removing_ = true;
     // No search may start under a removal and clear the index it works on (the search
     // refuses to start while busy); a search that is already running stays as it is. The

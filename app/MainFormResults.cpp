@@ -43,11 +43,13 @@ void TMainForm::DupeGridDrawCell(QPainter& painter, const QRect& rect, int col, 
 }
 
 void TMainForm::WriteFileInfo(const FileInfoTexts& texts) {
-    NameLabel->setText(QString::fromUtf8(texts.Name));
-    SizeLabel->setText(QString::fromUtf8(texts.Size));
-    DirLabel->setText(QString::fromUtf8(texts.Dir));
-    DateLabel->setText(QString::fromUtf8(texts.Date));
-    StatusLabel->setText(QString::fromUtf8(texts.Status));
+    // Through the frames of a running operation: the pointer moving over the grid must not
+    // make every pump draw.
+    display_.SetText(NameLabel, texts.Name);
+    display_.SetText(SizeLabel, texts.Size);
+    display_.SetText(DirLabel, texts.Dir);
+    display_.SetText(DateLabel, texts.Date);
+    display_.SetText(StatusLabel, texts.Status);
 }
 
 void TMainForm::ShowFileInfo(const std::string& path) {

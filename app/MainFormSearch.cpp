@@ -22,6 +22,7 @@ void TMainForm::FindFilesButtonClick() {
     } running{searchRunning_, searchRunning_};
     searchRunning_ = true;
     removedDuringSearch_ = false;
+    const PacedDisplay::Operation paced(display_);
     SearchRun(State, *this).FindDuplicates();
     if (std::exchange(removedDuringSearch_, false))
         UpdateSelectionInfo();
@@ -40,11 +41,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::SetStatusText(const std::string& text) {
-    statusPanel_->setText(QString::fromUtf8(text));
+    display_.SetText(statusPanel_, text);
 }
 
 QString TMainForm::StatusText() const {
-    return statusPanel_->text();
+    return display_.Text(statusPanel_);
 }
 
 void TMainForm::SetCounter(SearchCounter counter, const std::string& text) {
@@ -63,15 +64,20 @@ void TMainForm::SetCounter(SearchCounter counter, const std::string& text) {
         label = FilesCheckedLabel;
         break;
     }
-    label->setText(QString::fromUtf8(text));
+    display_.SetText(label, text);
 }
 
 void TMainForm::SetDupeFilesCaption(const std::string& text) {
-    DupeFilesLabel->setText(QString::fromUtf8(text));
+    display_.SetText(DupeFilesLabel, text);
 }
 
 void TMainForm::ProcessMessages() {
-    QCoreApplication::processEvents();
+    display_.Pump(TickCount());
+}
+
+void TMainForm::DrawNow() {
+    display_.Flush();
+    repaint();
 }
 
 void TMainForm::SetBusyCursor(bool busy) {
@@ -93,6 +99,8 @@ void TMainForm::SetFindEnabled(bool enabled) {
 }
 
 int TMainForm::ShowMessage(const MessageRequest& request) {
+    // The window behind the box shows where the operation stands.
+    display_.Flush();
     return dialogs_.MessageBox(request);
 }
 
@@ -106,6 +114,7 @@ bool TMainForm::SkipHiddenFiles() {
 }
 
 std::vector<std::string> TMainForm::FolderListItems() {
+    display_.Flush(); // the folders a walk has found so far belong to the list
     std::vector<std::string> folders;
     folders.reserve(static_cast<std::size_t>(DirListBox->count()));
     for (int i = 0; i < DirListBox->count(); ++i)

@@ -20,9 +20,23 @@ void CliWindow::SetStatusText(const std::string& text) {
         return;
     // A terminal cannot keep up with one line per folder; a few redraws a second are enough.
     const std::int64_t now = TickCount();
-    if (now - lastDraw_ < 50 && text != "Ready.")
+    if (now - lastDraw_ < 50 && text != "Ready.") {
+        undrawn_ = text;
         return;
+    }
     lastDraw_ = now;
+    Draw(text);
+}
+
+void CliWindow::DrawNow() {
+    if (!progress_ || undrawn_.empty())
+        return;
+    lastDraw_ = TickCount();
+    Draw(undrawn_);
+}
+
+void CliWindow::Draw(const std::string& text) {
+    undrawn_.clear();
     std::string line = text.substr(0, 200);
     for (char& c : line)
         if (c == '\r' || c == '\n')

@@ -17,6 +17,7 @@ public:
     void SetCounter(SearchCounter, const std::string&) override {}
     void SetDupeFilesCaption(const std::string&) override {}
     void ProcessMessages() override {}
+    void DrawNow() override;
     void SetBusyCursor(bool) override {}
     void SetFindEnabled(bool) override {}
     int ShowMessage(const MessageRequest& request) override;
@@ -29,6 +30,8 @@ public:
     bool ErrorShown() const { return errorShown_; }
 
 private:
+    void Draw(const std::string& text);
+
     std::vector<std::string> folders_;
     bool skipHidden_;
     bool progress_;
@@ -36,4 +39,6 @@ private:
     bool errorShown_ = false;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     std::int64_t lastDraw_ = -1000;
+    // The last status text, when it was left out to keep the redraws few.
+    std::string undrawn_;
 };

@@ -5,26 +5,6 @@
 #include "folders/FolderWalk.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
-
-namespace {
-
-// True when a protected tree may lie beneath start, so that its subfolders need a check of
-// their own. The walk follows no links, so a subfolder's real path is start's real path
-// followed by its own names: below any other start, it is protected exactly when start is.
-bool MayHoldProtectedTrees(const std::string& start) {
-    std::unique_ptr<char, decltype(&std::free)> real(realpath(start.c_str(), nullptr), &std::free);
-    if (!real)
-        return true;
-    const std::string prefix = std::string(real.get()) == "/" ? "/" : std::string(real.get()) + "/";
-    for (const auto& root : ProtectedSystemFolders())
-        if (root.compare(0, prefix.size(), prefix) == 0)
-            return true;
-    return false;
-}
-
-} // namespace
 
 bool SearchFolders::Add(const std::string& folder) {
     return !(protect_ && IsProtectedFolder(folder)) && Insert(folder);
@@ -39,7 +19,7 @@ bool SearchFolders::Insert(const std::string& folder) {
 
 void SearchFolders::AddTree(const std::string& start, MainWindowInterface& window,
                             const bool& stopFlag, FolderFiles* files, int readers) {
-    const bool check = protect_ && (IsProtectedFolder(start) || MayHoldProtectedTrees(start));
+    const bool check = protect_ && TreeNeedsProtectionCheck(start);
     WalkSubfolders(
         start,
         [&](const std::string& folder) {

@@ -64,3 +64,16 @@ bool IsProtectedFolder(const std::string& folder) {
     std::unique_ptr<char, decltype(&std::free)> real(realpath(folder.c_str(), nullptr), &std::free);
     return real && UnderProtectedTree(real.get());
 }
+
+bool TreeNeedsProtectionCheck(const std::string& start) {
+    if (IsProtectedFolder(start))
+        return true;
+    std::unique_ptr<char, decltype(&std::free)> real(realpath(start.c_str(), nullptr), &std::free);
+    if (!real)
+        return true;
+    const std::string prefix = std::string(real.get()) == "/" ? "/" : std::string(real.get()) + "/";
+    for (const auto& root : ProtectedSystemFolders())
+        if (root.compare(0, prefix.size(), prefix) == 0)
+            return true;
+    return false;
+}

@@ -7,6 +7,8 @@
 #include "search/RunControl.h"
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdlib>
 #include <new>
 #include <vector>
 
@@ -17,6 +19,13 @@ std::string SubfolderPath(const std::string& folder, const std::string& name) {
     return name[0] == '.' ? std::string() : NormalizeFolderName(platform::JoinPath(folder, name));
 }
 
+// A tree's last level holds no subfolder, so its folders write no status line; the walk still
+// lets input in this often (the last level of 40,000 folders takes a second to read), also
+// while it waits for the readers.
+constexpr std::int64_t kQuietPumpMs = 20;
+// Entries of one folder between two looks at the clock.
+constexpr int kEntriesPerLook = 256;
+
 } // namespace
 
 bool WalkSubfolders(const std::string& start, const std::function<void(const std::string&)>& add,
@@ -26,12 +35,20 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
                         files ? platform::ListWhat::TypesAndSizes : platform::ListWhat::TypesOnly,
                         SubfolderPath);
     reader.Prefetch(start);
-    WaitPump pump(window);
     std::vector<std::string> queue{start};
+    std::int64_t lastPump = window.TickCount();
+    const auto pumpWhenQuiet = [&] {
+        const std::int64_t now = window.TickCount();
+        if (std::llabs(now - lastPump) < kQuietPumpMs)
+            return;
+        lastPump = now;
+        window.ProcessMessages();
+    };
     for (std::size_t index = 0; index < queue.size(); ++index) {
         const std::string folder = queue[index];
         FolderFiles::Listing listing;
         int error = 0;
+        int entries = 0;
         const bool complete = reader.List(
             folder,
             [&](const platform::FolderEntry& e) {
@@ -47,17 +64,21 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
                     queue.push_back(std::move(path));
                     ShowStatus(window,
                                "Reading directories.. " + std::to_string(queue.size()) + " found.");
+                    lastPump = window.TickCount();
+                } else if (++entries % kEntriesPerLook == 0) {
+                    pumpWhenQuiet();
                 }
                 return !stopFlag;
             },
             [&] {
-                pump();
+                pumpWhenQuiet();
                 return !stopFlag;
             },
             &error);
         // A folder left out for lack of memory would hide its whole tree without a word.
         if (!complete && error == ENOMEM)
             throw std::bad_alloc();
+        pumpWhenQuiet();
         if (stopFlag)
             break;
         if (files && complete)

@@ -1,5 +1,7 @@
 #include "results/DupeGridModel.h"
 
+#include <algorithm>
+
 DupeGridModel::DupeGridModel(ResultGrid& grid, QObject* parent)
     : QAbstractTableModel(parent), grid_(grid), rows_(grid.RowCount() - grid.FixedRows()),
       cols_(grid.ColCount()), fixed_(grid.FixedRows()) {
@@ -69,7 +71,69 @@ void DupeGridModel::SyncColumns() {
     }
 }
 
+void DupeGridModel::SetDeferred(bool deferred) {
+    if (!deferred)
+        Flush();
+    deferred_ = deferred;
+}
+
+void DupeGridModel::Flush() {
+    if (grown_) {
+        grown_ = false;
+        SyncColumns();
+        SyncRows();
+    }
+    if (changed_.isEmpty())
+        return;
+    const QRect cells = changed_ & QRect(0, 0, cols_, rows_ + fixed_);
+    changed_ = {};
+    if (cells.isEmpty())
+        return;
+    if (cells.top() < fixed_)
+        emit headerDataChanged(Qt::Horizontal, cells.left(), cells.right());
+    if (cells.bottom() >= fixed_)
+        emit dataChanged(index(std::max(cells.top(), fixed_) - fixed_, cells.left()),
+                         index(cells.bottom() - fixed_, cells.right()), {Qt::DisplayRole});
+}
+
+bool DupeGridModel::Defer(GridChange change, int col, int row) {
+    switch (change) {
+    case GridChange::Rows:
+        if (grid_.RowCount() - fixed_ < rows_)
+            return false;
+        grown_ = true;
+        return true;
+    case GridChange::Columns:
+        if (grid_.ColCount() < cols_)
+            return false;
+        grown_ = true;
+        return true;
+    case GridChange::Cell:
+        // A cell of a row or column the view does not know yet comes with it.
+        if (col < cols_ && row - fixed_ < rows_)
+            changed_ |= QRect(col, row, 1, 1);
+        return true;
+    case GridChange::FixedRows:
+    case GridChange::Reset:
+        // The view learns everything anew.
+        grown_ = false;
+        changed_ = {};
+        return false;
+    case GridChange::RowRemoving:
+    case GridChange::RowRemoved:
+        break;
+    }
+    return false;
+}
+
 void DupeGridModel::OnGridChange(GridChange change, int col, int row) {
+    // RowRemoved comes between the model's begin and end of the removal, nothing may come
+    // between them; RowRemoving has flushed.
+    if (deferred_ && change != GridChange::RowRemoved) {
+        if (Defer(change, col, row))
+            return;
+        Flush();
+    }
     switch (change) {
     case GridChange::Rows:
         // A fixed row that went with the rows is reported separately, first.

@@ -240,8 +240,10 @@ void DupeGridView::mousePressEvent(QMouseEvent* event) {
 }
 
 void DupeGridView::mouseMoveEvent(QMouseEvent* event) {
-    // A drag selects only when its press did.
-    if (event->buttons() != Qt::NoButton && !leftPressInCells_) {
+    // A drag selects only when its press did. A move without a button needs nothing of the
+    // view: no cell looks different under the pointer, and the hover would repaint two cells
+    // at every move, also at every pump of a running search.
+    if (event->buttons() == Qt::NoButton || !leftPressInCells_) {
         event->accept();
         return;
     }

@@ -23,6 +23,10 @@ public:
     virtual void SetDupeFilesCaption(const std::string& text) = 0;
     // Lets pending window messages run: where Stop! and other handlers get their turn.
     virtual void ProcessMessages() = 0;
+    // Puts what the window has been told on the screen at once, without letting messages run:
+    // the operation goes on for a while without a pump point. A window that draws only now and
+    // then at pump points would otherwise show the step before.
+    virtual void DrawNow() = 0;
     // The busy-in-background cursor for the whole application, or the default one.
     virtual void SetBusyCursor(bool busy) = 0;
     // FindFilesButton's enabled state, changed by SetBusy.

@@ -287,6 +287,7 @@ void SearchRun::IndexFiles() {
 
 void SearchRun::SortFiles() {
     ShowStatus(window_, "Sorting " + FormatThousands(state_.FileList.Count()) + " files..");
+    window_.DrawNow(); // no message runs while the index is sorted
     SortFileList(state_.FileList);
 }
 

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cstdio>
@@ -29,18 +30,23 @@ void Publish(ResultGrid& g, int dataRow, int col, TFile* entry, const std::strin
     g.SetObject(col, dataRow + 1, entry);
 }
 
+// A grid, its model under the model tester, and a view of it.
+struct TestedGrid {
+    ResultGrid grid;
+    DupeGridModel model{grid};
+    QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+    DupeGridView view;
+    TestedGrid() { view.SetGridModel(&model); }
+};
+
 } // namespace
 
 class DupeGridModelTest : public QObject {
     Q_OBJECT
 private slots:
     void followsPublicationRemovalAndClear() {
-        ResultGrid grid;
-        DupeGridModel model(grid);
-        QAbstractItemModelTester tester(&model,
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
-        DupeGridView view;
-        view.SetGridModel(&model);
+        TestedGrid tested;
+        auto& [grid, model, tester, view] = tested;
         QCOMPARE(model.rowCount(), 1);
         QVERIFY(view.horizontalHeader()->isHidden());
 
@@ -104,6 +110,60 @@ private slots:
         QCOMPARE(bar->value(), bar->maximum());
         QCOMPARE(view.rowViewportPosition(view.rowAt(0)), 0);
         QVERIFY(view.visualRect(view.currentIndex()).bottom() < view.viewport()->height());
+    }
+
+    void deferredChangesReachTheViewInOneBatch() {
+        TestedGrid tested;
+        auto& [grid, model, tester, view] = tested;
+        TFile e;
+        const auto pair = [&](int row) {
+            Publish(grid, row, 0, &e, "a" + std::to_string(row));
+            Publish(grid, row, 1, &e, "b" + std::to_string(row));
+        };
+        pair(0);
+        model.SetDeferred(true);
+        QSignalSpy rows(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy cols(&model, &QAbstractItemModel::columnsInserted);
+        QSignalSpy cells(&model, &QAbstractItemModel::dataChanged);
+        for (int row = 1; row < 5; ++row)
+            pair(row);
+        Publish(grid, 4, 2, &e, "c4");
+        grid.SetText(1, 1, "renamed"); // a cell the view shows already
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.columnCount(), 2);
+        QCOMPARE(rows.count() + cols.count() + cells.count(), 0);
+        QCOMPARE(model.index(0, 1).data().toString(), QStringLiteral("renamed"));
+
+        model.Flush();
+        QCOMPARE(model.rowCount(), 5);
+        QCOMPARE(model.columnCount(), 3);
+        QCOMPARE(rows.count(), 1);
+        QCOMPARE(cols.count(), 1);
+        QCOMPARE(cells.count(), 1);
+        QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral(" Dupe #3"));
+        QCOMPARE(model.index(4, 2).data().toString(), QStringLiteral("c4"));
+
+        // A removal, also of a row not yet shown, meets a view that is up to date.
+        for (int row = 5; row < 8; ++row)
+            pair(row);
+        grid.DeleteRow(7);
+        QCOMPARE(model.rowCount(), grid.RowCount() - 1);
+        QCOMPARE(model.index(6, 0).data().toString(), QStringLiteral("a7"));
+        grid.DeleteCell(0, 2);
+        grid.DeleteRow(1);
+        QCOMPARE(model.rowCount(), 6);
+        QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("b1"));
+
+        // A new search starts the view anew; ending the deferral shows what waits.
+        pair(8);
+        grid.Clear();
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.columnCount(), 1);
+        pair(0);
+        pair(1);
+        model.SetDeferred(false);
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.index(1, 1).data().toString(), QStringLiteral("b1"));
     }
 
     // Prints the time to publish and show 100,000 groups; not a timed test.

@@ -3,6 +3,7 @@
 #include "folders/FolderList.h"
 #include "app/MainForm.h"
 #include "search/ResultGrid.h"
+#include "support/ProbeForm.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
@@ -24,23 +25,6 @@
 #include <memory>
 
 namespace {
-
-// The window with its pump points open to the test: every status text and every pump is seen.
-class ProbeForm : public TMainForm {
-public:
-    using TMainForm::TMainForm;
-    std::vector<std::string> statuses;
-    std::function<void()> onPump;
-    void SetStatusText(const std::string& text) override {
-        statuses.push_back(text);
-        TMainForm::SetStatusText(text);
-    }
-    void ProcessMessages() override {
-        if (onPump)
-            onPump();
-        TMainForm::ProcessMessages();
-    }
-};
 
 struct Fixture {
     TempTree program;

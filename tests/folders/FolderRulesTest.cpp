@@ -37,6 +37,22 @@ TEST(ProtectedFolderTest, OddSpellingsAndLinksDoNotSlipPast) {
     EXPECT_FALSE(IsProtectedFolder(tree.Root()));
 }
 
+TEST(ProtectedFolderTest, AWalkChecksEachFolderOnlyWhereAProtectedTreeCanLieBelow) {
+    TempTree tree;
+    tree.CreateDir("data/sub");
+    EXPECT_FALSE(TreeNeedsProtectionCheck(tree.Path("data")));
+    EXPECT_FALSE(TreeNeedsProtectionCheck(tree.Path("data") + "/../data/sub"));
+    // The root and /usr's own tree hold protected folders; a link leads into one.
+    EXPECT_TRUE(TreeNeedsProtectionCheck("/"));
+    EXPECT_TRUE(TreeNeedsProtectionCheck("/usr"));
+    tree.CreateSymlink("root", "/");
+    EXPECT_TRUE(TreeNeedsProtectionCheck(tree.Path("root")));
+    tree.CreateSymlink("lib", "/usr/lib");
+    EXPECT_TRUE(TreeNeedsProtectionCheck(tree.Path("lib")));
+    // A folder that cannot be resolved is checked folder by folder.
+    EXPECT_TRUE(TreeNeedsProtectionCheck(tree.Path("missing")));
+}
+
 TEST(FolderListTest, KeepsEntriesSortedWithoutRegardToCase) {
     FolderList list;
     for (const char* f : {"/b", "/A", "/c", "/a2"})

@@ -96,6 +96,29 @@ TEST_F(FolderWalkTest, ReadersAheadOfTheWalkChangeNothing) {
         EXPECT_EQ(walk(readers), alone);
 }
 
+TEST_F(FolderWalkTest, FoldersWithoutSubfoldersStillLetInputIn) {
+    // The last level writes no status line; a clock that moves on lets messages run between
+    // its folders all the same, and a Stop! pressed there ends the walk.
+    for (int i = 0; i < 6; ++i)
+        tree.CreateDir("leaf" + std::to_string(i));
+    window.tickStep = 25;
+    window.onPump = [this](int) {
+        if (window.log.size() >= 2 && window.log[window.log.size() - 2].rfind("status:", 0) != 0)
+            stop = true;
+    };
+    EXPECT_FALSE(Walk(tree.Root()));
+    EXPECT_EQ(added.size(), 6u);
+    EXPECT_EQ(window.statuses.size(), 7u); // every folder found, then "Ready."
+    EXPECT_GT(window.pumps, 7);
+}
+
+TEST_F(FolderWalkTest, AStillClockAddsNoPumps) {
+    for (int i = 0; i < 6; ++i)
+        tree.CreateDir("leaf" + std::to_string(i) + "/below");
+    ASSERT_TRUE(Walk(tree.Root()));
+    EXPECT_EQ(window.pumps, static_cast<int>(window.statuses.size()));
+}
+
 TEST_F(FolderWalkTest, AMissingFolderYieldsNothing) {
     EXPECT_TRUE(Walk(tree.Path("missing")));
     EXPECT_TRUE(added.empty());

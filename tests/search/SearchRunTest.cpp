@@ -143,6 +143,13 @@ TEST_F(SearchRunTest, ACompleteRunShowsItsStatusTextsInOrder) {
     EXPECT_FALSE(state.Busy);
     EXPECT_EQ(window.Only("cursor:"), (std::vector<std::string>{"cursor:busy", "cursor:default"}));
     EXPECT_EQ(window.Only("find:"), (std::vector<std::string>{"find:off", "find:on"}));
+    // The sort lets no message run: the window is asked to show its status first.
+    const auto sorting =
+        std::find(window.log.begin(), window.log.end(), "status:Sorting 3 files..");
+    ASSERT_NE(sorting, window.log.end());
+    EXPECT_EQ(std::vector<std::string>(sorting + 1, sorting + 3),
+              (std::vector<std::string>{"pump", "draw"}));
+    EXPECT_EQ(window.Only("draw").size(), 1u);
 }
 
 TEST_F(SearchRunTest, ProgressIsPacedByTheClock) {

@@ -12,7 +12,7 @@
 // a hook at every pump point (press Stop!, start a removal) and has a clock the test drives.
 class RecordingWindow : public MainWindowInterface {
 public:
-    // Everything in order: "status:TEXT", "counter:NAME=TEXT", "caption:TEXT", "pump",
+    // Everything in order: "status:TEXT", "counter:NAME=TEXT", "caption:TEXT", "pump", "draw",
     // "cursor:busy|default", "find:on|off", "msg:KIND:TEXT".
     std::vector<std::string> log;
     std::vector<std::string> statuses;
@@ -52,6 +52,7 @@ public:
         if (onPump)
             onPump(pumps);
     }
+    void DrawNow() override { log.push_back("draw"); }
     void SetBusyCursor(bool busy) override {
         busyCursor = busy;
         log.push_back(busy ? "cursor:busy" : "cursor:default");
