@@ -1,5 +1,7 @@
 #include "platform/Storage.h"
 
+#include "platform/FileSystem.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -20,11 +22,6 @@ std::string FirstLine(const std::string& file) {
 std::string RealPath(const std::string& path) {
     std::unique_ptr<char, decltype(&std::free)> real(realpath(path.c_str(), nullptr), &std::free);
     return real ? std::string(real.get()) : std::string();
-}
-
-bool Exists(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
 }
 
 // A hypervisor's disk says it rotates when the host does not tell, yet it serves parallel reads.
@@ -50,7 +47,7 @@ DiskKind DiskKindOf(const std::string& path) {
     if (device.empty())
         return DiskKind::Parallel;
     // A partition's queue is its disk's.
-    if (Exists(device + "/partition"))
+    if (PathExists(device + "/partition"))
         device = device.substr(0, device.rfind('/'));
     if (FirstLine(device + "/queue/rotational") != "1" || IsVirtual(device))
         return DiskKind::Parallel;

@@ -1,5 +1,6 @@
 #include "removal/DesktopShell.h"
 
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "removal/RemovalFaults.h"
 
@@ -121,7 +122,7 @@ int CopyThenUnlink(const std::string& from, const std::string& folder, const std
     bool named = false;
     for (int n = 1; err == 0 && !named && n <= kMaxNameTries; ++n) {
         target = platform::JoinPath(folder, FreeName(name, n, NAME_MAX));
-        if (PathTaken(target))
+        if (platform::PathExists(target))
             continue;
         const int placed = NameCopy(out, temporary, target);
         if (placed == 0)
@@ -170,7 +171,7 @@ std::string FailureText(const SHFILEOPSTRUCT& op, const std::string& path,
 FileOpOutcome MoveFileInto(const std::string& path, const std::string& folder) {
     if (const int err = InjectedFault(path))
         return Failed(err);
-    if (!PathTaken(path))
+    if (!platform::PathExists(path))
         return Failed(ENOENT);
     // An empty destination would put the file at the root.
     if (folder.empty())
@@ -187,7 +188,7 @@ FileOpOutcome MoveFileInto(const std::string& path, const std::string& folder) {
     for (int n = 1; err == EEXIST && n <= kMaxNameTries; ++n) {
         const std::string target = platform::JoinPath(folder, FreeName(name, n, NAME_MAX));
         // A name someone took between the test and the move: the next one is tried.
-        err = PathTaken(target) ? EEXIST : RenameNoReplace(path, target);
+        err = platform::PathExists(target) ? EEXIST : RenameNoReplace(path, target);
         if (err == 0)
             return {true, {}, target};
     }
@@ -212,7 +213,7 @@ int DesktopShell::SHFileOperation(SHFILEOPSTRUCT& op) {
     const std::vector<std::string> targets = SplitPathList(op.pTo);
     const std::string destination = targets.empty() ? std::string() : targets.front();
     op.fAnyOperationsAborted = false;
-    if (op.wFunc == FO_MOVE && !PathTaken(destination) &&
+    if (op.wFunc == FO_MOVE && !platform::PathExists(destination) &&
         (op.fFlags & (FOF_NOCONFIRMMKDIR | FOF_NOCONFIRMATION)))
         MakeFolders(destination, 0777);
 

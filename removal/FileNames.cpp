@@ -45,11 +45,6 @@ std::string FreeName(const std::string& name, int n, std::size_t maxBytes) {
     return CutAtCharacter(stem, room) + suffix + extension;
 }
 
-bool PathTaken(const std::string& path) {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
 int RenameNoReplace(const std::string& from, const std::string& to) {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return 0;

@@ -17,9 +17,6 @@ std::string NumberedName(const std::string& name, int n);
 // character.
 std::string FreeName(const std::string& name, int n, std::size_t maxBytes);
 
-// Something is at path (a dangling link counts).
-bool PathTaken(const std::string& path);
-
 // Renames without ever replacing what is at to. 0 or an errno value (EEXIST when to is taken).
 int RenameNoReplace(const std::string& from, const std::string& to);
 

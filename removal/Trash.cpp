@@ -1,5 +1,6 @@
 #include "removal/Trash.h"
 
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "removal/FileNames.h"
 #include "removal/RemovalFaults.h"
@@ -24,11 +25,6 @@ const char* const kNoTrashText = "The Trash folder cannot be created";
 
 FileOpOutcome Failed(int err) {
     return {false, std::strerror(err), {}};
-}
-
-bool IsRealFolder(const std::string& path) {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 std::string AbsolutePath(const std::string& path) {
@@ -78,7 +74,7 @@ int TrashInto(const std::string& path, const std::string& trash, std::string& ta
     for (int n = 1; n <= kMaxNameTries; ++n) {
         const std::string entry = FreeName(name, n, kMaxTrashedName);
         target = files + "/" + entry;
-        if (PathTaken(target))
+        if (platform::PathExists(target))
             continue;
         const std::string infoFile = info + "/" + entry + kInfoSuffix;
         int err = WriteRecord(infoFile, text);
@@ -135,12 +131,12 @@ FileOpOutcome TrashOnItsOwnFileSystem(const std::string& path) {
     struct stat st;
     if (::lstat(shared.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)) {
         const std::string mine = shared + "/" + uid;
-        if ((!PathTaken(mine) || IsRealFolder(mine)) && MakeFolders(mine, 0700) &&
-            TrashInto(path, mine, target) == 0)
+        if ((!platform::PathExists(mine) || platform::IsDirectory(mine, false)) &&
+            MakeFolders(mine, 0700) && TrashInto(path, mine, target) == 0)
             return {true, {}, target};
     }
     const std::string own = platform::JoinPath(top, ".Trash-" + uid);
-    if (PathTaken(own) && !IsRealFolder(own))
+    if (platform::PathExists(own) && !platform::IsDirectory(own, false))
         return NoTrash(ENOTDIR);
     return Outcome(TrashInto(path, own, target), target);
 }
@@ -177,7 +173,7 @@ FileOpOutcome TrashFile(const std::string& path) {
         return NoTrash(ENOENT);
     if (!MakeFolders(dataHome, 0700))
         return NoTrash(errno);
-    if (!PathTaken(path))
+    if (!platform::PathExists(path))
         return Failed(ENOENT);
     std::string target;
     const int err = TrashInto(path, dataHome + "/Trash", target);
