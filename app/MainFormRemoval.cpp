@@ -64,7 +64,6 @@ void TMainForm::DeleteFiles() {
     flow.UpdateSelectionInfo = [this] { UpdateSelectionInfo(); };
     flow.RepaintGrid = [this] { DupeGrid->viewport()->update(); };
     flow.SearchRunning = [this] { return searchRunning_; };
-    flow.Progress = &progress;
     flow.DeleteFiles();
     if (searchRunning_)
         removedDuringSearch_ = true;

@@ -1,7 +1,7 @@
 #include "removal/DeleteFilesForm.h"
 
 #include "platform/Errors.h"
-#include "removal/DesktopShell.h"
+#include "removal/FileNames.h"
 
 #include <QEvent>
 #include <QFile>

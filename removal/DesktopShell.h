@@ -1,27 +1,21 @@
 #pragma once
 
 #include "platform/Dialogs.h"
-#include "removal/FileNames.h"
-#include "removal/FileOpOutcome.h"
 #include "removal/OperationProgress.h"
 #include "removal/ShellFileOp.h"
-#include "removal/Trash.h"
 
 #include <string>
 
-// Into folder under the file's own name, or a free variant of it: never overwrites. Across
-// file systems the file is copied to a nameless or hidden temporary file in folder, flushed and
-// checked, then given its name; only then does the source go.
-FileOpOutcome MoveFileInto(const std::string& path, const std::string& folder);
-FileOpOutcome EraseFile(const std::string& path);
-
-// Stands in for the shell: recycles, moves or erases every listed file, shows progress while
-// it works (unless silent), and for a failure asks whether to go on; Cancel aborts the rest.
+// Stands in for the shell: removes each file of a batch through RemoveChecked, shows progress
+// while it works, and for a file the system refuses asks whether to go on; Cancel leaves the
+// rest where they are.
 class DesktopShell : public ShellOperations {
 public:
     explicit DesktopShell(DialogService& dialogs, OperationProgress* progress = nullptr)
         : dialogs_(dialogs), progress_(progress) {}
-    int SHFileOperation(SHFILEOPSTRUCT& op) override;
+    std::vector<RemovalResult> Run(TRemoveMethod method, const std::string& destination,
+                                   const std::vector<const PlannedFile*>& files, bool animate,
+                                   bool& aborted) override;
 
 private:
     DialogService& dialogs_;

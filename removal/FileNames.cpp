@@ -20,14 +20,6 @@ std::string CutAtCharacter(const std::string& s, std::size_t n) {
 
 } // namespace
 
-std::string NumberedName(const std::string& name, int n) {
-    const std::string suffix = " (" + std::to_string(n) + ")";
-    const auto dot = name.rfind('.');
-    if (dot == std::string::npos || dot == 0)
-        return name + suffix;
-    return name.substr(0, dot) + suffix + name.substr(dot);
-}
-
 std::string FreeName(const std::string& name, int n, std::size_t maxBytes) {
     const std::string suffix = n >= 2 ? " (" + std::to_string(n) + ")" : "";
     auto dot = name.rfind('.');

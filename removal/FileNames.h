@@ -8,12 +8,9 @@
 // How many names a search for a free one tries before it gives up.
 constexpr int kMaxNameTries = 1000;
 
-// "name (n).ext" for n >= 2; the extension is what follows the last dot that is not the first
-// character.
-std::string NumberedName(const std::string& name, int n);
-
 // The n-th name to try for name (n from 1) when at most maxBytes fit: the name itself, then
-// NumberedName, the part before the extension shortened as needed without splitting a UTF-8
+// "name (n).ext" (the extension is what follows the last dot that is not the first character),
+// the part before the extension shortened as needed without splitting a UTF-8
 // character.
 std::string FreeName(const std::string& name, int n, std::size_t maxBytes);
 

@@ -1,13 +1,10 @@
 #include "removal/RemovalCheck.h"
 
-#include "results/Selection.h"
-
-#include <cstdlib>
+#include <cerrno>
 #include <cstring>
-#include <memory>
-#include <set>
-#include <unordered_map>
-#include <unordered_set>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -15,160 +12,153 @@ constexpr std::size_t kBlock = 1 << 20;
 // Between two turns of the progress window while one large pair is read.
 constexpr std::int64_t kBytesPerTurn = 16 << 20;
 
-struct FreeAligned {
-    void operator()(char* p) const { std::free(p); }
-};
-using Buffer = std::unique_ptr<char, FreeAligned>;
-
-Buffer AlignedBlock() {
-    return Buffer(static_cast<char*>(std::aligned_alloc(4096, kBlock)));
+char* AlignedBlock() {
+    return static_cast<char*>(std::aligned_alloc(4096, kBlock));
 }
 
-enum class Comparison { Same, Differ, FileChanged, Cancelled };
-
-// Reads a file and one kept copy in step into two page-aligned buffers used for the whole check.
-class PairReader {
-public:
-    PairReader() : a_(AlignedBlock()), b_(AlignedBlock()) {}
-
-    Comparison Compare(const SeenFile& file, const SeenFile& copy, OperationProgress* progress,
-                       int index) {
-        if (!a_ || !b_)
-            return Comparison::Differ;
-        platform::InputFile in, other;
-        // The opened files must be the ones the search saw, and the paths must still lead to
-        // them once they are read.
-        if (!in.Open(file.path) || in.Stamp() != file.stamp)
-            return Comparison::FileChanged;
-        if (!other.Open(copy.path) || other.Stamp() != copy.stamp)
-            return Comparison::Differ;
-        std::int64_t sinceTurn = 0;
-        for (std::int64_t offset = 0; offset < file.stamp.size;) {
-            const std::int64_t got = in.ReadAt(a_.get(), kBlock, offset);
-            const std::int64_t gotCopy = other.ReadAt(b_.get(), kBlock, offset);
-            if (got < 0)
-                return Comparison::FileChanged;
-            if (got == 0 || gotCopy != got ||
-                std::memcmp(a_.get(), b_.get(), static_cast<std::size_t>(got)) != 0)
-                return Comparison::Differ;
-            offset += got;
-            sinceTurn += got;
-            if (sinceTurn >= kBytesPerTurn && progress) {
-                sinceTurn = 0;
-                if (!progress->Advance(index, file.path))
-                    return Comparison::Cancelled;
-            }
+// Reads n bytes at offset unless the file ends first; the count, or -1.
+std::int64_t ReadFully(int fd, char* buffer, std::size_t n, std::int64_t offset) {
+    std::size_t done = 0;
+    while (done < n) {
+        const ssize_t got = ::pread(fd, buffer + done, n - done, offset + std::int64_t(done));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return -1;
         }
-        // Neither may have grown past the length the search saw.
-        char extra;
-        if (in.ReadAt(&extra, 1, file.stamp.size) != 0)
-            return Comparison::FileChanged;
-        if (other.ReadAt(&extra, 1, copy.stamp.size) != 0)
-            return Comparison::Differ;
-        if (!StillAsSeen(file))
-            return Comparison::FileChanged;
-        return StillAsSeen(copy) ? Comparison::Same : Comparison::Differ;
+        if (got == 0)
+            break;
+        done += static_cast<std::size_t>(got);
     }
+    return static_cast<std::int64_t>(done);
+}
 
-private:
-    Buffer a_, b_;
-};
+// The same file system object, unchanged in length and times (a rename moves only the status
+// change time, which is why it is not compared for a file that was just staged).
+bool SameContentStamp(const platform::FileStamp& a, const platform::FileStamp& b) {
+    return a.identity == b.identity && a.size == b.size && a.modified == b.modified;
+}
 
 } // namespace
 
-bool StillAsSeen(const SeenFile& file) {
+bool StampOfOpen(int fd, platform::FileStamp& stamp) {
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    stamp.identity = {st.st_dev, st.st_ino};
+    stamp.size = st.st_size;
+    stamp.modified = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.changed = std::int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    return true;
+}
+
+CopyCheck::CopyCheck(OperationProgress* progress) : progress_(progress) {}
+
+CopyCheck::~CopyCheck() {
+    Release();
+}
+
+void CopyCheck::Release() {
+    if (copy_ >= 0)
+        ::close(copy_);
+    copy_ = -1;
+    staged_ = -1;
+    copyPath_.clear();
+}
+
+CopyCheck::Comparison CopyCheck::Compare(int a, int b, std::int64_t size, int index,
+                                         const std::string& path) {
+    std::int64_t sinceTurn = 0;
+    for (std::int64_t offset = 0; offset < size;) {
+        const std::size_t want = static_cast<std::size_t>(
+            std::min<std::int64_t>(static_cast<std::int64_t>(kBlock), size - offset));
+        const std::int64_t got = ReadFully(a, a_.get(), want, offset);
+        if (got <= 0 || ReadFully(b, b_.get(), want, offset) != got ||
+            std::memcmp(a_.get(), b_.get(), static_cast<std::size_t>(got)) != 0)
+            return Comparison::Differ;
+        offset += got;
+        sinceTurn += got;
+        if (sinceTurn >= kBytesPerTurn && progress_) {
+            sinceTurn = 0;
+            if (!progress_->Advance(index, path))
+                return Comparison::Cancelled;
+        }
+    }
+    // Neither may hold more than the length both had.
+    char extra;
+    if (ReadFully(a, &extra, 1, size) != 0 || ReadFully(b, &extra, 1, size) != 0)
+        return Comparison::Differ;
+    return Comparison::Same;
+}
+
+RemovalStatus CopyCheck::Verify(int staged, const PlannedFile& file, int index,
+                                const std::string& path) {
+    Release();
     platform::FileStamp now;
-    return platform::StampOf(file.path, now) && now == file.stamp;
-}
-
-std::vector<PlannedRemoval> PlanRemovals(const SearchState& state,
-                                         const std::vector<TFile*>& listed, int lastRow) {
-    const ResultGrid& grid = state.DupeGrid;
-    std::unordered_map<const TFile*, int> rowOf;
-    for (int row = 1; row <= std::min(lastRow, grid.RowCount() - 1); ++row)
-        for (int col = 0; col < grid.ColCount(); ++col)
-            if (const TFile* e = grid.Object(col, row); e && !HasFlag(*e, flDeleted))
-                rowOf.emplace(e, row);
-    const std::unordered_set<const TFile*> going(listed.begin(), listed.end());
-
-    std::vector<PlannedRemoval> plan;
-    plan.reserve(listed.size());
-    for (TFile* entry : listed) {
-        PlannedRemoval item;
-        item.entry = entry;
-        item.file = {EntryPath(state, *entry), SeenStamp(*entry)};
-        const auto at = rowOf.find(entry);
-        if (at != rowOf.end()) {
-            item.group = at->second;
-            for (int col = 0; col < grid.ColCount(); ++col) {
-                const TFile* member = grid.Object(col, item.group);
-                if (member && !HasFlag(*member, flDeleted) && !going.count(member))
-                    item.kept.push_back({EntryPath(state, *member), SeenStamp(*member)});
-            }
-            item.wholeGroup = item.kept.empty();
-        }
-        plan.push_back(std::move(item));
+    if (!StampOfOpen(staged, now))
+        return RemovalStatus::NotAFile;
+    if (file.wholeGroup) {
+        // Nothing stays to compare with: it must still be the very file the search saw.
+        if (!SameContentStamp(now, file.file.stamp))
+            return RemovalStatus::Changed;
+        staged_ = staged;
+        stagedStamp_ = now;
+        return RemovalStatus::Removed;
     }
-    return plan;
-}
+    if (!a_)
+        a_.reset(AlignedBlock());
+    if (!b_)
+        b_.reset(AlignedBlock());
+    if (!a_ || !b_)
+        return RemovalStatus::Failed;
 
-int GroupsLosingEveryCopy(const std::vector<PlannedRemoval>& plan) {
-    std::set<int> groups;
-    for (const PlannedRemoval& item : plan)
-        if (item.wholeGroup)
-            groups.insert(item.group);
-    return static_cast<int>(groups.size());
-}
-
-std::vector<CheckResult> CheckRemovals(const std::vector<PlannedRemoval>& plan,
-                                       OperationProgress* progress, std::vector<int>* matched) {
-    std::vector<CheckResult> results(plan.size(), CheckResult::Cancelled);
-    if (matched)
-        matched->assign(plan.size(), -1);
-    PairReader reader;
-    for (std::size_t i = 0; i < plan.size(); ++i) {
-        const PlannedRemoval& item = plan[i];
-        const int index = static_cast<int>(i);
-        if (progress && !progress->Advance(index, item.file.path))
-            break;
-        if (item.file.path.empty() || !StillAsSeen(item.file)) {
-            results[i] = CheckResult::Changed;
+    bool sameFile = false;
+    for (const SeenFile& kept : file.kept) {
+        const int fd =
+            ::open(kept.path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0)
             continue;
+        platform::FileStamp copy;
+        Comparison c = Comparison::Differ;
+        if (StampOfOpen(fd, copy)) {
+            if (copy.identity == now.identity)
+                sameFile = true;
+            else if (copy.size == now.size)
+                c = Compare(staged, fd, now.size, index, path);
         }
-        if (item.wholeGroup) {
-            results[i] = CheckResult::Passed;
-            continue;
+        if (c == Comparison::Cancelled) {
+            ::close(fd);
+            return RemovalStatus::Cancelled;
         }
-        CheckResult result = CheckResult::NoKeptCopy;
-        for (std::size_t k = 0; k < item.kept.size(); ++k) {
-            if (!StillAsSeen(item.kept[k]))
-                continue;
-            const Comparison c = reader.Compare(item.file, item.kept[k], progress, index);
-            if (c == Comparison::Cancelled)
-                return results;
-            if (c == Comparison::Same) {
-                result = CheckResult::Passed;
-                if (matched)
-                    (*matched)[i] = static_cast<int>(k);
-            }
-            if (c == Comparison::FileChanged)
-                result = CheckResult::Changed;
-            if (c != Comparison::Differ)
-                break;
+        // Both unchanged while they were read, and the copy still under its own name.
+        platform::FileStamp stagedAfter, copyAfter, atPath;
+        if (c == Comparison::Same && StampOfOpen(staged, stagedAfter) && stagedAfter == now &&
+            StampOfOpen(fd, copyAfter) && copyAfter == copy &&
+            platform::StampOf(kept.path, atPath) && atPath == copy) {
+            staged_ = staged;
+            stagedStamp_ = now;
+            copy_ = fd;
+            copyStamp_ = copy;
+            copyPath_ = kept.path;
+            return RemovalStatus::Removed;
         }
-        results[i] = result;
+        ::close(fd);
     }
-    return results;
+    if (sameFile)
+        return RemovalStatus::SameFileAsKept;
+    return SameContentStamp(now, file.file.stamp) ? RemovalStatus::KeptCopyLost
+                                                  : RemovalStatus::Changed;
 }
 
-void RecheckPassed(const std::vector<PlannedRemoval>& plan, const std::vector<int>& matched,
-                   std::vector<CheckResult>& checks) {
-    for (std::size_t i = 0; i < plan.size(); ++i) {
-        if (checks[i] != CheckResult::Passed)
-            continue;
-        const int k = matched[i];
-        if (!StillAsSeen(plan[i].file) ||
-            (k >= 0 && !StillAsSeen(plan[i].kept[static_cast<std::size_t>(k)])))
-            checks[i] = CheckResult::Changed;
-    }
+RemovalStatus CopyCheck::LastLook() const {
+    platform::FileStamp stamp;
+    if (staged_ < 0 || !StampOfOpen(staged_, stamp) || !(stamp == stagedStamp_))
+        return RemovalStatus::Changed;
+    if (copy_ < 0)
+        return RemovalStatus::Removed; // a whole group: nothing stays to look at
+    platform::FileStamp atPath;
+    if (StampOfOpen(copy_, stamp) && stamp == copyStamp_ && platform::StampOf(copyPath_, atPath) &&
+        atPath == copyStamp_)
+        return RemovalStatus::Removed;
+    return RemovalStatus::KeptCopyLost;
 }

@@ -2,6 +2,13 @@
 
 #include <string>
 
+// The steps of one file's removal, where a test may change files.
+enum class RemovalStep {
+    BeforeTakingAway, // path: the file's own
+    Staged,           // path: where it was taken to
+    Verified,         // the same, after the check and before the last look
+};
+
 // Test seam: lets a test make the removal of one file fail, since running as root makes
 // permission tricks useless. Production never installs one.
 class RemovalFaults {
@@ -11,6 +18,11 @@ public:
     virtual int FailRemoval(const std::string& path) {
         (void)path;
         return 0;
+    }
+    // Called at each step of one file's removal.
+    virtual void AtStep(RemovalStep step, const std::string& path) {
+        (void)step;
+        (void)path;
     }
     // True to take the copying path of a move even on one file system.
     virtual bool ForceCopy(const std::string& path) {

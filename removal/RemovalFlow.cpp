@@ -4,7 +4,6 @@
 #include "platform/Paths.h"
 #include "search/RunControl.h"
 
-#include <QtCore/qnamespace.h>
 #include <algorithm>
 #include <unordered_set>
 
@@ -19,10 +18,38 @@ const char* const kNoSelectionText = "You must first select some duplicate files
 
 } // namespace
 
-std::string KeptByCheckText(const std::vector<std::string>& names) {
-    return "These files changed or lost their kept copy since the search and were not "
-           "removed: " +
-           FailedNamesText(names) + ".";
+namespace {
+
+constexpr std::size_t kLinesNamed = 10;
+
+bool Holds(const std::string& outer, const std::string& folder) {
+    if (outer == "/")
+        return !folder.empty() && folder[0] == '/';
+    return folder == outer || folder.rfind(outer + "/", 0) == 0;
+}
+
+} // namespace
+
+std::string StayedText(const std::vector<std::string>& names,
+                       const std::vector<std::string>& lines) {
+    std::string text = "Unable to delete " + FailedNamesText(names) + ".\r";
+    for (std::size_t i = 0; i < lines.size() && i < kLinesNamed; ++i)
+        text += "\r" + lines[i];
+    if (lines.size() > kLinesNamed)
+        text += "\r... and " + std::to_string(lines.size() - kLinesNamed) + " more.";
+    return text;
+}
+
+std::string ShownPath(const std::vector<std::string>& folders, const std::string& folder,
+                      const std::string& name) {
+    const std::string full = platform::JoinPath(folder, name);
+    const std::string* outermost = nullptr;
+    for (const std::string& f : folders)
+        if (Holds(f, folder) && (!outermost || f.size() < outermost->size()))
+            outermost = &f;
+    // A folder at the root gains nothing but would look relative.
+    const std::string parent = outermost ? platform::ParentFolder(*outermost) : "/";
+    return parent == "/" ? full : full.substr(parent.size() + 1);
 }
 
 std::string FailedNamesText(const std::vector<std::string>& names) {
@@ -126,41 +153,37 @@ void RemovalFlow::DeleteFiles() {
         if (TFile* entry = rows.Object(0, row))
             listed.push_back(entry);
     const std::vector<PlannedRemoval> plan = PlanRemovals(state_, listed, lastRow);
-    if (Progress)
-        Progress->Begin("Checking files...", static_cast<int>(plan.size()));
-    std::vector<int> matched;
-    std::vector<CheckResult> checks = CheckRemovals(plan, Progress, &matched);
-    if (Progress)
-        Progress->End();
-    // Reading a large batch takes a while: what passed first is looked at once more.
-    RecheckPassed(plan, matched, checks);
-    RemovePassed(plan, checks, list.RemoveMethod(), list.ArchiveFolder());
+    const std::vector<RemovalResult> results =
+        Remove(plan, list.RemoveMethod(), list.ArchiveFolder());
 
-    std::vector<std::string> failed, keptByCheck;
+    // Only what this removal took away counts; a file someone else took away leaves the grid
+    // uncounted; the rest stays, marked, and is named once with why.
+    std::vector<std::string> names, lines;
     for (std::size_t i = 0; i < plan.size(); ++i) {
         TFile* entry = plan[i].entry;
-        if (platform::PathExists(plan[i].file.path)) {
-            failed.push_back(entry->Name);
-            if (checks[i] == CheckResult::Changed || checks[i] == CheckResult::NoKeptCopy)
-                keptByCheck.push_back(entry->Name);
+        const RemovalResult& result = results[i];
+        if (result.status == RemovalStatus::Removed || result.status == RemovalStatus::Gone) {
+            SetFlag(*entry, flDeleted, true);
+            entry->GroupNo = 0;
+            if (result.status == RemovalStatus::Removed) {
+                ++state_.FilesDeleted;
+                state_.BytesCleared += entry->Size;
+            }
             continue;
         }
-        SetFlag(*entry, flDeleted, true);
-        entry->GroupNo = 0;
-        ++state_.FilesDeleted;
-        state_.BytesCleared += entry->Size;
+        names.push_back(entry->Name);
+        const std::string* folder = FolderOf(*entry);
+        lines.push_back((folder ? ShownPath(state_.DirList, *folder, entry->Name) : entry->Name) +
+                        ": " + StayedReason(result));
     }
     list.ForgetEntries();
-    // The removed files turn gray before a message box holds the window.
-    if (RepaintGrid && !failed.empty())
-        RepaintGrid();
-    if (!keptByCheck.empty())
+    if (!names.empty()) {
+        // The removed files turn gray before the message box holds the window.
+        if (RepaintGrid)
+            RepaintGrid();
         window_.ShowMessage(
-            {MsgType::Warning, kAppTitle, KeptByCheckText(keptByCheck), MsgButtons::Ok, 0});
-    if (!failed.empty())
-        window_.ShowMessage({MsgType::Warning, kAppTitle,
-                             "Unable to delete " + FailedNamesText(failed) + ".", MsgButtons::Ok,
-                             0});
+            {MsgType::Warning, kAppTitle, StayedText(names, lines), MsgButtons::Ok, 0});
+    }
 
     SweepGrid();
     if (!Searching())
@@ -173,18 +196,12 @@ void RemovalFlow::DeleteFiles() {
     ShowStatus(window_, "Ready.");
 }
 
-void RemovalFlow::RemovePassed(const std::vector<PlannedRemoval>& plan,
-                               const std::vector<CheckResult>& checks, TRemoveMethod method,
-                               const std::string& archive) {
-    // A check the user cancelled removes nothing at all.
-    if (std::find(checks.begin(), checks.end(), CheckResult::Cancelled) != checks.end())
-        return;
+std::vector<RemovalResult> RemovalFlow::Remove(const std::vector<PlannedRemoval>& plan,
+                                               TRemoveMethod method, const std::string& archive) {
     TShellFileOp op(shell_);
-    op.NoConfirmation = true;
     op.Animate = true;
-    for (std::size_t i = 0; i < plan.size(); ++i)
-        if (checks[i] == CheckResult::Passed)
-            op.AddFile(plan[i].file.path);
+    for (const PlannedRemoval& item : plan)
+        op.AddFile(item);
     switch (method) {
     case rmRecycle:
         op.RecycleFiles();
@@ -196,6 +213,7 @@ void RemovalFlow::RemovePassed(const std::vector<PlannedRemoval>& plan,
         op.EraseFiles();
         break;
     }
+    return op.Results();
 }
 
 void RemovalFlow::SweepGrid() {
@@ -221,11 +239,4 @@ void RemovalFlow::SweepGrid() {
         grid.DeleteRow(row);
         --state_.NextGroupRow;
     }
-}
-
-bool RemovalFlow::DupeGridKeyDown(int key) {
-    if (key != Qt::Key_Delete)
-        return false;
-    DeleteFiles();
-    return true;
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "removal/DeleteFilesModel.h"
-#include "removal/OperationProgress.h"
-#include "removal/RemovalCheck.h"
+#include "removal/RemovalPlan.h"
 #include "removal/ShellFileOp.h"
 #include "search/MainWindowInterface.h"
 #include "search/SearchState.h"
@@ -15,13 +14,21 @@
 // more than five as "N files".
 std::string FailedNamesText(const std::vector<std::string>& names);
 
-// Why files that failed the check before the shell were kept.
-std::string KeptByCheckText(const std::vector<std::string>& names);
+// The one message of a removal for the files that stayed: "Unable to delete " with their names
+// as FailedNamesText lists them, then a line each, up to ten (shown path and why), and
+// "... and N more." for the rest.
+std::string StayedText(const std::vector<std::string>& names,
+                       const std::vector<std::string>& lines);
 
-// Step 5 of the main window: gathers the selected copies, has them confirmed, checks each one
-// against the disk (CheckRemovals), removes what passed in one shell call, checks on disk what
-// is gone, and takes that out of the index and the grid. A file that fails the check is kept and
-// reported like one the shell could not remove, and the user is told once why.
+// How a file stands in that message: its path from the outermost listed folder that holds it
+// (that folder's own name first), or the whole path for a folder at the root.
+std::string ShownPath(const std::vector<std::string>& folders, const std::string& folder,
+                      const std::string& name);
+
+// Step 5 of the main window: gathers the selected copies, has them confirmed, and hands them to
+// the shell in one batch, which removes each one only after checking it at that moment against
+// a copy that stays (RemoveChecked). What the shell reports for each file decides what leaves
+// the index and the grid, the figures, and the one message for the files that stayed.
 //
 // It may run nested inside a search that is suspended at a pump point. Then nothing is freed:
 // removed entries (and the one kept file of a group that fell below two) get flDeleted and
@@ -39,12 +46,8 @@ public:
     // True while a search run is under way (Busy alone is also set by the folder walk, which
     // holds no positions into FileList).
     std::function<bool()> SearchRunning;
-    // Shows the check's progress and lets the user cancel it; none in tests.
-    OperationProgress* Progress = nullptr;
 
     void DeleteFiles();
-    // The Delete key (whatever the modifiers) runs DeleteFiles; true when the key was taken.
-    bool DupeGridKeyDown(int key);
     // Lists entry in the dialog at the running row if its file still exists.
     void AddCandidate(TFile* entry);
 
@@ -54,10 +57,9 @@ private:
     // NextGroupRow is still being published.
     int LastCompleteRow() const;
     void CollectCandidates();
-    // The files of the plan that passed, in one shell call.
-    void RemovePassed(const std::vector<PlannedRemoval>& plan,
-                      const std::vector<CheckResult>& checks, TRemoveMethod method,
-                      const std::string& archive);
+    // The whole plan in one shell call; a result per planned file.
+    std::vector<RemovalResult> Remove(const std::vector<PlannedRemoval>& plan, TRemoveMethod method,
+                                      const std::string& archive);
     // The entry's folder, or nothing when its DirIndex points nowhere.
     const std::string* FolderOf(const TFile& entry) const;
     void SweepGrid();

@@ -3,7 +3,6 @@
 #include <QCollator>
 #include <QString>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -24,117 +23,62 @@ bool PathLess(const std::string& a, const std::string& b) {
     return a < b;
 }
 
-void AppendListed(std::vector<char>& buffer, const std::string& path) {
-    buffer.insert(buffer.end(), path.begin(), path.end());
-    buffer.push_back('\0');
-}
-
 } // namespace
 
-std::vector<std::string> SplitPathList(const char* list) {
+void TShellFileOp::AddFile(const PlannedFile& file) {
+    files_.push_back(file);
+    results_.clear();
+}
+
+std::vector<std::string> TShellFileOp::Files() const {
     std::vector<std::string> paths;
-    if (!list)
-        return paths;
-    while (*list) {
-        paths.emplace_back(list);
-        list += std::strlen(list) + 1;
-    }
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        paths.push_back(files_[i].file.path);
+    std::sort(paths.begin(), paths.end(), PathLess);
+    paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
     return paths;
 }
 
-std::string PathListBytes(const char* list) {
-    if (!list)
-        return {};
-    const char* p = list;
-    while (*p)
-        p += std::strlen(p) + 1;
-    return std::string(list, static_cast<std::size_t>(p - list) + 1);
-}
-
-void TShellFileOp::AddFile(const std::string& path) {
-    // An empty path would end the shell's list early.
-    if (path.empty())
-        return;
-    auto at = std::lower_bound(FFileList.begin(), FFileList.end(), path, PathLess);
-    if (at != FFileList.end() && *at == path)
-        return;
-    FFileList.insert(at, path);
-}
-
 bool TShellFileOp::RecycleFiles() {
-    FAllowUndo = true;
-    return Execute(FO_DELETE);
+    return Execute(rmRecycle, {});
 }
 
 bool TShellFileOp::EraseFiles() {
-    FAllowUndo = false;
-    return Execute(FO_DELETE);
+    return Execute(rmErase, {});
 }
 
 bool TShellFileOp::MoveFiles(const std::string& destination) {
-    FDestination = destination;
-    return Execute(FO_MOVE);
+    return Execute(rmMove, destination);
 }
 
-bool TShellFileOp::Execute(std::uint32_t function) {
-    if (FFileList.empty())
+bool TShellFileOp::Execute(TRemoveMethod method, const std::string& destination) {
+    results_.assign(files_.size(), RemovalResult{});
+    if (files_.empty())
         return false;
-    BuildFileList();
-    FOpStruct.pFrom = source_.data();
-    target_.clear();
-    AppendListed(target_, FDestination);
-    target_.push_back('\0');
-    FOpStruct.pTo = target_.data();
-    FOpStruct.wFunc = function;
-    PrepareFlags();
-    FOpStruct.fAnyOperationsAborted = false;
-    shell_.SHFileOperation(FOpStruct);
-    const bool aborted = FOpStruct.fAnyOperationsAborted;
-    ReleaseFileList();
+    std::vector<std::size_t> order(files_.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return PathLess(files_[a].file.path, files_[b].file.path);
+    });
+    // Each path once; a repeat takes the result of its first listing.
+    std::vector<const PlannedFile*> batch;
+    std::vector<std::size_t> slotOf(files_.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const std::size_t i = order[k];
+        if (!batch.empty() && batch.back()->file.path == files_[i].file.path) {
+            slotOf[i] = batch.size() - 1;
+            continue;
+        }
+        slotOf[i] = batch.size();
+        batch.push_back(&files_[i]);
+    }
+    bool aborted = false;
+    const std::vector<RemovalResult> done =
+        shell_.Run(method, destination, batch, Animate, aborted);
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        if (slotOf[i] < done.size())
+            results_[i] = done[slotOf[i]];
+    files_.clear();
     return aborted;
-}
-
-void TShellFileOp::BuildFileList() {
-    std::size_t total = 0;
-    for (const auto& path : FFileList)
-        total += path.size() + 1;
-    source_.clear();
-    source_.reserve(total + 1);
-    for (const auto& path : FFileList)
-        AppendListed(source_, path);
-    source_.push_back('\0');
-}
-
-void TShellFileOp::PrepareFlags() {
-    FOpStruct.hwnd = FWindowHandle;
-    std::uint16_t flags = 0;
-    if (FilesOnly)
-        flags |= FOF_FILESONLY;
-    if (NoConfirmation)
-        flags |= FOF_NOCONFIRMATION;
-    if (!Animate)
-        flags |= FOF_SILENT;
-    if (FAllowUndo)
-        flags |= FOF_ALLOWUNDO;
-    FOpStruct.lpszProgressTitle = nullptr;
-    if (!ProgressTitle.empty()) {
-        flags |= FOF_SIMPLEPROGRESS;
-        FOpStruct.lpszProgressTitle = ProgressTitle.c_str();
-    }
-    if (FOpStruct.wFunc != FO_DELETE) {
-        if (AutoMakeDir)
-            flags |= FOF_NOCONFIRMMKDIR;
-        if (RenameOnCollision)
-            flags |= FOF_RENAMEONCOLLISION;
-    }
-    FOpStruct.fFlags = flags;
-    FOpStruct.hNameMappings = nullptr;
-}
-
-void TShellFileOp::ReleaseFileList() {
-    source_.clear();
-    source_.shrink_to_fit();
-    FOpStruct.pFrom = nullptr;
-    FOpStruct.pTo = nullptr;
-    FFileList.clear();
 }

@@ -3,15 +3,22 @@
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "removal/FileNames.h"
-#include "removal/RemovalFaults.h"
+#include "removal/Mounts.h"
 
 #include <QFile>
 #include <QStandardPaths>
+#include <cctype>
 #include <cerrno>
 #include <climits>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <fstream>
+#include <mutex>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,11 +27,11 @@ namespace {
 constexpr char kInfoSuffix[] = ".trashinfo";
 // A name in files/ must leave room for its record's suffix in info/.
 constexpr std::size_t kMaxTrashedName = NAME_MAX - (sizeof kInfoSuffix - 1);
+// Marks the records this program wrote; the Trash's readers ignore keys they do not know.
+constexpr char kWriterKey[] = "X-Kelvaro-Process=";
 
-const char* const kNoTrashText = "The Trash folder cannot be created";
-
-FileOpOutcome Failed(int err) {
-    return {false, std::strerror(err), {}};
+std::string NoTrashText(int err) {
+    return std::string("The Trash folder cannot be created: ") + std::strerror(err) + ".";
 }
 
 std::string AbsolutePath(const std::string& path) {
@@ -34,14 +41,24 @@ std::string AbsolutePath(const std::string& path) {
     return ::getcwd(cwd, sizeof cwd) ? platform::JoinPath(cwd, path) : path;
 }
 
-std::string InfoText(const std::string& path) {
+// The path with its folder's links resolved: where the file really is.
+std::string RealPath(const std::string& path) {
+    char* folder = ::realpath(platform::ParentFolder(AbsolutePath(path)).c_str(), nullptr);
+    if (!folder)
+        return AbsolutePath(path);
+    const std::string real = platform::JoinPath(folder, platform::BaseName(path));
+    std::free(folder);
+    return real;
+}
+
+std::string InfoText(const std::string& recorded) {
     char date[32];
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     ::localtime_r(&now, &local);
     std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
-    return "[Trash Info]\nPath=" + TrashInfoPath(AbsolutePath(path)) + "\nDeletionDate=" + date +
-           "\n";
+    return "[Trash Info]\nPath=" + TrashInfoPath(recorded) + "\nDeletionDate=" + date + "\n" +
+           kWriterKey + std::to_string(::getpid()) + "\n";
 }
 
 // 0, or an errno value; EEXIST when the record's name is taken.
@@ -53,6 +70,8 @@ int WriteRecord(const std::string& infoFile, const std::string& text) {
     errno = 0;
     if (::write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
         err = errno ? errno : ENOSPC;
+    if (::fsync(fd) != 0 && err == 0)
+        err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;
     if (err != 0)
@@ -60,85 +79,87 @@ int WriteRecord(const std::string& infoFile, const std::string& text) {
     return err;
 }
 
-// Moves path into the Trash at trash (its "files" and "info" folders made as needed): 0 with
-// target set, an errno value, or one negated when the Trash's folders cannot be made. The record is
-// made first and exclusively: it reserves the name, so two files of one name never meet in the
-// Trash, and a file is never in the Trash without its record.
-int TrashInto(const std::string& path, const std::string& trash, std::string& target) {
+// A Trash folder that is really a folder, never a link in its place (it could lead the files
+// anywhere), made as needed.
+bool UsableFolder(const std::string& folder, int& err) {
+    if (platform::PathExists(folder) && !platform::IsDirectory(folder, false)) {
+        err = ENOTDIR;
+        return false;
+    }
+    if (!MakeFolders(folder, 0700)) {
+        err = errno;
+        return false;
+    }
+    return true;
+}
+
+void DropStaleOnce(const std::string& trash, const std::string& top) {
+    static std::mutex lock;
+    static std::set<std::string> done;
+    {
+        const std::lock_guard<std::mutex> hold(lock);
+        if (!done.insert(trash).second)
+            return;
+    }
+    DropStaleRecords(trash, top);
+}
+
+// Moves path into the Trash at trash, whose recorded paths are relative to top (empty for the
+// home Trash, whose paths are absolute). 0 with slot set, or an errno value; err for the Trash
+// itself is returned negated.
+int TrashInto(const std::string& path, const std::string& trash, const std::string& top,
+              TrashSlot& slot) {
     const std::string files = trash + "/files";
     const std::string info = trash + "/info";
-    if (!MakeFolders(files, 0700) || !MakeFolders(info, 0700))
-        return -errno;
-    const std::string text = InfoText(path);
+    int err = 0;
+    if (!UsableFolder(trash, err) || !UsableFolder(files, err) || !UsableFolder(info, err))
+        return -err;
+    DropStaleOnce(trash, top);
+    std::string recorded = RealPath(path);
+    if (!top.empty() && top != "/" && recorded.rfind(top + "/", 0) == 0)
+        recorded = recorded.substr(top.size() + 1);
+    else if (top == "/")
+        recorded = recorded.substr(1);
+    const std::string text = InfoText(recorded);
     const std::string name = platform::BaseName(path);
     for (int n = 1; n <= kMaxNameTries; ++n) {
         const std::string entry = FreeName(name, n, kMaxTrashedName);
-        target = files + "/" + entry;
-        if (platform::PathExists(target))
+        slot.file = files + "/" + entry;
+        if (platform::PathExists(slot.file))
             continue;
-        const std::string infoFile = info + "/" + entry + kInfoSuffix;
-        int err = WriteRecord(infoFile, text);
+        slot.info = info + "/" + entry + kInfoSuffix;
+        err = WriteRecord(slot.info, text);
         if (err == EEXIST)
             continue;
         if (err != 0)
             return err;
-        err = RenameNoReplace(path, target);
+        err = RenameNoReplace(path, slot.file);
         if (err == 0)
             return 0;
-        ::unlink(infoFile.c_str());
+        ::unlink(slot.info.c_str());
         if (err != EEXIST)
             return err;
     }
     return EEXIST;
 }
 
-FileOpOutcome NoTrash(int err) {
-    return {false, std::string(kNoTrashText) + ": " + std::strerror(err) + ".", {}};
-}
-
-FileOpOutcome Outcome(int err, const std::string& target) {
-    if (err == 0)
-        return {true, {}, target};
-    return err < 0 ? NoTrash(-err) : Failed(err);
-}
-
-// The top folder of the file system that holds path (its mount point).
-std::string TopFolderOf(const std::string& path) {
-    struct stat st;
-    std::string top = platform::ParentFolder(path);
-    if (::stat(top.c_str(), &st) != 0)
-        return {};
-    while (top != "/") {
-        const std::string up = platform::ParentFolder(top);
-        struct stat upSt;
-        if (::stat(up.c_str(), &upSt) != 0 || upSt.st_dev != st.st_dev)
-            break;
-        top = up;
-    }
-    return top;
-}
-
-// The Trash of a file on another file system than the data home: $top/.Trash/$uid when the
-// administrator made $top/.Trash (a real folder with the sticky bit), else $top/.Trash-$uid. A
-// link in their place is never followed: it could lead the files anywhere.
-FileOpOutcome TrashOnItsOwnFileSystem(const std::string& path) {
-    const std::string top = TopFolderOf(AbsolutePath(path));
-    if (top.empty())
-        return Failed(EXDEV);
+// The Trash at the top of the mount: the administrator's shared one (a real folder with the
+// sticky bit) with a folder per user, else one of the user's own.
+int TrashAtTop(const std::string& path, const std::string& top, TrashSlot& slot) {
     const std::string uid = std::to_string(::getuid());
-    std::string target;
     const std::string shared = platform::JoinPath(top, ".Trash");
     struct stat st;
     if (::lstat(shared.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)) {
-        const std::string mine = shared + "/" + uid;
-        if ((!platform::PathExists(mine) || platform::IsDirectory(mine, false)) &&
-            MakeFolders(mine, 0700) && TrashInto(path, mine, target) == 0)
-            return {true, {}, target};
+        const int err = TrashInto(path, shared + "/" + uid, top, slot);
+        if (err >= 0)
+            return err;
     }
-    const std::string own = platform::JoinPath(top, ".Trash-" + uid);
-    if (platform::PathExists(own) && !platform::IsDirectory(own, false))
-        return NoTrash(ENOTDIR);
-    return Outcome(TrashInto(path, own, target), target);
+    return TrashInto(path, platform::JoinPath(top, ".Trash-" + uid), top, slot);
+}
+
+int Fail(int err, std::string& error) {
+    error = err < 0 ? NoTrashText(-err) : std::strerror(err);
+    return err;
 }
 
 } // namespace
@@ -160,24 +181,76 @@ std::string TrashInfoPath(const std::string& path) {
     return out;
 }
 
-FileOpOutcome TrashFile(const std::string& path) {
-    if (RemovalFaults* faults = InstalledRemovalFaults())
-        if (const int err = faults->FailRemoval(path))
-            return Failed(err);
+std::string DecodeTrashInfoPath(const std::string& recorded) {
+    std::string out;
+    for (std::size_t i = 0; i < recorded.size(); ++i) {
+        if (recorded[i] == '%' && i + 2 < recorded.size() &&
+            std::isxdigit(static_cast<unsigned char>(recorded[i + 1])) &&
+            std::isxdigit(static_cast<unsigned char>(recorded[i + 2]))) {
+            out += static_cast<char>(std::stoi(recorded.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += recorded[i];
+        }
+    }
+    return out;
+}
+
+void DropStaleRecords(const std::string& trash, const std::string& top) {
+    const std::string info = trash + "/info";
+    DIR* dir = ::opendir(info.c_str());
+    if (!dir)
+        return;
+    const std::size_t suffix = sizeof kInfoSuffix - 1;
+    while (const dirent* d = ::readdir(dir)) {
+        const std::string name = d->d_name;
+        if (name.size() <= suffix || name.compare(name.size() - suffix, suffix, kInfoSuffix) != 0)
+            continue;
+        const std::string record = info + "/" + name;
+        std::ifstream in(record);
+        std::string line, recorded;
+        long writer = 0;
+        for (int n = 0; n < 16 && std::getline(in, line); ++n) {
+            if (line.rfind("Path=", 0) == 0)
+                recorded = DecodeTrashInfoPath(line.substr(5));
+            else if (line.rfind(kWriterKey, 0) == 0)
+                writer = std::atol(line.c_str() + sizeof kWriterKey - 1);
+        }
+        if (writer <= 0 || recorded.empty())
+            continue;
+        // A writer still running may be between its record and its move.
+        if (writer != ::getpid() && (::kill(static_cast<pid_t>(writer), 0) == 0 || errno != ESRCH))
+            continue;
+        const std::string file = trash + "/files/" + name.substr(0, name.size() - suffix);
+        const std::string original =
+            recorded[0] == '/' ? recorded : platform::JoinPath(top.empty() ? "/" : top, recorded);
+        if (!platform::PathExists(file) && platform::PathExists(original))
+            ::unlink(record.c_str());
+    }
+    ::closedir(dir);
+}
+
+int MoveToTrash(const std::string& path, TrashSlot& slot, std::string& error) {
     // The data home is made first; an empty or relative one would put the Trash wherever the
     // program happens to run.
     const std::string dataHome =
         QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
             .toStdString();
     if (dataHome.empty() || dataHome[0] != '/')
-        return NoTrash(ENOENT);
+        return Fail(-ENOENT, error);
     if (!MakeFolders(dataHome, 0700))
-        return NoTrash(errno);
+        return Fail(-errno, error);
     if (!platform::PathExists(path))
-        return Failed(ENOENT);
-    std::string target;
-    const int err = TrashInto(path, dataHome + "/Trash", target);
-    if (err == EXDEV)
-        return TrashOnItsOwnFileSystem(path);
-    return Outcome(err, target);
+        return Fail(ENOENT, error);
+    MountPlace home, own;
+    if (!MountOf(platform::ParentFolder(AbsolutePath(path)), own))
+        return Fail(-ENOENT, error);
+    if (MountOf(dataHome, home) && home.id == own.id) {
+        const int err = TrashInto(path, dataHome + "/Trash", {}, slot);
+        // The home Trash itself may be a mount of its own.
+        if (err != EXDEV)
+            return err == 0 ? 0 : Fail(err, error);
+    }
+    const int err = TrashAtTop(path, own.top, slot);
+    return err == 0 ? 0 : Fail(err, error);
 }

@@ -28,9 +28,11 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <sys/stat.h>
 
 namespace {
@@ -336,7 +338,7 @@ private slots:
         QVERIFY(f.dialogs.messages[0].text.find(two) != std::string::npos);
         QCOMPARE(f.dialogs.messages[1].type, MsgType::Warning);
         QCOMPARE(QString::fromStdString(f.dialogs.messages[1].text),
-                 QStringLiteral("Unable to delete two.bin."));
+                 QStringLiteral("Unable to delete two.bin.\r\ra/two.bin: Permission denied"));
         QVERIFY(Exists(two));
         QVERIFY(!Exists(three));
         QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("1"));
@@ -429,13 +431,13 @@ private slots:
         QVERIFY(Exists(one));
         QVERIFY(Exists(two));
         const std::string name = marked.substr(marked.rfind('/') + 1);
-        QCOMPARE(f.dialogs.messages.size(), std::size_t(2));
+        const std::string folder = marked.substr(0, marked.rfind('/'));
+        const std::string shown = folder.substr(folder.rfind('/') + 1) + "/" + name;
+        // Told once, with its folder and why.
+        QCOMPARE(f.dialogs.messages.size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(f.dialogs.messages[0].text),
-                 QStringLiteral("These files changed or lost their kept copy since the search "
-                                "and were not removed: %1.")
-                     .arg(QString::fromStdString(name)));
-        QCOMPARE(QString::fromStdString(f.dialogs.messages[1].text),
-                 QStringLiteral("Unable to delete %1.").arg(QString::fromStdString(name)));
+                 QStringLiteral("Unable to delete %1.\r\r%2: it changed since the search")
+                     .arg(QString::fromStdString(name), QString::fromStdString(shown)));
         QVERIFY(paintsBeforeBox > 0);
         QCOMPARE(f.form->FilesDelLabel->text(), QString()); // nothing removed
         QCOMPARE(f.form->FilesSelLabel->text(), QStringLiteral("1"));
@@ -659,6 +661,160 @@ private slots:
                  QString::fromStdString(FormatThousands(stillSelected)));
         QVERIFY(!f.form->SearchRunning());
         QVERIFY(!f.form->State.Busy);
+    }
+
+    // While the box for a file the system refuses is open, the user or a program changes another
+    // file of the batch; OK goes on with the rest. With every method: a copy whose kept twin
+    // changed or went stays, an edited copy stays with its edit, and the user is told once.
+    void aChangeWhileAnErrorBoxIsOpenIsCaughtAtTheFileItConcerns_data() {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<int>("change");
+        const char* const methods[] = {"trash", "archive", "erase"};
+        const char* const changes[] = {"kept copy replaced", "copy edited", "kept copy deleted"};
+        for (int m = 0; m < 3; ++m)
+            for (int c = 0; c < 3; ++c)
+                QTest::addRow("%s, %s", methods[m], changes[c]) << m << c;
+    }
+    void aChangeWhileAnErrorBoxIsOpenIsCaughtAtTheFileItConcerns() {
+        QFETCH(int, method);
+        QFETCH(int, change);
+        struct RefuseFirst : RemovalFaults {
+            int FailRemoval(const std::string& path) override {
+                return path.find("/b/1.bin") != std::string::npos ? EPERM : 0;
+            }
+        } faults;
+        ScopedRemovalFaults scope(faults);
+        Fixture f;
+        f.data.CreatePatternFile("a/1.bin", 3000, 1);
+        const std::string victim1 = f.data.CreatePatternFile("b/1.bin", 3000, 1);
+        const std::string kept2 = f.data.CreatePatternFile("a/2.bin", 2000, 2);
+        const std::string victim2 = f.data.CreatePatternFile("b/2.bin", 2000, 2);
+        f.Search({"a", "b"});
+        f.form->State.UseMarks = true;
+        for (std::int64_t i = 0; i < f.form->FileList.Count(); ++i) {
+            TFile& entry = *f.form->FileList[i];
+            SetFlag(entry, flSelected,
+                    EntryPath(f.form->State, entry).find("/b/") != std::string::npos);
+        }
+        if (method == rmErase)
+            f.dialogs.answers = {mrYes}; // the warning of the delete option
+        std::map<std::string, std::string> expected;
+        f.dialogs.onMessage = [&](const MessageRequest& m) {
+            if (m.type != MsgType::Error)
+                return;
+            switch (change) {
+            case 0:
+                f.data.CreateFile("a/2.bin", "replaced by a newer version");
+                break;
+            case 1:
+                f.data.CreateFile("b/2.bin", "edited while the box was open");
+                break;
+            case 2:
+                f.data.Remove("a/2.bin");
+                break;
+            }
+            expected = FilesUnder(f.data.Root());
+        };
+        DialogSeen seen;
+        WhenDialogShows(*f.form, seen, [&](TDeleteFilesForm& dialog) {
+            (method == rmRecycle ? dialog.RecycleRadio
+             : method == rmMove  ? dialog.MoveArchiveRadio
+                                 : dialog.DeleteRadio)
+                ->click();
+            PressYes(dialog);
+        });
+        f.form->DeleteButton->click();
+
+        QCOMPARE(FilesUnder(f.data.Root()), expected); // nothing went at all
+        QVERIFY(!Exists(f.Trash("files/2.bin")));
+        QVERIFY(!Exists(f.program.Path("Archive/2.bin")));
+        const MessageRequest& last = f.dialogs.messages.back();
+        QCOMPARE(last.type, MsgType::Warning);
+        const char* why =
+            change == 1 ? "it changed since the search" : "its kept copy changed or is gone";
+        QCOMPARE(QString::fromStdString(last.text),
+                 QStringLiteral("Unable to delete 1.bin and 2.bin.\r\rb/1.bin: %1\rb/2.bin: %2")
+                     .arg(QString::fromUtf8(std::strerror(EPERM)), QString::fromUtf8(why)));
+        QCOMPARE(f.form->FilesDelLabel->text(), QString());
+        QCOMPARE(f.form->KbDelLabel->text(), QString());
+        (void)victim1;
+        (void)victim2;
+        (void)kept2;
+    }
+
+    // A program that replaces every kept copy as soon as the first copy of a batch is gone (a
+    // sync client does this): the rest stay, and the message names ten and counts the others.
+    void aSyncClientThatReplacesKeptCopiesMidwayLosesNothing() {
+        struct SyncClient : RemovalFaults {
+            TempTree* data = nullptr;
+            int files = 0;
+            void AtStep(RemovalStep step, const std::string&) override {
+                if (step != RemovalStep::BeforeTakingAway || ++files != 2)
+                    return;
+                for (int g = 0; g < 400; ++g)
+                    data->CreateFile("a/" + std::to_string(1000 + g), "synced");
+            }
+        } sync;
+        Fixture f;
+        sync.data = &f.data;
+        for (int g = 0; g < 400; ++g) {
+            const std::string name = std::to_string(1000 + g);
+            f.data.CreatePatternFile("a/" + name, 100 + g, unsigned(g));
+            f.data.CreatePatternFile("b/" + name, 100 + g, unsigned(g));
+        }
+        f.Search({"a", "b"});
+        QCOMPARE(f.form->DupeGridData->rowCount(), 400);
+        f.form->State.UseMarks = true;
+        for (std::int64_t i = 0; i < f.form->FileList.Count(); ++i) {
+            TFile& entry = *f.form->FileList[i];
+            SetFlag(entry, flSelected,
+                    EntryPath(f.form->State, entry).find("/b/") != std::string::npos);
+        }
+        const auto before = FilesUnder(f.data.Path("b"));
+        f.dialogs.answers = {mrYes};
+        DialogSeen seen;
+        WhenDialogShows(*f.form, seen, [&](TDeleteFilesForm& dialog) {
+            dialog.DeleteRadio->click();
+            PressYes(dialog);
+        });
+        ScopedRemovalFaults scope(sync);
+        f.form->DeleteButton->click();
+
+        // The first went while its kept copy was whole; every other copy is as it was. The
+        // message lists them in the order of the dialog (largest first).
+        auto expected = before;
+        expected.erase("1000");
+        QCOMPARE(FilesUnder(f.data.Path("b")), expected);
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("1"));
+        const std::string& text = f.dialogs.messages.back().text;
+        QVERIFY2(
+            text.rfind("Unable to delete 399 files.\r\rb/1399: its kept copy changed or is gone\r",
+                       0) == 0,
+            text.c_str());
+        QVERIFY(text.ends_with("\r... and 389 more."));
+        QCOMPARE(f.form->DupeGridData->rowCount(), 399);
+    }
+
+    // Files someone else removed while the dialog was open leave the grid but are not counted.
+    void onlyFilesThisRemovalTookAwayCount() {
+        Fixture f;
+        f.data.CreatePatternFile("a/one.bin", 3000, 1);
+        f.data.CreatePatternFile("a/two.bin", 3000, 1);
+        f.data.CreatePatternFile("a/three.bin", 3000, 1);
+        f.Search({"a"});
+        f.SelectAll();
+        DialogSeen seen;
+        WhenDialogShows(*f.form, seen, [&](TDeleteFilesForm& dialog) {
+            // A marked copy, gone before Yes.
+            ::unlink(EntryPath(f.form->State, *f.form->State.DupeGrid.Object(1, 1)).c_str());
+            PressYes(dialog);
+        });
+        f.form->DeleteButton->click();
+        QCOMPARE(seen.rows, 2);
+        QVERIFY(f.dialogs.messages.empty());
+        QCOMPARE(f.form->FilesDelLabel->text(), QStringLiteral("1"));
+        QCOMPARE(f.form->KbDelLabel->text(), QStringLiteral("3"));
+        QCOMPARE(f.form->State.DupeGrid.RowCount(), 1); // the header alone
     }
 
     void aNameThatIsNoTextGoesToTheTrashAndComesBack() {

@@ -1,4 +1,5 @@
 #include "removal/DesktopShell.h"
+#include "removal/CheckedRemoval.h"
 #include "removal/RemovalFaults.h"
 #include "tests/support/FileChecks.h"
 #include "tests/support/ScratchDisk.h"
@@ -16,6 +17,25 @@
 #include <unistd.h>
 
 namespace {
+
+// A file as a search that just ran saw it, alone in its group (the user chose every copy), so
+// that it goes as long as it is unchanged.
+PlannedFile Alone(const std::string& path) {
+    PlannedFile f;
+    f.file.path = path;
+    platform::StampOf(path, f.file.stamp);
+    f.wholeGroup = true;
+    return f;
+}
+
+RemovalResult MoveFileInto(const std::string& path, const std::string& folder) {
+    CopyCheck check;
+    return RemoveChecked(Alone(path), rmMove, folder, check);
+}
+
+bool Moved(const RemovalResult& r) {
+    return r.status == RemovalStatus::Removed;
+}
 
 // A Trash of our own under the test tree; the data home does not exist yet.
 class DesktopShellTest : public ::testing::Test {
@@ -38,7 +58,6 @@ protected:
     bool Run(void (*add)(TShellFileOp&, const TempTree&), int method,
              const std::string& destination = {}) {
         TShellFileOp op(shell_);
-        op.NoConfirmation = true;
         op.Animate = true;
         add(op, tree_);
         if (method == 0)
@@ -59,7 +78,7 @@ protected:
 TEST_F(DesktopShellTest, RecycleWritesTrashInfoAndTheFileCanBeRestored) {
     const std::string file = tree_.CreateFile("a/copy one.txt", "contents");
     TShellFileOp op(shell_);
-    op.AddFile(file);
+    op.AddFile(Alone(file));
     op.RecycleFiles();
     EXPECT_FALSE(Exists(file));
     EXPECT_TRUE(dialogs_.messages.empty());
@@ -82,7 +101,7 @@ TEST_F(DesktopShellTest, RecycleWritesTrashInfoAndTheFileCanBeRestored) {
 TEST_F(DesktopShellTest, EraseUnlinksOnlyTheListedFiles) {
     tree_.CreateFile("a/x", "1");
     tree_.CreateFile("a/y", "2");
-    Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(t.Path("a/x")); }, 2);
+    Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(Alone(t.Path("a/x"))); }, 2);
     EXPECT_FALSE(Exists(tree_.Path("a/x")));
     EXPECT_TRUE(Exists(tree_.Path("a/y")));
     EXPECT_FALSE(Exists(dataHome_ + "/Trash"));
@@ -97,9 +116,9 @@ TEST_F(DesktopShellTest, MoveOntoTakenNamesKeepsEveryFile) {
     tree_.CreateFile("archive/.hidden", "h0");
     Run(
         [](TShellFileOp& op, const TempTree& t) {
-            op.AddFile(t.Path("a/report.txt"));
-            op.AddFile(t.Path("b/report.txt"));
-            op.AddFile(t.Path("a/.hidden"));
+            op.AddFile(Alone(t.Path("a/report.txt")));
+            op.AddFile(Alone(t.Path("b/report.txt")));
+            op.AddFile(Alone(t.Path("a/.hidden")));
         },
         1, tree_.Path("archive"));
     EXPECT_TRUE(dialogs_.messages.empty());
@@ -119,8 +138,8 @@ TEST_F(DesktopShellTest, AFileAlreadyInTheDestinationStaysAsItIs) {
     dialogs_.answers = {mrOk, mrOk};
     Run(
         [](TShellFileOp& op, const TempTree& t) {
-            op.AddFile(t.Path("archive/x.txt"));
-            op.AddFile(t.Path("alias/x.txt"));
+            op.AddFile(Alone(t.Path("archive/x.txt")));
+            op.AddFile(Alone(t.Path("alias/x.txt")));
         },
         1, tree_.Path("archive"));
     EXPECT_EQ(tree_.Read("archive/x.txt"), "kept");
@@ -131,7 +150,7 @@ TEST_F(DesktopShellTest, AFileAlreadyInTheDestinationStaysAsItIs) {
 
 TEST_F(DesktopShellTest, MoveCreatesAMissingDestination) {
     tree_.CreateFile("a/x", "1");
-    Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(t.Path("a/x")); }, 1,
+    Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(Alone(t.Path("a/x"))); }, 1,
         tree_.Path("new/archive"));
     EXPECT_EQ(tree_.Read("new/archive/x"), "1");
 }
@@ -147,7 +166,7 @@ TEST_F(DesktopShellTest, CopyingMoveKeepsContentsModeAndTime) {
     ::utimensat(AT_FDCWD, file.c_str(), times, 0);
     const std::string before = tree_.Read("a/big.bin");
     tree_.CreateDir("archive");
-    Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(t.Path("a/big.bin")); }, 1,
+    Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(Alone(t.Path("a/big.bin"))); }, 1,
         tree_.Path("archive"));
     EXPECT_FALSE(Exists(file));
     EXPECT_EQ(tree_.Read("archive/big.bin"), before);
@@ -171,7 +190,8 @@ TEST_F(DesktopShellTest, MoveAcrossFileSystems) {
     }
     const std::string file = tree_.CreatePatternFile("a/x.bin", 70000, 3);
     const std::string before = tree_.Read("a/x.bin");
-    Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(t.Path("a/x.bin")); }, 1, other);
+    Run([](TShellFileOp& op, const TempTree& t) { op.AddFile(Alone(t.Path("a/x.bin"))); }, 1,
+        other);
     EXPECT_FALSE(Exists(file));
     std::string moved;
     {
@@ -201,7 +221,7 @@ TEST_F(DesktopShellTest, FailureIsReportedWithTheSystemTextAndCancelStopsTheRest
     const bool aborted = Run(
         [](TShellFileOp& op, const TempTree& t) {
             for (const char* name : {"c", "b", "a"})
-                op.AddFile(t.Path(name));
+                op.AddFile(Alone(t.Path(name)));
         },
         2);
     EXPECT_TRUE(aborted);
@@ -216,17 +236,29 @@ TEST_F(DesktopShellTest, FailureIsReportedWithTheSystemTextAndCancelStopsTheRest
     EXPECT_NE(m.text.find(std::strerror(EBUSY)), std::string::npos) << m.text;
 }
 
-TEST_F(DesktopShellTest, OkAfterAFailureGoesOnAndAMissingFileIsAFailure) {
+TEST_F(DesktopShellTest, OkAfterAFailureGoesOnAndAFileGoneMeanwhileIsNoFailure) {
+    struct FailB : RemovalFaults {
+        int FailRemoval(const std::string& path) override {
+            return path.find("/b") != std::string::npos ? EIO : 0;
+        }
+    } faults;
+    ScopedRemovalFaults scope(faults);
+    tree_.CreateFile("a-gone", "a");
+    tree_.CreateFile("b", "b");
     tree_.CreateFile("c", "c");
     dialogs_.answers = {mrOk};
-    const bool aborted = Run(
-        [](TShellFileOp& op, const TempTree& t) {
-            op.AddFile(t.Path("b-gone"));
-            op.AddFile(t.Path("c"));
-        },
-        0);
-    EXPECT_FALSE(aborted);
+    TShellFileOp op(shell_);
+    for (const char* name : {"a-gone", "b", "c"})
+        op.AddFile(Alone(tree_.Path(name)));
+    tree_.Remove("a-gone");
+    EXPECT_FALSE(op.RecycleFiles());
     EXPECT_EQ(dialogs_.messages.size(), 1u);
+    ASSERT_EQ(op.Results().size(), 3u);
+    EXPECT_EQ(op.Results()[0].status, RemovalStatus::Gone);
+    EXPECT_EQ(op.Results()[1].status, RemovalStatus::Failed);
+    EXPECT_EQ(op.Results()[1].error, std::strerror(EIO));
+    EXPECT_EQ(op.Results()[2].status, RemovalStatus::Removed);
+    EXPECT_EQ(op.Results()[2].target, dataHome_ + "/Trash/files/c");
     EXPECT_FALSE(Exists(tree_.Path("c")));
 }
 
@@ -234,8 +266,8 @@ TEST_F(DesktopShellTest, ALongNameMovedOntoATakenOneGetsAShortenedFreeName) {
     const std::string name = std::string(251, 'n') + ".txt";
     tree_.CreateFile("archive/" + name, "already there");
     const std::string file = tree_.CreateFile("a/" + name, "moved");
-    const FileOpOutcome outcome = MoveFileInto(file, tree_.Path("archive"));
-    ASSERT_TRUE(outcome.ok) << outcome.error;
+    const RemovalResult outcome = MoveFileInto(file, tree_.Path("archive"));
+    ASSERT_TRUE(Moved(outcome)) << outcome.error;
     EXPECT_EQ(outcome.target, tree_.Path("archive/" + std::string(247, 'n') + " (2).txt"));
     EXPECT_EQ(ReadAll(outcome.target), "moved");
     EXPECT_EQ(tree_.Read("archive/" + name), "already there");
@@ -248,8 +280,8 @@ TEST_F(DesktopShellTest, ACopyingMoveLeavesNoTemporaryFile) {
     ScopedRemovalFaults scope(faults);
     tree_.CreateFile("archive/x.bin", "taken");
     const std::string file = tree_.CreatePatternFile("a/x.bin", 5000, 2);
-    const FileOpOutcome outcome = MoveFileInto(file, tree_.Path("archive"));
-    ASSERT_TRUE(outcome.ok) << outcome.error;
+    const RemovalResult outcome = MoveFileInto(file, tree_.Path("archive"));
+    ASSERT_TRUE(Moved(outcome)) << outcome.error;
     const auto archive = FilesUnder(tree_.Path("archive"));
     EXPECT_EQ(archive.size(), 2u);
     EXPECT_EQ(archive.at("x.bin"), "taken");
@@ -265,31 +297,23 @@ TEST_F(DesktopShellTest, AMoveOntoAFullFileSystemLeavesTheSourceAndNothingElse) 
     const std::string& disk = scratch.Path();
     const std::string big = tree_.CreatePatternFile("a/big.bin", 300000, 4);
     const std::string before = tree_.Read("a/big.bin");
-    EXPECT_FALSE(MoveFileInto(big, disk).ok);
+    EXPECT_FALSE(Moved(MoveFileInto(big, disk)));
     EXPECT_EQ(tree_.Read("a/big.bin"), before);
     EXPECT_TRUE(std::filesystem::is_empty(disk));
 
     const std::string small = tree_.CreatePatternFile("a/small.bin", 10000, 4);
-    const FileOpOutcome outcome = MoveFileInto(small, disk);
-    ASSERT_TRUE(outcome.ok) << outcome.error;
+    const RemovalResult outcome = MoveFileInto(small, disk);
+    ASSERT_TRUE(Moved(outcome)) << outcome.error;
     EXPECT_FALSE(Exists(small));
     const auto moved = FilesUnder(disk);
     EXPECT_EQ(moved.size(), 1u);
     EXPECT_EQ(moved.at("small.bin"), before.substr(0, 10000));
 }
 
-TEST(NumberedName, NumberGoesBeforeTheLastExtension) {
-    EXPECT_EQ(NumberedName("a.txt", 2), "a (2).txt");
-    EXPECT_EQ(NumberedName("a.tar.gz", 3), "a.tar (3).gz");
-    EXPECT_EQ(NumberedName("README", 2), "README (2)");
-    EXPECT_EQ(NumberedName(".profile", 2), ".profile (2)");
-}
-
 TEST(DesktopShellMoveTest, AnEmptyDestinationMovesNothing) {
     TempTree tree;
     const std::string file = tree.CreateFile("keep.txt", "stays");
-    const FileOpOutcome outcome = MoveFileInto(file, "");
-    EXPECT_FALSE(outcome.ok);
+    EXPECT_FALSE(Moved(MoveFileInto(file, "")));
     EXPECT_EQ(tree.Read("keep.txt"), "stays");
 }
 

@@ -20,7 +20,7 @@ TEST_P(RemovalFlowSafetyTest, OnlyTrueCopiesOfAFileThatStaysAreRemoved) {
     ASSERT_EQ(rows.size(), 3u);
     // Group a: two copies go, the first is edited meanwhile. Group b: two go, the one that
     // would stay is deleted. Group c: one goes, the one that would stay is replaced by a save
-    // that renames a new file (same bytes) over it.
+    // that renames a new file with the same bytes over it: its bytes are still kept.
     Mark({{1, 1}, {2, 1}, {1, 2}, {2, 2}, {1, 3}});
     dialog.model.SetRemoveMethod(GetParam());
     std::map<std::string, std::string> atYes;
@@ -36,37 +36,42 @@ TEST_P(RemovalFlowSafetyTest, OnlyTrueCopiesOfAFileThatStaysAreRemoved) {
     flow.RepaintGrid = [&] { messagesAtRepaint.push_back(window.messages.size()); };
     flow.DeleteFiles();
 
-    // Only the untouched copy of group a went; every other file is as it was at Yes.
+    // Only the untouched copy of group a and the copy of group c went.
     std::map<std::string, std::string> expected = atYes;
-    expected.erase(rows[0][2]);
-    EXPECT_EQ(Disk(), expected);
-    if (GetParam() == rmMove) {
-        EXPECT_EQ(ReadAll(tree.Path("archive/" + rows[0][2])), atYes[rows[0][2]]);
-    } else if (GetParam() == rmRecycle) {
-        EXPECT_EQ(ReadAll(tree.Path("data/Trash/files/" + rows[0][2])), atYes[rows[0][2]]);
+    for (const std::string& name : {rows[0][2], rows[2][1]}) {
+        expected.erase(name);
+        if (GetParam() == rmMove) {
+            EXPECT_EQ(ReadAll(tree.Path("archive/" + name)), atYes[name]);
+        } else if (GetParam() == rmRecycle) {
+            EXPECT_EQ(ReadAll(tree.Path("data/Trash/files/" + name)), atYes[name]);
+        }
     }
-    EXPECT_EQ(state.FilesDeleted, 1);
-    EXPECT_EQ(state.BytesCleared, 300);
+    EXPECT_EQ(Disk(), expected);
+    EXPECT_EQ(state.FilesDeleted, 2);
+    EXPECT_EQ(state.BytesCleared, 400);
 
-    // Why first, then the usual list of what is still there; the grid shows the removed file
-    // gray before either box holds the window.
-    std::vector<std::string> kept = dialog.shown; // in the dialog's order
-    kept.erase(std::find(kept.begin(), kept.end(), rows[0][2]));
-    ASSERT_EQ(kept.size(), 4u);
-    ASSERT_EQ(window.messages.size(), 2u);
+    // One message, each file that stayed once, with why; the grid shows the removed files gray
+    // before the box holds the window.
+    std::vector<std::string> names, lines;
+    for (const std::string& name : dialog.shown) {
+        if (name == rows[0][1] || name == rows[1][1] || name == rows[1][2]) {
+            names.push_back(name);
+            lines.push_back("d/" + name + ": " +
+                            (name == rows[0][1] ? "it changed since the search"
+                                                : "its kept copy changed or is gone"));
+        }
+    }
+    ASSERT_EQ(names.size(), 3u);
+    ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].type, MsgType::Warning);
-    EXPECT_EQ(window.messages[0].text,
-              "These files changed or lost their kept copy since the search and were not "
-              "removed: " +
-                  FailedNamesText(kept) + ".");
-    EXPECT_EQ(window.messages[1].text, "Unable to delete " + FailedNamesText(kept) + ".");
+    EXPECT_EQ(window.messages[0].text, StayedText(names, lines));
     ASSERT_FALSE(messagesAtRepaint.empty());
     EXPECT_EQ(messagesAtRepaint.front(), 0u);
 
-    // The kept files stay in the grid with their marks, ready for another try.
+    // The files that stayed stay in the grid with their marks, ready for another try.
+    ASSERT_EQ(GridRows(state).size(), 2u);
     EXPECT_EQ(GridRows(state)[0], (std::vector<std::string>{rows[0][0], rows[0][1]}));
     EXPECT_EQ(GridRows(state)[1], rows[1]);
-    EXPECT_EQ(GridRows(state)[2], rows[2]);
     EXPECT_TRUE(HasFlag(*Cell(1, 1), flSelected));
     EXPECT_TRUE(HasFlag(*Cell(2, 2), flSelected));
 }
@@ -115,29 +120,29 @@ std::string MethodName(const ::testing::TestParamInfo<TRemoveMethod>& info) {
 INSTANTIATE_TEST_SUITE_P(EveryMethod, RemovalFlowSafetyTest,
                          ::testing::Values(rmRecycle, rmMove, rmErase), MethodName);
 
-TEST_F(RemovalFlowTest, ACancelledCheckRemovesNothing) {
+// Cancel in the progress window: what was not done yet stays and is named once; the figures
+// count what went.
+TEST_F(RemovalFlowTest, CancelLeavesTheRestAndNamesIt) {
     struct CancelAtSecond : OperationProgress {
         int calls = 0;
         std::string title;
-        void Begin(const std::string& t, int) override {
-            if (title.empty())
-                title = t;
-        }
+        void Begin(const std::string& t, int) override { title = t; }
         bool Advance(int, const std::string&) override { return ++calls < 2; }
         void End() override {}
     } progress;
-    flow.Progress = &progress;
+    DesktopShell withProgress{dialogs, &progress};
+    RemovalFlow cancelled{state, window, dialog, withProgress};
     Search();
-    const auto before = FilesUnder(tree.Path("d"));
     Mark({{1, 1}, {2, 1}, {1, 2}});
     dialog.model.SetRemoveMethod(rmErase);
-    flow.DeleteFiles();
-    EXPECT_EQ(progress.title, "Checking files...");
-    EXPECT_EQ(FilesUnder(tree.Path("d")), before);
-    EXPECT_EQ(state.FilesDeleted, 0);
-    // Reported like a cancelled shell operation; the files did not change, so no reason box.
+    cancelled.DeleteFiles();
+    EXPECT_EQ(progress.title, "Deleting files...");
+    EXPECT_EQ(state.FilesDeleted, 1);
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text.rfind("Unable to delete ", 0), 0u);
+    EXPECT_NE(window.messages[0].text.find(": cancelled\r"), std::string::npos)
+        << window.messages[0].text;
+    EXPECT_EQ(FilesUnder(tree.Path("d")).size(), 8u);
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // The Trash for names that are bytes rather than text, too long for a record, or holding a line
 // break, and for Trash folders that are not what they should be.
 #include "platform/Paths.h"
-#include "removal/DesktopShell.h"
+#include "removal/FileNames.h"
+#include "removal/Trash.h"
 #include "tests/support/FileChecks.h"
 #include "tests/support/ScratchDisk.h"
 #include "tests/support/TempTree.h"
@@ -12,14 +13,30 @@
 #include <QString>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <regex>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+struct Trashed {
+    bool ok = false;
+    std::string error;
+    std::string target;
+};
+
+Trashed TrashFile(const std::string& path) {
+    TrashSlot slot;
+    Trashed t;
+    t.ok = MoveToTrash(path, slot, t.error) == 0;
+    t.target = slot.file;
+    return t;
+}
 
 class TrashNameTest : public ::testing::Test {
 protected:
@@ -48,7 +65,7 @@ TEST_F(TrashNameTest, TwoFilesOfOneRawNameBothKeepTheirRecord) {
     const std::string a = tree_.CreateFile("a/\xe9t\xe9.txt", "first");
     const std::string b = tree_.CreateFile("b/\xe9t\xe9.txt", "second");
     ASSERT_TRUE(TrashFile(a).ok);
-    const FileOpOutcome second = TrashFile(b);
+    const Trashed second = TrashFile(b);
     ASSERT_TRUE(second.ok) << second.error;
     EXPECT_FALSE(Exists(a));
     EXPECT_FALSE(Exists(b));
@@ -63,7 +80,7 @@ TEST_F(TrashNameTest, TwoFilesOfOneRawNameBothKeepTheirRecord) {
 }
 
 TEST_F(TrashNameTest, AMissingFileFailsAndLeavesNoRecord) {
-    const FileOpOutcome outcome = TrashFile(tree_.Path("gone-\xff"));
+    const Trashed outcome = TrashFile(tree_.Path("gone-\xff"));
     EXPECT_FALSE(outcome.ok);
     EXPECT_FALSE(outcome.error.empty());
     EXPECT_FALSE(Exists(tree_.Path("data/Trash/info/gone-\xff.trashinfo")));
@@ -112,7 +129,7 @@ TEST_F(TrashNameTest, LongNamesGoToTheTrashTwiceAndKeepTheirWholePath) {
         for (int round = 1; round <= 2; ++round) {
             const std::string contents = "round " + std::to_string(round);
             const std::string file = tree_.CreateFile("a/" + name, contents);
-            const FileOpOutcome outcome = TrashFile(file);
+            const Trashed outcome = TrashFile(file);
             ASSERT_TRUE(outcome.ok) << name.size() << ": " << outcome.error;
             EXPECT_FALSE(Exists(file));
             const std::string entry = platform::BaseName(outcome.target);
@@ -136,7 +153,7 @@ TEST_F(TrashNameTest, ATrashThatIsNoFolderFailsWithoutStrayFiles) {
         ASSERT_TRUE(::getcwd(old, sizeof old));
         ASSERT_EQ(::chdir(cwd.c_str()), 0);
         const auto before = FilesUnder(tree.Root());
-        const FileOpOutcome outcome = TrashFile(file);
+        const Trashed outcome = TrashFile(file);
         ASSERT_EQ(::chdir(old), 0);
         EXPECT_FALSE(outcome.ok);
         EXPECT_EQ(outcome.error, "The Trash folder cannot be created: Not a directory.");
@@ -147,11 +164,12 @@ TEST_F(TrashNameTest, ATrashThatIsNoFolderFailsWithoutStrayFiles) {
 
 TEST_F(TrashNameTest, ANameWithALineBreakGetsAOneLineRecord) {
     const std::string file = tree_.CreateFile("a/two\nlines.txt", "x");
-    const FileOpOutcome outcome = TrashFile(file);
+    const Trashed outcome = TrashFile(file);
     ASSERT_TRUE(outcome.ok) << outcome.error;
     const std::string record = RecordOf(outcome.target);
     const std::regex shape("\\[Trash Info\\]\nPath=/[^\n]*/a/two%0Alines\\.txt\n"
-                           "DeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n");
+                           "DeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n"
+                           "X-Kelvaro-Process=\\d+\n");
     EXPECT_TRUE(std::regex_match(record, shape)) << record;
 }
 
@@ -163,15 +181,16 @@ TEST_F(TrashNameTest, AFileOnAnotherFileSystemUsesTheTrashAtItsTop) {
     const std::string& disk = scratch.Path();
     const std::string uid = std::to_string(::getuid());
 
-    const FileOpOutcome own = TrashFile(tree_.CreateFile("disk/a/x.txt", "one"));
+    const Trashed own = TrashFile(tree_.CreateFile("disk/a/x.txt", "one"));
     ASSERT_TRUE(own.ok) << own.error;
     EXPECT_EQ(own.target, disk + "/.Trash-" + uid + "/files/x.txt");
-    EXPECT_EQ(DecodedTrashPath(RecordOf(own.target)), disk + "/a/x.txt");
+    // Relative to the top there, as the Trash's readers expect on a mount of its own.
+    EXPECT_NE(RecordOf(own.target).find("\nPath=a/x.txt\n"), std::string::npos);
 
     // The administrator's shared Trash, with its sticky bit, comes first.
     tree_.CreateDir("disk/.Trash");
     ASSERT_EQ(::chmod((disk + "/.Trash").c_str(), 01777), 0);
-    const FileOpOutcome shared = TrashFile(tree_.CreateFile("disk/a/y.txt", "two"));
+    const Trashed shared = TrashFile(tree_.CreateFile("disk/a/y.txt", "two"));
     ASSERT_TRUE(shared.ok) << shared.error;
     EXPECT_EQ(shared.target, disk + "/.Trash/" + uid + "/files/y.txt");
 
@@ -183,4 +202,75 @@ TEST_F(TrashNameTest, AFileOnAnotherFileSystemUsesTheTrashAtItsTop) {
     EXPECT_FALSE(TrashFile(file).ok);
     EXPECT_EQ(ReadAll(file), "three");
     EXPECT_TRUE(std::filesystem::is_empty(elsewhere));
+}
+
+namespace {
+
+// Restores path from the Trash with trash-cli, as a user would; its output.
+std::string RestoreWithTrashCli(const std::string& path) {
+    const std::string command = "echo 0 | trash-restore '" + path + "' 2>&1";
+    std::string out;
+    if (FILE* p = ::popen(command.c_str(), "r")) {
+        char buf[512];
+        while (std::fgets(buf, sizeof buf, p))
+            out += buf;
+        ::pclose(p);
+    }
+    return out;
+}
+
+// A bind mount of a folder of the tree at bound/, unmounted when it goes.
+struct BindMount {
+    std::string at;
+    bool mounted = false;
+    std::string error;
+    BindMount(const std::string& from, const std::string& to) : at(to) {
+        mounted = ::mount(from.c_str(), to.c_str(), nullptr, MS_BIND, nullptr) == 0;
+        if (!mounted)
+            error = std::strerror(errno);
+    }
+    ~BindMount() {
+        if (mounted)
+            ::umount2(at.c_str(), MNT_DETACH);
+    }
+};
+
+} // namespace
+
+// A bind mount is a mount of its own, and a folder reached through a link lives on the mount
+// its link leads to: the file goes to the Trash at the top of that mount, with its path from
+// there, never to one made at "/" or in the linked folder; trash-cli brings it back.
+TEST_F(TrashNameTest, TheTrashIsTheOneOfTheMountTheFileReallyLivesOn) {
+    if (::getuid() != 0)
+        GTEST_SKIP() << "making a bind mount and a second file system needs root";
+    if (std::system("command -v trash-restore >/dev/null") != 0)
+        GTEST_SKIP() << "trash-cli is not installed (./test.sh installs it)";
+    const bool rootTrashBefore = Exists("/.Trash-0");
+    const std::string uid = std::to_string(::getuid());
+
+    tree_.CreateFile("real/sub/x.txt", "bound");
+    BindMount bind(tree_.Path("real"), tree_.CreateDir("bound"));
+    if (!bind.mounted)
+        GTEST_SKIP() << "no bind mount here: " << bind.error;
+    const Trashed viaBind = TrashFile(tree_.Path("bound/sub/x.txt"));
+    ASSERT_TRUE(viaBind.ok) << viaBind.error;
+    EXPECT_EQ(viaBind.target, tree_.Path("bound/.Trash-" + uid + "/files/x.txt"));
+    EXPECT_NE(RecordOf(viaBind.target).find("\nPath=sub/x.txt\n"), std::string::npos);
+
+    ScratchDisk scratch(tree_.CreateDir("disk"), "1m");
+    if (!scratch.Mounted())
+        GTEST_SKIP() << "no second file system: " << scratch.Error();
+    tree_.CreateFile("disk/deep/folder/y.txt", "linked");
+    tree_.CreateSymlink("link", tree_.Path("disk/deep"));
+    const Trashed viaLink = TrashFile(tree_.Path("link/folder/y.txt"));
+    ASSERT_TRUE(viaLink.ok) << viaLink.error;
+    EXPECT_EQ(viaLink.target, tree_.Path("disk/.Trash-" + uid + "/files/y.txt"));
+    EXPECT_NE(RecordOf(viaLink.target).find("\nPath=deep/folder/y.txt\n"), std::string::npos);
+    EXPECT_FALSE(Exists(tree_.Path("disk/deep/folder/.Trash-" + uid)));
+    EXPECT_EQ(Exists("/.Trash-0"), rootTrashBefore);
+
+    const std::string out1 = RestoreWithTrashCli(tree_.Path("bound/sub/x.txt"));
+    EXPECT_EQ(tree_.Read("real/sub/x.txt"), "bound") << out1;
+    const std::string out2 = RestoreWithTrashCli(tree_.Path("disk/deep/folder/y.txt"));
+    EXPECT_EQ(tree_.Read("disk/deep/folder/y.txt"), "linked") << out2;
 }
