@@ -29,11 +29,16 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <linux/fs.h>
 #include <map>
+#include <optional>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -74,6 +79,28 @@ void PressYes(TDeleteFilesForm& dialog) {
 void PressNo(TDeleteFilesForm& dialog) {
     dialog.BitBtn2->click();
 }
+
+// A file made immutable (chattr +i) while it lives, where the file system and the rights allow.
+struct Immutable {
+    std::string path;
+    bool set = false;
+    explicit Immutable(std::string p) : path(std::move(p)) { set = Flag(true); }
+    ~Immutable() {
+        if (set)
+            Flag(false);
+    }
+    bool Flag(bool on) const {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+        if (fd < 0)
+            return false;
+        int flags = 0;
+        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        ::close(fd);
+        return done;
+    }
+};
 
 // A window with its own program folder and its own data home for the Trash.
 struct Fixture {
@@ -678,15 +705,20 @@ private slots:
     void aChangeWhileAnErrorBoxIsOpenIsCaughtAtTheFileItConcerns() {
         QFETCH(int, method);
         QFETCH(int, change);
+        Fixture f;
+        f.data.CreatePatternFile("a/1.bin", 3000, 1);
+        const std::string victim1 = f.data.CreatePatternFile("b/1.bin", 3000, 1);
+        // The system refuses the first copy: made immutable where the file system and the
+        // rights allow it, else refused through the test seam.
+        const Immutable immutable(victim1);
         struct RefuseFirst : RemovalFaults {
             int FailRemoval(const std::string& path) override {
                 return path.find("/b/1.bin") != std::string::npos ? EPERM : 0;
             }
         } faults;
-        ScopedRemovalFaults scope(faults);
-        Fixture f;
-        f.data.CreatePatternFile("a/1.bin", 3000, 1);
-        const std::string victim1 = f.data.CreatePatternFile("b/1.bin", 3000, 1);
+        std::optional<ScopedRemovalFaults> scope;
+        if (!immutable.set)
+            scope.emplace(faults);
         const std::string kept2 = f.data.CreatePatternFile("a/2.bin", 2000, 2);
         const std::string victim2 = f.data.CreatePatternFile("b/2.bin", 2000, 2);
         f.Search({"a", "b"});
@@ -737,7 +769,6 @@ private slots:
                      .arg(QString::fromUtf8(std::strerror(EPERM)), QString::fromUtf8(why)));
         QCOMPARE(f.form->FilesDelLabel->text(), QString());
         QCOMPARE(f.form->KbDelLabel->text(), QString());
-        (void)victim1;
         (void)victim2;
         (void)kept2;
     }
