@@ -1,8 +1,10 @@
 #include "removal/Mounts.h"
 
+#include "platform/Paths.h"
+
+#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,36 +32,22 @@ bool MountIdOf(const std::string& path, std::uint64_t& id) {
 
 } // namespace
 
-std::string DecodeMountField(const std::string& field) {
-    std::string out;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() && field[i + 1] >= '0' &&
-            field[i + 1] <= '3' && field[i + 2] >= '0' && field[i + 2] <= '7' &&
-            field[i + 3] >= '0' && field[i + 3] <= '7') {
-            out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
-                                     (field[i + 3] - '0'));
-            i += 3;
-        } else {
-            out += field[i];
-        }
-    }
-    return out;
-}
-
 bool MountOf(const std::string& path, MountPlace& mount) {
-    std::uint64_t id = 0;
-    if (!MountIdOf(path, id))
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real)
         return false;
-    std::ifstream table("/proc/self/mountinfo");
-    std::string line;
-    while (std::getline(table, line)) {
-        std::istringstream fields(line);
-        std::uint64_t lineId = 0, parent = 0;
-        std::string device, root, point;
-        if (!(fields >> lineId >> parent >> device >> root >> point) || lineId != id)
-            continue;
-        mount = {id, DecodeMountField(point)};
-        return true;
+    std::string top = real;
+    std::free(real);
+    std::uint64_t id = 0;
+    if (!MountIdOf(top, id))
+        return false;
+    while (top != "/") {
+        const std::string up = platform::ParentFolder(top);
+        std::uint64_t upId = 0;
+        if (!MountIdOf(up, upId) || upId != id)
+            break;
+        top = up;
     }
-    return false;
+    mount = {id, top};
+    return true;
 }

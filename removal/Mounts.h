@@ -3,18 +3,15 @@
 #include <cstdint>
 #include <string>
 
-// A mount as this process sees it: its ID and the folder it is mounted at.
+// A mount as this process sees it: its ID and the folder at its top.
 struct MountPlace {
     std::uint64_t id = 0;
     std::string top;
 };
 
-// The mount that really holds what path names (links followed all the way): found by its
-// mount ID, so that a bind mount is its own mount and a folder reached through a link belongs
-// to the mount it lives on. False when the path cannot be looked at or the mount is not in
-// this process's view.
+// The mount that really holds what path names (links followed all the way): found by mount ID,
+// so that a bind mount is a mount of its own and a folder reached through a link belongs to the
+// mount it lives on. Its top is found by walking up the resolved path while the mount ID stays
+// the same, which also holds in a chroot, where the mount table does not list the mount of its
+// root. False when the path cannot be looked at.
 bool MountOf(const std::string& path, MountPlace& mount);
-
-// A mount point as /proc/self/mountinfo writes it (blank, tab, line break and backslash as
-// octal escapes), decoded.
-std::string DecodeMountField(const std::string& field);
