@@ -189,10 +189,14 @@ std::int64_t InputFile::ReadAt(void* buffer, std::size_t n, std::int64_t offset)
         return -1;
     if (IoFaults* faults = InstalledIoFaults(); faults && faults->FailRead(path_, offset))
         return -1;
+    return ReadFullyAt(fd_, buffer, n, offset);
+}
+
+std::int64_t ReadFullyAt(int fd, void* buffer, std::size_t n, std::int64_t offset) {
     std::size_t done = 0;
     auto* out = static_cast<char*>(buffer);
     while (done < n) {
-        ssize_t got = ::pread(fd_, out + done, n - done, offset + static_cast<off_t>(done));
+        ssize_t got = ::pread(fd, out + done, n - done, offset + static_cast<off_t>(done));
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -203,6 +207,14 @@ std::int64_t InputFile::ReadAt(void* buffer, std::size_t n, std::int64_t offset)
         done += static_cast<std::size_t>(got);
     }
     return static_cast<std::int64_t>(done);
+}
+
+bool StampOfOpen(int fd, FileStamp& stamp) {
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    stamp = StampOf(st);
+    return true;
 }
 
 bool InputFile::ReadEnd(void* buffer, std::size_t n, std::int64_t offset) {

@@ -66,6 +66,13 @@ bool Identify(const std::string& path, FileIdentity& identity);
 // there or it is not a regular file.
 bool StampOf(const std::string& path, FileStamp& stamp);
 
+// The stamp of the regular file open as fd. False when fstat fails or it is no regular file.
+bool StampOfOpen(int fd, FileStamp& stamp);
+
+// Reads n bytes at offset of fd, retrying short and interrupted reads, unless the file ends
+// first. The count, or -1 on a read error.
+std::int64_t ReadFullyAt(int fd, void* buffer, std::size_t n, std::int64_t offset);
+
 // A regular file opened for reading. Never follows a link at the last component.
 class InputFile {
 public:

@@ -63,4 +63,8 @@ std::string DataHome() {
     return XdgFolder("XDG_DATA_HOME", ".local/share");
 }
 
+std::string StateHome() {
+    return XdgFolder("XDG_STATE_HOME", ".local/state");
+}
+
 } // namespace platform

@@ -20,4 +20,7 @@ std::string ConfigHome();
 // The user's folder for data: $XDG_DATA_HOME, or ~/.local/share, by the same rules.
 std::string DataHome();
 
+// The user's folder for state that outlives a run: $XDG_STATE_HOME, or ~/.local/state.
+std::string StateHome();
+
 } // namespace platform

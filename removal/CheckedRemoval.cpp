@@ -3,12 +3,14 @@
 #include "platform/Paths.h"
 #include "removal/FileNames.h"
 #include "removal/RemovalFaults.h"
+#include "removal/StagingJournal.h"
 #include "removal/Trash.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,66 +32,95 @@ void AtStep(RemovalStep step, const std::string& path) {
         faults->AtStep(step, path);
 }
 
-// A hidden name of the removal's own in the file's folder.
-int StageBeside(const std::string& path, std::string& staged) {
-    const std::string folder = platform::ParentFolder(path);
-    const std::string name = ".kelvaro-removing-" + platform::BaseName(path);
+// A name in a folder held open: what is done through the folder's descriptor happens in that
+// folder even when it, or one above it, is renamed meanwhile.
+struct Place {
+    int dir = -1;
+    std::string name;
+    Place() = default;
+    Place(const Place&) = delete;
+    Place& operator=(const Place&) = delete;
+    ~Place() {
+        if (dir >= 0)
+            ::close(dir);
+    }
+    bool Open(const std::string& folder, std::string entry) {
+        dir = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        name = std::move(entry);
+        return dir >= 0;
+    }
+    // Where it is now, for messages and records.
+    std::string Path() const {
+        char buffer[PATH_MAX];
+        const std::string self = "/proc/self/fd/" + std::to_string(dir);
+        const ssize_t n = ::readlink(self.c_str(), buffer, sizeof buffer);
+        return n > 0 ? platform::JoinPath(std::string(buffer, static_cast<std::size_t>(n)), name)
+                     : name;
+    }
+};
+
+// Renames from into the folder toDir under name or a free variant of it, never replacing
+// anything: 0 with placed set, or an errno value (EXDEV when toDir is on another file system).
+// before, when given, learns each name right before it is tried.
+int PlaceInto(const Place& from, int toDir, const std::string& name, std::string& placed,
+              const std::function<void(const std::string&)>& before = nullptr) {
     for (int n = 1; n <= kMaxNameTries; ++n) {
-        staged = platform::JoinPath(folder, FreeName(name, n, NAME_MAX));
-        if (platform::PathExists(staged))
+        placed = FreeName(name, n, NAME_MAX);
+        struct stat st;
+        if (::fstatat(toDir, placed.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
             continue;
-        const int err = RenameNoReplace(path, staged);
+        if (before)
+            before(placed);
+        const int err = RenameNoReplaceAt(from.dir, from.name, toDir, placed);
         if (err != EEXIST)
             return err;
     }
     return EEXIST;
 }
 
-// Into the archive folder under the file's own name or a free variant; EXDEV when the folder is
-// on another file system.
-int StageInFolder(const std::string& path, const std::string& folder, std::string& staged) {
-    const std::string name = platform::BaseName(path);
-    for (int n = 1; n <= kMaxNameTries; ++n) {
-        staged = platform::JoinPath(folder, FreeName(name, n, NAME_MAX));
-        if (platform::PathExists(staged))
-            continue;
-        const int err = RenameNoReplace(path, staged);
-        if (err != EEXIST)
-            return err;
-    }
-    return EEXIST;
+// Unlinks the staged name only while it still names the file that was checked.
+int UnlinkChecked(const Place& staged, int fd) {
+    struct stat named, checked;
+    if (::fstatat(staged.dir, staged.name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno;
+    if (::fstat(fd, &checked) != 0)
+        return errno;
+    if (named.st_dev != checked.st_dev || named.st_ino != checked.st_ino)
+        return EBUSY;
+    return ::unlinkat(staged.dir, staged.name.c_str(), 0) == 0 ? 0 : errno;
 }
 
-// Back to its own name, or a free one beside it when that was taken meanwhile. The name it
-// went back to, or empty when it could not be moved at all (it then stays where it was staged).
-std::string PutBack(const std::string& staged, const std::string& path) {
-    const std::string folder = platform::ParentFolder(path);
-    const std::string name = platform::BaseName(path);
-    for (int n = 1; n <= kMaxNameTries; ++n) {
-        const std::string back = platform::JoinPath(folder, FreeName(name, n, NAME_MAX));
-        const int err = RenameNoReplace(staged, back);
-        if (err == 0)
-            return back;
-        if (err != EEXIST)
-            break;
-    }
-    return {};
+// Errors of a rename to a new name in the file's own folder after which the file can still be
+// erased where it is: the folder has no room for another name, or the file system cannot rename
+// without replacing.
+bool NoStagingHere(int err) {
+    return err == ENOSPC || err == EDQUOT || err == ENOSYS || err == EINVAL || err == EPERM ||
+           err == ENOTSUP;
 }
 
-// Put back after it failed; a Trash record goes with it once the file is out of the Trash.
-RemovalResult Stayed(RemovalStatus status, const std::string& staged, const std::string& path,
-                     const TrashSlot& slot, std::string error = {}) {
+platform::FileStamp StampOfStat(const struct stat& st);
+
+// Put back after it failed, to its own name in the folder it is in now, or a free one beside it
+// when that was taken meanwhile; a Trash record goes once the file is out of the Trash.
+RemovalResult Stayed(RemovalStatus status, const Place& staged, const Place& origin,
+                     const TrashSlot& slot, bool untouched, std::string error = {}) {
     RemovalResult r = Result(status, std::move(error));
-    const std::string back = PutBack(staged, path);
-    if (back.empty()) {
+    Place back;
+    back.dir = ::dup(origin.dir);
+    if (back.dir < 0 || PlaceInto(staged, back.dir, origin.name, back.name) != 0) {
         r.status = RemovalStatus::Failed;
-        r.error = "it could not be put back and is now " + staged;
+        r.error = "it could not be put back and is now " + staged.Path();
         return r;
     }
     if (!slot.info.empty())
         ::unlink(slot.info.c_str());
-    if (back != path)
-        r.putBackAs = back;
+    if (back.name != origin.name)
+        r.putBackAs = back.Path();
+    struct stat st;
+    if (untouched && ::fstatat(back.dir, back.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        r.restamped = true;
+        r.stamp = StampOfStat(st);
+    }
     return r;
 }
 
@@ -99,6 +130,13 @@ RemovalResult GoneOrFailed(const std::string& path, int err, std::string error =
     if (err == ENOENT && ::lstat(path.c_str(), &st) != 0 && errno == ENOENT)
         return Result(RemovalStatus::Gone);
     return Result(RemovalStatus::Failed, error.empty() ? std::strerror(err) : error);
+}
+
+platform::FileStamp StampOfStat(const struct stat& st) {
+    return {{st.st_dev, st.st_ino},
+            st.st_size,
+            std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            std::int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
 }
 
 int CopyBytes(int in, int out) {
@@ -218,6 +256,18 @@ bool SameFolder(const std::string& a, const std::string& b) {
            sa.st_ino == sb.st_ino;
 }
 
+// Opens the file that goes, at its staged name, for the check; else the verdict.
+RemovalStatus OpenStaged(const Place& staged, int& fd, std::string& error) {
+    fd = ::openat(staged.dir, staged.name.c_str(),
+                  O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd >= 0)
+        return RemovalStatus::Removed;
+    if (errno == ELOOP || errno == ENXIO || errno == EISDIR)
+        return RemovalStatus::NotAFile;
+    error = std::strerror(errno);
+    return RemovalStatus::Failed;
+}
+
 } // namespace
 
 RemovalResult RemoveChecked(const PlannedFile& file, TRemoveMethod method,
@@ -226,17 +276,21 @@ RemovalResult RemoveChecked(const PlannedFile& file, TRemoveMethod method,
     if (RemovalFaults* faults = InstalledRemovalFaults())
         if (const int err = faults->FailRemoval(path))
             return Failed(err);
+    staging::RecoverOnce();
     AtStep(RemovalStep::BeforeTakingAway, path);
 
+    // From here on the file is reached through its folder's descriptor.
+    Place origin;
+    if (!origin.Open(platform::ParentFolder(path), platform::BaseName(path)))
+        return GoneOrFailed(path, errno);
     // Cheap looks first: nothing is moved that cannot pass.
     struct stat st;
-    if (::lstat(path.c_str(), &st) != 0)
+    if (::fstatat(origin.dir, origin.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return GoneOrFailed(path, errno);
     if (!S_ISREG(st.st_mode))
         return Result(RemovalStatus::NotAFile);
     // Whether it is still the file the search saw, to tell why it stays if it does.
-    platform::FileStamp before;
-    const bool asSeen = platform::StampOf(path, before) && before == file.file.stamp;
+    const bool asSeen = StampOfStat(st) == file.file.stamp;
     if (file.wholeGroup && !asSeen)
         return Result(RemovalStatus::Changed);
     if (method == rmMove) {
@@ -249,77 +303,102 @@ RemovalResult RemoveChecked(const PlannedFile& file, TRemoveMethod method,
             return Result(RemovalStatus::Failed, "The file is already in that folder.");
     }
 
-    // Taken away from its path.
-    std::string staged;
+    // Taken away from its name.
+    Place staged;
     TrashSlot slot;
-    bool copyAcross = false;
+    bool copyAcross = false, inPlace = false;
     int err = 0;
+    // To a hidden name beside it, noted first so that a killed run leaves nothing hidden.
+    auto stageBeside = [&] {
+        staged.dir = ::dup(origin.dir);
+        const std::string hidden = ".kelvaro-removing-" + origin.name;
+        const std::string folder = platform::ParentFolder(origin.Path());
+        for (int n = 1; n <= 2; ++n)
+            staging::Note(platform::JoinPath(folder, FreeName(hidden, n, NAME_MAX)), origin.Path());
+        return PlaceInto(origin, staged.dir, hidden, staged.name);
+    };
     switch (method) {
     case rmRecycle: {
         std::string error;
-        err = MoveToTrash(path, slot, error);
+        err = MoveToTrash(path, slot, error, origin.dir, origin.name);
         if (err != 0)
             return GoneOrFailed(path, err, error);
-        staged = slot.file;
+        staged.Open(platform::ParentFolder(slot.file), platform::BaseName(slot.file));
         break;
     }
     case rmMove: {
         RemovalFaults* faults = InstalledRemovalFaults();
-        err = faults && faults->ForceCopy(path) ? EXDEV : StageInFolder(path, archive, staged);
+        staged.dir = ::open(archive.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        err = staged.dir < 0 ? errno
+              : faults && faults->ForceCopy(path)
+                  ? EXDEV
+                  : PlaceInto(origin, staged.dir, origin.name, staged.name);
         if (err == EXDEV) {
+            ::close(staged.dir);
             copyAcross = true;
-            err = StageBeside(path, staged);
+            err = stageBeside();
         }
         break;
     }
     case rmErase:
-        err = StageBeside(path, staged);
+        err = stageBeside();
+        if (NoStagingHere(err)) {
+            // Checked where it is instead: the name must still hold the very file checked when
+            // it goes, a far smaller gap than a check a whole batch earlier.
+            inPlace = true;
+            staged.name = origin.name;
+            err = 0;
+        }
         break;
     }
     if (err != 0)
         return GoneOrFailed(path, err);
     // As it was taken away: a change from here on moves its status change time again.
-    platform::FileStamp asStaged;
-    const bool stagedAsSeen = asSeen && platform::StampOf(staged, asStaged);
-    AtStep(RemovalStep::Staged, staged);
+    struct stat stagedSt;
+    const bool stagedAsSeen =
+        asSeen && ::fstatat(staged.dir, staged.name.c_str(), &stagedSt, AT_SYMLINK_NOFOLLOW) == 0;
+    AtStep(RemovalStep::Staged, staged.Path());
 
     // Checked through its descriptor: only what held the file open before can still write it.
-    const int fd =
-        ::open(staged.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    RemovalStatus verdict = RemovalStatus::NotAFile;
-    if (fd >= 0)
+    int fd = -1;
+    std::string error;
+    RemovalStatus verdict = OpenStaged(staged, fd, error);
+    if (verdict == RemovalStatus::Removed)
         verdict = check.Verify(fd, file, index, path);
-    AtStep(RemovalStep::Verified, staged);
+    if (verdict == RemovalStatus::Failed && error.empty())
+        error = std::strerror(ENOMEM);
+    AtStep(RemovalStep::Verified, staged.Path());
     if (verdict == RemovalStatus::Removed)
         verdict = check.LastLook();
-    platform::FileStamp now;
-    if (verdict == RemovalStatus::KeptCopyLost &&
-        !(stagedAsSeen && StampOfOpen(fd, now) && now == asStaged))
-        verdict = RemovalStatus::Changed;
 
-    RemovalResult result;
     if (verdict != RemovalStatus::Removed) {
+        // Nothing but the staging touched it since the search: what stays it is not its fault.
+        platform::FileStamp now;
+        const bool untouched = stagedAsSeen && fd >= 0 && platform::StampOfOpen(fd, now) &&
+                               now == StampOfStat(stagedSt);
+        if (verdict == RemovalStatus::KeptCopyLost && !untouched)
+            verdict = RemovalStatus::Changed;
         if (fd >= 0)
             ::close(fd);
-        return Stayed(verdict, staged, path, slot,
-                      verdict == RemovalStatus::Failed ? std::strerror(ENOMEM) : std::string());
+        return inPlace ? Result(verdict, error)
+                       : Stayed(verdict, staged, origin, slot, untouched, error);
     }
 
     // Made final.
-    result.status = RemovalStatus::Removed;
+    RemovalResult result = Result(RemovalStatus::Removed);
     if (method == rmErase) {
-        err = ::unlink(staged.c_str()) == 0 ? 0 : errno;
+        err = UnlinkChecked(staged, fd);
     } else if (copyAcross) {
-        err = CopyInto(fd, archive, platform::BaseName(path), result.target);
-        if (err == 0 && ::unlink(staged.c_str()) != 0) {
-            err = errno;
+        err = CopyInto(fd, archive, origin.name, result.target);
+        if (err == 0 && (err = UnlinkChecked(staged, fd)) != 0)
             ::unlink(result.target.c_str());
-        }
     } else {
-        result.target = staged;
+        result.target = staged.Path();
     }
     ::close(fd);
     if (err != 0)
-        result = Stayed(RemovalStatus::Failed, staged, path, slot, std::strerror(err));
+        result = inPlace ? Failed(err)
+                         : Stayed(RemovalStatus::Failed, staged, origin, slot, false,
+                                  std::strerror(err));
     return result;
 }

@@ -38,16 +38,25 @@ std::string FreeName(const std::string& name, int n, std::size_t maxBytes) {
 }
 
 int RenameNoReplace(const std::string& from, const std::string& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+    return RenameNoReplaceAt(AT_FDCWD, from, AT_FDCWD, to);
+}
+
+int RenameNoReplaceAt(int fromDir, const std::string& from, int toDir, const std::string& to) {
+    if (::renameat2(fromDir, from.c_str(), toDir, to.c_str(), RENAME_NOREPLACE) == 0)
         return 0;
     if (errno != EINVAL && errno != ENOSYS)
         return errno;
-    // A file system without the flag: a hard link refuses a taken name just as well.
-    if (::link(from.c_str(), to.c_str()) != 0)
+    // A file system without the flag: a hard link refuses a taken name just as well; the old
+    // name goes only while it still names the file linked.
+    if (::linkat(fromDir, from.c_str(), toDir, to.c_str(), 0) != 0)
         return errno;
-    if (::unlink(from.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(to.c_str());
+    errno = 0;
+    struct stat was, now;
+    if (::fstatat(fromDir, from.c_str(), &was, AT_SYMLINK_NOFOLLOW) != 0 ||
+        ::fstatat(toDir, to.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0 || was.st_ino != now.st_ino ||
+        was.st_dev != now.st_dev || ::unlinkat(fromDir, from.c_str(), 0) != 0) {
+        const int err = errno ? errno : EBUSY;
+        ::unlinkat(toDir, to.c_str(), 0);
         return err;
     }
     return 0;

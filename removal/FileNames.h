@@ -16,6 +16,8 @@ std::string FreeName(const std::string& name, int n, std::size_t maxBytes);
 
 // Renames without ever replacing what is at to. 0 or an errno value (EEXIST when to is taken).
 int RenameNoReplace(const std::string& from, const std::string& to);
+// The same, each name relative to a folder's descriptor (or AT_FDCWD).
+int RenameNoReplaceAt(int fromDir, const std::string& from, int toDir, const std::string& to);
 
 // Creates folder and its missing parents; the folders made get mode. False when it fails, with
 // errno telling why.

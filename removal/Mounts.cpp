@@ -10,6 +10,18 @@
 
 namespace {
 
+bool MountIdOf(const std::string& path, std::uint64_t& id);
+
+// The mount ID and the device of what path names. A btrfs subvolume is a device of its own
+// within its mount, and a rename cannot leave it either.
+bool PlaceOf(const std::string& path, std::uint64_t& id, dev_t& device) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    device = st.st_dev;
+    return MountIdOf(path, id);
+}
+
 bool MountIdOf(const std::string& path, std::uint64_t& id) {
     struct statx st;
     if (::statx(AT_FDCWD, path.c_str(), AT_STATX_SYNC_AS_STAT, STATX_MNT_ID, &st) == 0 &&
@@ -39,12 +51,14 @@ bool MountOf(const std::string& path, MountPlace& mount) {
     std::string top = real;
     std::free(real);
     std::uint64_t id = 0;
-    if (!MountIdOf(top, id))
+    dev_t device = 0;
+    if (!PlaceOf(top, id, device))
         return false;
     while (top != "/") {
         const std::string up = platform::ParentFolder(top);
         std::uint64_t upId = 0;
-        if (!MountIdOf(up, upId) || upId != id)
+        dev_t upDevice = 0;
+        if (!PlaceOf(up, upId, upDevice) || upId != id || upDevice != device)
             break;
         top = up;
     }

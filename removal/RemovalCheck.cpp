@@ -1,9 +1,7 @@
 #include "removal/RemovalCheck.h"
 
-#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -16,23 +14,6 @@ char* AlignedBlock() {
     return static_cast<char*>(std::aligned_alloc(4096, kBlock));
 }
 
-// Reads n bytes at offset unless the file ends first; the count, or -1.
-std::int64_t ReadFully(int fd, char* buffer, std::size_t n, std::int64_t offset) {
-    std::size_t done = 0;
-    while (done < n) {
-        const ssize_t got = ::pread(fd, buffer + done, n - done, offset + std::int64_t(done));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return -1;
-        }
-        if (got == 0)
-            break;
-        done += static_cast<std::size_t>(got);
-    }
-    return static_cast<std::int64_t>(done);
-}
-
 // The same file system object, unchanged in length and times (a rename moves only the status
 // change time, which is why it is not compared for a file that was just staged).
 bool SameContentStamp(const platform::FileStamp& a, const platform::FileStamp& b) {
@@ -40,17 +21,6 @@ bool SameContentStamp(const platform::FileStamp& a, const platform::FileStamp& b
 }
 
 } // namespace
-
-bool StampOfOpen(int fd, platform::FileStamp& stamp) {
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
-    stamp.identity = {st.st_dev, st.st_ino};
-    stamp.size = st.st_size;
-    stamp.modified = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    stamp.changed = std::int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
-    return true;
-}
 
 CopyCheck::CopyCheck(OperationProgress* progress) : progress_(progress) {}
 
@@ -72,8 +42,8 @@ CopyCheck::Comparison CopyCheck::Compare(int a, int b, std::int64_t size, int in
     for (std::int64_t offset = 0; offset < size;) {
         const std::size_t want = static_cast<std::size_t>(
             std::min<std::int64_t>(static_cast<std::int64_t>(kBlock), size - offset));
-        const std::int64_t got = ReadFully(a, a_.get(), want, offset);
-        if (got <= 0 || ReadFully(b, b_.get(), want, offset) != got ||
+        const std::int64_t got = platform::ReadFullyAt(a, a_.get(), want, offset);
+        if (got <= 0 || platform::ReadFullyAt(b, b_.get(), want, offset) != got ||
             std::memcmp(a_.get(), b_.get(), static_cast<std::size_t>(got)) != 0)
             return Comparison::Differ;
         offset += got;
@@ -86,7 +56,8 @@ CopyCheck::Comparison CopyCheck::Compare(int a, int b, std::int64_t size, int in
     }
     // Neither may hold more than the length both had.
     char extra;
-    if (ReadFully(a, &extra, 1, size) != 0 || ReadFully(b, &extra, 1, size) != 0)
+    if (platform::ReadFullyAt(a, &extra, 1, size) != 0 ||
+        platform::ReadFullyAt(b, &extra, 1, size) != 0)
         return Comparison::Differ;
     return Comparison::Same;
 }
@@ -95,7 +66,7 @@ RemovalStatus CopyCheck::Verify(int staged, const PlannedFile& file, int index,
                                 const std::string& path) {
     Release();
     platform::FileStamp now;
-    if (!StampOfOpen(staged, now))
+    if (!platform::StampOfOpen(staged, now))
         return RemovalStatus::NotAFile;
     if (file.wholeGroup) {
         // Nothing stays to compare with: it must still be the very file the search saw.
@@ -120,7 +91,7 @@ RemovalStatus CopyCheck::Verify(int staged, const PlannedFile& file, int index,
             continue;
         platform::FileStamp copy;
         Comparison c = Comparison::Differ;
-        if (StampOfOpen(fd, copy)) {
+        if (platform::StampOfOpen(fd, copy)) {
             if (copy.identity == now.identity)
                 sameFile = true;
             else if (copy.size == now.size)
@@ -132,8 +103,8 @@ RemovalStatus CopyCheck::Verify(int staged, const PlannedFile& file, int index,
         }
         // Both unchanged while they were read, and the copy still under its own name.
         platform::FileStamp stagedAfter, copyAfter, atPath;
-        if (c == Comparison::Same && StampOfOpen(staged, stagedAfter) && stagedAfter == now &&
-            StampOfOpen(fd, copyAfter) && copyAfter == copy &&
+        if (c == Comparison::Same && platform::StampOfOpen(staged, stagedAfter) &&
+            stagedAfter == now && platform::StampOfOpen(fd, copyAfter) && copyAfter == copy &&
             platform::StampOf(kept.path, atPath) && atPath == copy) {
             staged_ = staged;
             stagedStamp_ = now;
@@ -152,13 +123,13 @@ RemovalStatus CopyCheck::Verify(int staged, const PlannedFile& file, int index,
 
 RemovalStatus CopyCheck::LastLook() const {
     platform::FileStamp stamp;
-    if (staged_ < 0 || !StampOfOpen(staged_, stamp) || !(stamp == stagedStamp_))
+    if (staged_ < 0 || !platform::StampOfOpen(staged_, stamp) || !(stamp == stagedStamp_))
         return RemovalStatus::Changed;
     if (copy_ < 0)
         return RemovalStatus::Removed; // a whole group: nothing stays to look at
     platform::FileStamp atPath;
-    if (StampOfOpen(copy_, stamp) && stamp == copyStamp_ && platform::StampOf(copyPath_, atPath) &&
-        atPath == copyStamp_)
+    if (platform::StampOfOpen(copy_, stamp) && stamp == copyStamp_ &&
+        platform::StampOf(copyPath_, atPath) && atPath == copyStamp_)
         return RemovalStatus::Removed;
     return RemovalStatus::KeptCopyLost;
 }

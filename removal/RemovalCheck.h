@@ -45,6 +45,3 @@ private:
     std::string copyPath_;
     platform::FileStamp stagedStamp_, copyStamp_;
 };
-
-// The stamp of an open file. False when it is no regular file or fstat fails.
-bool StampOfOpen(int fd, platform::FileStamp& stamp);

@@ -19,6 +19,11 @@ public:
         (void)path;
         return 0;
     }
+    // An errno value to fail the rename of path to a hidden name beside it with, or 0.
+    virtual int FailStaging(const std::string& path) {
+        (void)path;
+        return 0;
+    }
     // Called at each step of one file's removal.
     virtual void AtStep(RemovalStep step, const std::string& path) {
         (void)step;

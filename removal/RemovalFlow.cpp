@@ -171,6 +171,10 @@ void RemovalFlow::DeleteFiles() {
             }
             continue;
         }
+        // Put back by this removal alone: the next try knows it again.
+        if (result.restamped && result.putBackAs.empty() && result.stamp.identity == entry->Id &&
+            result.stamp.size == entry->Size && result.stamp.modified == entry->Modified)
+            entry->Changed = result.stamp.changed;
         names.push_back(entry->Name);
         const std::string* folder = FolderOf(*entry);
         lines.push_back((folder ? ShownPath(state_.DirList, *folder, entry->Name) : entry->Name) +

@@ -47,6 +47,10 @@ struct RemovalResult {
     std::string error;
     // Where the file went back to when it stayed but its own name was taken meanwhile.
     std::string putBackAs;
+    // It stayed, touched by nothing but this removal's own renames, which moved its status
+    // change time: its stamp now, so that a later try still knows it for the file the search saw.
+    bool restamped = false;
+    platform::FileStamp stamp;
 };
 
 // Why a file stayed, in a few words ("it changed since the search").

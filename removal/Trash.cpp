@@ -16,9 +16,9 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
-#include <fstream>
 #include <mutex>
 #include <set>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,12 +79,21 @@ int WriteRecord(const std::string& infoFile, const std::string& text) {
     return err;
 }
 
-// A Trash folder that is really a folder, never a link in its place (it could lead the files
-// anywhere), made as needed.
+// A Trash folder that is really a folder of this user's that no one else may write in, never
+// a link in its place (it could lead the files anywhere, or to someone who reads them), made as
+// needed.
 bool UsableFolder(const std::string& folder, int& err) {
-    if (platform::PathExists(folder) && !platform::IsDirectory(folder, false)) {
-        err = ENOTDIR;
-        return false;
+    struct stat st;
+    if (::lstat(folder.c_str(), &st) == 0) {
+        if (!S_ISDIR(st.st_mode)) {
+            err = ENOTDIR;
+            return false;
+        }
+        if (st.st_uid != ::getuid() || (st.st_mode & 022) != 0) {
+            err = EACCES;
+            return false;
+        }
+        return true;
     }
     if (!MakeFolders(folder, 0700)) {
         err = errno;
@@ -107,8 +116,8 @@ void DropStaleOnce(const std::string& trash, const std::string& top) {
 // Moves path into the Trash at trash, whose recorded paths are relative to top (empty for the
 // home Trash, whose paths are absolute). 0 with slot set, or an errno value; err for the Trash
 // itself is returned negated.
-int TrashInto(const std::string& path, const std::string& trash, const std::string& top,
-              TrashSlot& slot) {
+int TrashInto(const std::string& path, int fromDir, const std::string& fromName,
+              const std::string& trash, const std::string& top, TrashSlot& slot) {
     const std::string files = trash + "/files";
     const std::string info = trash + "/info";
     int err = 0;
@@ -133,7 +142,7 @@ int TrashInto(const std::string& path, const std::string& trash, const std::stri
             continue;
         if (err != 0)
             return err;
-        err = RenameNoReplace(path, slot.file);
+        err = RenameNoReplaceAt(fromDir, fromName, AT_FDCWD, slot.file);
         if (err == 0)
             return 0;
         ::unlink(slot.info.c_str());
@@ -145,16 +154,17 @@ int TrashInto(const std::string& path, const std::string& trash, const std::stri
 
 // The Trash at the top of the mount: the administrator's shared one (a real folder with the
 // sticky bit) with a folder per user, else one of the user's own.
-int TrashAtTop(const std::string& path, const std::string& top, TrashSlot& slot) {
+int TrashAtTop(const std::string& path, int fromDir, const std::string& fromName,
+               const std::string& top, TrashSlot& slot) {
     const std::string uid = std::to_string(::getuid());
     const std::string shared = platform::JoinPath(top, ".Trash");
     struct stat st;
     if (::lstat(shared.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)) {
-        const int err = TrashInto(path, shared + "/" + uid, top, slot);
+        const int err = TrashInto(path, fromDir, fromName, shared + "/" + uid, top, slot);
         if (err >= 0)
             return err;
     }
-    return TrashInto(path, platform::JoinPath(top, ".Trash-" + uid), top, slot);
+    return TrashInto(path, fromDir, fromName, platform::JoinPath(top, ".Trash-" + uid), top, slot);
 }
 
 int Fail(int err, std::string& error) {
@@ -207,7 +217,19 @@ void DropStaleRecords(const std::string& trash, const std::string& top) {
         if (name.size() <= suffix || name.compare(name.size() - suffix, suffix, kInfoSuffix) != 0)
             continue;
         const std::string record = info + "/" + name;
-        std::ifstream in(record);
+        // Only a regular file, and only its beginning: a FIFO in its place must not hang us.
+        const int fd = ::open(record.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat st;
+        char head[4096];
+        ssize_t got = -1;
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+            got = ::read(fd, head, sizeof head);
+        ::close(fd);
+        if (got <= 0)
+            continue;
+        std::istringstream in(std::string(head, static_cast<std::size_t>(got)));
         std::string line, recorded;
         long writer = 0;
         for (int n = 0; n < 16 && std::getline(in, line); ++n) {
@@ -230,7 +252,9 @@ void DropStaleRecords(const std::string& trash, const std::string& top) {
     ::closedir(dir);
 }
 
-int MoveToTrash(const std::string& path, TrashSlot& slot, std::string& error) {
+int MoveToTrash(const std::string& path, TrashSlot& slot, std::string& error, int fromDir,
+                const std::string& fromName) {
+    const std::string& from = fromName.empty() ? path : fromName;
     // The data home is made first; an empty or relative one would put the Trash wherever the
     // program happens to run.
     const std::string dataHome =
@@ -246,11 +270,11 @@ int MoveToTrash(const std::string& path, TrashSlot& slot, std::string& error) {
     if (!MountOf(platform::ParentFolder(AbsolutePath(path)), own))
         return Fail(-ENOENT, error);
     if (MountOf(dataHome, home) && home.id == own.id) {
-        const int err = TrashInto(path, dataHome + "/Trash", {}, slot);
+        const int err = TrashInto(path, fromDir, from, dataHome + "/Trash", {}, slot);
         // The home Trash itself may be a mount of its own.
         if (err != EXDEV)
             return err == 0 ? 0 : Fail(err, error);
     }
-    const int err = TrashAtTop(path, own.top, slot);
+    const int err = TrashAtTop(path, fromDir, from, own.top, slot);
     return err == 0 ? 0 : Fail(err, error);
 }

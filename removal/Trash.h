@@ -1,5 +1,6 @@
 #pragma once
 
+#include <fcntl.h>
 #include <string>
 
 // A file taken into a Trash: where it is now and its record.
@@ -17,7 +18,10 @@ struct TrashSlot {
 // (the record keeps the whole path), and every search for a free name is bounded. 0 with slot
 // set; else error says what to tell the user, the file is where it was and no record is left,
 // and the result is an errno value for the file, or one negated when no Trash can be used.
-int MoveToTrash(const std::string& path, TrashSlot& slot, std::string& error);
+// fromDir and fromName, when given, name the file as the caller holds it (its folder's
+// descriptor), so that a folder renamed meanwhile cannot put another file in its place.
+int MoveToTrash(const std::string& path, TrashSlot& slot, std::string& error,
+                int fromDir = AT_FDCWD, const std::string& fromName = {});
 
 // A path as a .trashinfo records it: every byte but the unreserved characters and "/" escaped
 // as %XX, so that a name that is no valid text keeps its bytes and a line break stays in its

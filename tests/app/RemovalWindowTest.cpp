@@ -126,6 +126,15 @@ struct Fixture {
         form->FindFilesButton->setEnabled(true);
         form->FindFilesButton->click();
     }
+    // Marks exactly the files under the data tree's folder.
+    void MarkUnder(const std::string& folder) {
+        form->State.UseMarks = true;
+        for (std::int64_t i = 0; i < form->FileList.Count(); ++i) {
+            TFile& entry = *form->FileList[i];
+            SetFlag(entry, flSelected,
+                    EntryPath(form->State, entry).rfind(data.Path(folder) + "/", 0) == 0);
+        }
+    }
     // Marks every grouped file as Select All does, "Leave at least one" as ticked.
     void SelectAll() { ::SelectAll(form->State, form->LeaveOneCheck->isChecked()); }
     QStringList GridNames() const {
@@ -722,12 +731,7 @@ private slots:
         const std::string kept2 = f.data.CreatePatternFile("a/2.bin", 2000, 2);
         const std::string victim2 = f.data.CreatePatternFile("b/2.bin", 2000, 2);
         f.Search({"a", "b"});
-        f.form->State.UseMarks = true;
-        for (std::int64_t i = 0; i < f.form->FileList.Count(); ++i) {
-            TFile& entry = *f.form->FileList[i];
-            SetFlag(entry, flSelected,
-                    EntryPath(f.form->State, entry).find("/b/") != std::string::npos);
-        }
+        f.MarkUnder("b");
         if (method == rmErase)
             f.dialogs.answers = {mrYes}; // the warning of the delete option
         std::map<std::string, std::string> expected;
@@ -795,12 +799,7 @@ private slots:
         }
         f.Search({"a", "b"});
         QCOMPARE(f.form->DupeGridData->rowCount(), 400);
-        f.form->State.UseMarks = true;
-        for (std::int64_t i = 0; i < f.form->FileList.Count(); ++i) {
-            TFile& entry = *f.form->FileList[i];
-            SetFlag(entry, flSelected,
-                    EntryPath(f.form->State, entry).find("/b/") != std::string::npos);
-        }
+        f.MarkUnder("b");
         const auto before = FilesUnder(f.data.Path("b"));
         f.dialogs.answers = {mrYes};
         DialogSeen seen;

@@ -2,7 +2,9 @@
 // two of its steps, no content that is not kept elsewhere goes, and nothing the user did not
 // choose changes.
 #include "removal/CheckedRemoval.h"
+#include "platform/Paths.h"
 #include "removal/RemovalFaults.h"
+#include "removal/StagingJournal.h"
 #include "removal/Trash.h"
 #include "tests/support/FileChecks.h"
 #include "tests/support/TempTree.h"
@@ -25,18 +27,6 @@ SeenFile Seen(const std::string& path) {
     return f;
 }
 
-// Writes other bytes in place and puts the modification time back, as a tool that keeps times.
-void EditKeepingTime(const std::string& path) {
-    struct stat st;
-    ASSERT_EQ(::lstat(path.c_str(), &st), 0);
-    const int fd = ::open(path.c_str(), O_WRONLY);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::pwrite(fd, "X", 1, 50), 1);
-    ::close(fd);
-    const struct timespec times[2] = {{0, UTIME_OMIT}, st.st_mtim};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-}
-
 // Calls the test's change at one step of the removal.
 struct AtOneStep : RemovalFaults {
     RemovalStep step;
@@ -56,11 +46,15 @@ public:
     // a/f.bin goes, b/f.bin stays; both were identical when seen.
     void SetUp() override {
         ::setenv("XDG_DATA_HOME", tree.Path("data").c_str(), 1);
+        ::setenv("XDG_STATE_HOME", tree.Path("state").c_str(), 1);
         victim = tree.CreatePatternFile("a/f.bin", 300000, 5);
         kept = tree.CreatePatternFile("b/f.bin", 300000, 5);
         bytes = ReadAll(victim);
     }
-    void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
+    void TearDown() override {
+        ::unsetenv("XDG_DATA_HOME");
+        ::unsetenv("XDG_STATE_HOME");
+    }
     PlannedFile Plan() {
         PlannedFile p;
         p.file = Seen(victim);
@@ -73,10 +67,12 @@ public:
         return RemoveChecked(plan, method, tree.Path("archive"), check);
     }
     RemovalResult Remove(TRemoveMethod method) { return Remove(method, Plan()); }
-    // Every file under the tree but the Trash's records.
+    // Every file under the tree but the Trash's records and the list of files away.
     std::map<std::string, std::string> Disk() {
         auto all = FilesUnder(tree.Root());
-        std::erase_if(all, [](const auto& kv) { return kv.first.find("/info/") != kv.first.npos; });
+        std::erase_if(all, [](const auto& kv) {
+            return kv.first.find("/info/") != kv.first.npos || kv.first.rfind("state/", 0) == 0;
+        });
         return all;
     }
     std::size_t Records() {
@@ -129,11 +125,11 @@ TEST_P(ChangeAtEveryStep, TheFileStaysWhereItWasWithItsBytes) {
     faults.change = [&](const std::string& path) {
         switch (c.change) {
         case Change::EditVictim: // through whatever name it has at this step
-            EditKeepingTime(path);
+            ASSERT_TRUE(RewriteKeepingTime(path));
             victimNow = ReadAll(path);
             break;
         case Change::EditKeptKeepingTime:
-            EditKeepingTime(kept);
+            ASSERT_TRUE(RewriteKeepingTime(kept));
             keptNow = ReadAll(kept);
             break;
         case Change::ReplaceKept:
@@ -319,6 +315,109 @@ TEST_F(CheckedRemovalTest, AWholeGroupGoesOnlyUnchangedAndACancelledReadPutsTheF
     }
 }
 
+// What happens to names while a file is away acts on the file, not on its old name: a folder
+// renamed and another put in its place; a run killed while the file is hidden; a folder with no
+// room for another name.
+TEST_F(CheckedRemovalTest, TheFileItselfIsActedOnWhateverHappensToItsNames) {
+    {
+        SCOPED_TRACE("folder renamed while the file is away");
+        AtOneStep faults;
+        faults.step = RemovalStep::Verified;
+        faults.change = [&](const std::string& staged) {
+            ASSERT_EQ(std::rename(tree.Path("a").c_str(), tree.Path("a2").c_str()), 0);
+            tree.CreateFile("a/" + platform::BaseName(staged), "someone else's file");
+        };
+        ScopedRemovalFaults scope(faults);
+        const RemovalResult r = Remove(rmErase);
+        EXPECT_EQ(r.status, RemovalStatus::Removed) << r.error;
+        EXPECT_EQ(Disk(),
+                  (std::map<std::string, std::string>{
+                      {"a/.kelvaro-removing-f.bin", "someone else's file"}, {"b/f.bin", bytes}}));
+        tree.Remove("a");
+        tree.Remove("a2");
+        tree.CreateFile("a/f.bin", bytes);
+    }
+    {
+        SCOPED_TRACE("a run killed while the file is hidden");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            AtOneStep faults;
+            faults.step = RemovalStep::Staged;
+            faults.change = [](const std::string&) { ::_exit(0); };
+            ScopedRemovalFaults scope(faults);
+            Remove(rmErase);
+            ::_exit(1);
+        }
+        ASSERT_GT(child, 0);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_TRUE(Exists(tree.Path("a/.kelvaro-removing-f.bin")));
+        staging::RecoverFrom(tree.Path("state/kelvaro"));
+        EXPECT_EQ(Disk(),
+                  (std::map<std::string, std::string>{{"a/f.bin", bytes}, {"b/f.bin", bytes}}));
+        EXPECT_EQ(FilesUnder(tree.Path("state")).size(), 1u); // this process's own list
+    }
+    {
+        SCOPED_TRACE("no room for another name: checked where it is");
+        struct NoRoom : RemovalFaults {
+            int FailStaging(const std::string&) override { return ENOSPC; }
+        } faults;
+        ScopedRemovalFaults scope(faults);
+        const RemovalResult r = Remove(rmErase);
+        EXPECT_EQ(r.status, RemovalStatus::Removed) << r.error;
+        EXPECT_FALSE(Exists(victim));
+        tree.CreateFile("a/f.bin", bytes);
+        const PlannedFile plan = Plan();
+        tree.Remove("b/f.bin");
+        EXPECT_EQ(Remove(rmErase, plan).status, RemovalStatus::KeptCopyLost);
+        EXPECT_EQ(ReadAll(victim), bytes);
+    }
+}
+
+// A file put back because its kept copy changed is known again at the next try: the renames of
+// the first try moved nothing but its status change time.
+TEST_F(CheckedRemovalTest, AFilePutBackIsKnownAgainAtTheNextTry) {
+    for (bool whole : {false, true}) {
+        PlannedFile plan = Plan();
+        plan.wholeGroup = whole;
+        struct CancelAtOnce : OperationProgress {
+            void Begin(const std::string&, int) override {}
+            bool Advance(int, const std::string&) override { return false; }
+            void End() override {}
+        } cancel;
+        AtOneStep faults;
+        faults.step = RemovalStep::Staged;
+        faults.change = [&](const std::string&) { tree.Remove("b/f.bin"); };
+        RemovalResult r;
+        if (whole) {
+            // Nothing to compare with: a cancel during the first try puts it back.
+            tree.CreateFile("a/big.bin", std::string(17 << 20, 'x'));
+            plan.file = Seen(tree.Path("a/big.bin"));
+            plan.kept = {Seen(tree.Path("a/big.bin"))};
+            plan.wholeGroup = false;
+            tree.CreateFile("c/big.bin", std::string(17 << 20, 'x'));
+            plan.kept = {Seen(tree.Path("c/big.bin"))};
+            r = Remove(rmErase, plan, &cancel);
+            EXPECT_EQ(r.status, RemovalStatus::Cancelled);
+            plan.kept.clear();
+            plan.wholeGroup = true;
+        } else {
+            ScopedRemovalFaults scope(faults);
+            r = Remove(rmErase, plan);
+            EXPECT_EQ(r.status, RemovalStatus::KeptCopyLost);
+            tree.CreateFile("b/f.bin", bytes);
+            plan.kept = {Seen(kept)};
+        }
+        ASSERT_TRUE(r.restamped);
+        EXPECT_FALSE(plan.file.stamp == r.stamp);
+        plan.file.stamp = r.stamp;
+        const RemovalResult again = Remove(rmErase, plan);
+        EXPECT_EQ(again.status, RemovalStatus::Removed) << again.error;
+        tree.CreateFile("a/f.bin", bytes);
+    }
+}
+
 // A record whose file never reached the Trash (the program was killed in between) goes at the
 // next move into that Trash: only Kelvaro's, only when its writer is gone and the file is still
 // at its old path.
@@ -342,6 +441,7 @@ TEST_F(CheckedRemovalTest, RecordsLeftByAKilledRemovalAreClearedAtTheNextOne) {
     record("original gone", tree.Path("c/gone"), dead);
     record("in the trash", stillHere, dead);
     tree.CreateFile("data/Trash/files/in the trash", "x");
+    tree.CreateFifo("data/Trash/info/a pipe.trashinfo"); // must not hang the reading
     ASSERT_EQ(Remove(rmRecycle).status, RemovalStatus::Removed);
     std::set<std::string> left;
     for (const auto& [name, text] : FilesUnder(tree.Path("data/Trash/info")))

@@ -26,17 +26,6 @@ struct Case {
     Change change;
 };
 
-void RewriteKeepingTime(const std::string& path) {
-    struct stat st;
-    ASSERT_EQ(::lstat(path.c_str(), &st), 0);
-    const int fd = ::open(path.c_str(), O_WRONLY);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::pwrite(fd, "X", 1, 50), 1);
-    ::close(fd);
-    const struct timespec times[2] = {{0, UTIME_OMIT}, st.st_mtim};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-}
-
 class RemovalFlowReplacedTest : public RemovalFlowTest, public ::testing::WithParamInterface<Case> {
 protected:
     // Every regular file under the tree's root but the Trash and the archive.
@@ -74,10 +63,10 @@ TEST_P(RemovalFlowReplacedTest, NothingButUnchangedCopiesGo) {
             tree.CreateFifo(going);
             break;
         case Change::GoingRewrittenOldTime:
-            RewriteKeepingTime(tree.Path(going));
+            ASSERT_TRUE(RewriteKeepingTime(tree.Path(going)));
             break;
         case Change::KeptRewrittenOldTime:
-            RewriteKeepingTime(tree.Path(kept));
+            ASSERT_TRUE(RewriteKeepingTime(tree.Path(kept)));
             break;
         case Change::KeptIsHardLinkToGoing:
             tree.Remove(kept);

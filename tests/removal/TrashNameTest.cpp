@@ -274,3 +274,21 @@ TEST_F(TrashNameTest, TheTrashIsTheOneOfTheMountTheFileReallyLivesOn) {
     const std::string out2 = RestoreWithTrashCli(tree_.Path("disk/deep/folder/y.txt"));
     EXPECT_EQ(tree_.Read("disk/deep/folder/y.txt"), "linked") << out2;
 }
+
+// A Trash that another user owns, or that others may write in, would hand them the files.
+TEST_F(TrashNameTest, ATrashOthersCanReachIsRefusedAndTheFileStays) {
+    if (::getuid() != 0)
+        GTEST_SKIP() << "giving a folder to another user needs root";
+    for (const char* trash : {"data/Trash", "data/Trash/files"}) {
+        TempTree tree;
+        ::setenv("XDG_DATA_HOME", tree.Path("data").c_str(), 1);
+        tree.CreateDir(trash);
+        ASSERT_EQ(::chown(tree.Path(trash).c_str(), 65534, 65534), 0);
+        ASSERT_EQ(::chmod(tree.Path(trash).c_str(), 0777), 0);
+        const std::string file = tree.CreateFile("a/x.txt", "stays");
+        const Trashed t = TrashFile(file);
+        EXPECT_FALSE(t.ok) << trash;
+        EXPECT_EQ(t.error, "The Trash folder cannot be created: Permission denied.");
+        EXPECT_EQ(ReadAll(file), "stays");
+    }
+}
