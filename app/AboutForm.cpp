@@ -1,7 +1,6 @@
 #include "app/AboutForm.h"
 
 #include "app/MainForm.h"
-#include "platform/Dialogs.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -46,10 +45,10 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRec
 
 } // namespace
 
-TAboutForm::TAboutForm(DialogService& dialogs, QWidget* owner)
+TAboutForm::TAboutForm(std::function<void(int)> showHelp, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      dialogs_(dialogs) {
+      showHelp_(std::move(showHelp)) {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("About Kelvaro"));
     setFixedSize(301, 383);
@@ -118,8 +117,8 @@ TAboutForm::TAboutForm(DialogService& dialogs, QWidget* owner)
     legal.setPixelSize(11);
     Label4->setFont(legal);
     Label4->setText(QStringLiteral(
-        "Warning: this program is protected by copyright law. Unauthorised reproduction or "
-        "distribution of this program, or of any part of it, is prohibited."));
+        "Copyright the Kelvaro developers. Free software under the MIT licence: every copy, "
+        "whole or in part, must keep this notice. It comes without any warranty."));
     QPalette bp = Label4->palette();
     bp.setColor(QPalette::WindowText, Qt::black);
     Label4->setPalette(bp);
@@ -143,16 +142,23 @@ void TAboutForm::OKButtonClick() {
     accept();
 }
 
+void TAboutForm::ShowUpdatesTopic() {
+    // The help window cannot take input while this modal box is open.
+    accept();
+    if (showHelp_)
+        showHelp_(kUpdatesTopic);
+}
+
 void TAboutForm::EmailButtonClick() {
-    dialogs_.OpenWithShell(AboutLinks::kFeedback);
+    ShowUpdatesTopic();
 }
 
 void TAboutForm::WWWLabelClick() {
-    dialogs_.OpenWithShell(AboutLinks::kWebsite);
+    ShowUpdatesTopic();
 }
 
 void TAboutForm::btnUpdateClick() {
-    dialogs_.OpenWithShell(AboutLinks::kHistory);
+    ShowUpdatesTopic();
 }
 
 bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {

@@ -2,26 +2,23 @@
 
 #include <QDialog>
 
-#include <string>
+#include <functional>
 
-class DialogService;
 class QFrame;
 class QLabel;
 class QPushButton;
-
-// Where the about box's links lead: one mail address and two web pages.
-struct AboutLinks {
-    static inline const std::string kFeedback = "mailto:feedback@kelvaro.example";
-    static inline const std::string kWebsite = "https://kelvaro.example/";
-    static inline const std::string kHistory = "https://kelvaro.example/history.html";
-};
 
 // The about box: the version, a feedback link, the product's web page and its version history.
 // Created once at start-up and shown modally; its hints are always on.
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
-    TAboutForm(DialogService& dialogs, QWidget* owner);
+    // The project has no website or mail address yet: every link closes the box and shows the
+    // help topic that says where updates come from and where feedback goes.
+    static constexpr int kUpdatesTopic = 30;
+
+    // showHelp shows the topic of a help context number.
+    TAboutForm(std::function<void(int)> showHelp, QWidget* owner);
 
     void FormCreate();
     void OKButtonClick();
@@ -44,5 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    DialogService& dialogs_;
+    void ShowUpdatesTopic();
+
+    std::function<void(int)> showHelp_;
 };

@@ -23,7 +23,7 @@ TMainForm::TMainForm(DialogService& dialogs, std::string programFolder, QWidget*
     FormCreate();
     help_ = new HelpWindow(this);
     CreateDeleteForm();
-    AboutForm = new TAboutForm(dialogs_, this);
+    AboutForm = new TAboutForm([this](int topic) { ShowHelpTopic(topic); }, this);
 }
 
 TMainForm::~TMainForm() {

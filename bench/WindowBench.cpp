@@ -6,6 +6,7 @@
 // Usage: kelvaro_window_bench TREE [--no-find]
 #include "app/Appearance.h"
 #include "app/MainForm.h"
+#include "platform/Memory.h"
 #include "results/DupeGridView.h"
 
 #include <QAbstractEventDispatcher>
@@ -195,6 +196,7 @@ template <typename Click> Figures Measure(Click click, InputProbe& probe, PumpGa
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::UseOneHeap(); // as the program does
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s TREE [--no-find]\n", argv[0]);
         return 2;

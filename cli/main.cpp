@@ -4,7 +4,9 @@
 #include "cli/JsonText.h"
 #include "cli/SearchFolders.h"
 #include "folders/FolderRules.h"
+#include "platform/Errors.h"
 #include "platform/FileSystem.h"
+#include "platform/Memory.h"
 #include "platform/Paths.h"
 #include "platform/Version.h"
 #include "search/SearchRun.h"
@@ -262,6 +264,7 @@ int Search(const Options& options) {
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::UseOneHeap();
     Options options;
     if (int rc = Parse(argc, argv, options); rc != 0) {
         if (rc == -1)
@@ -273,7 +276,7 @@ int main(int argc, char** argv) {
     try {
         return Search(options);
     } catch (const std::bad_alloc&) {
-        std::fputs("kelvaro-find: out of memory\n", stderr);
+        std::fprintf(stderr, "kelvaro-find: %s\n", kOutOfMemory);
     } catch (const std::exception& e) {
         // A run that ran out of memory ends with the error the window would show.
         std::fprintf(stderr, "kelvaro-find: %s\n", e.what());

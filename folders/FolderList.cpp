@@ -1,6 +1,7 @@
 #include "folders/FolderList.h"
 
 #include "folders/FolderRules.h"
+#include "platform/Utf8.h"
 
 #include <QCollator>
 #include <QString>
@@ -19,41 +20,6 @@ const QCollator& FolderCollator() {
 
 QString CollationText(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// The length of the valid UTF-8 sequence at s[i], 0 when there is none.
-std::size_t Utf8SequenceLength(const std::string& s, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = byte(i);
-    if (lead < 0x80)
-        return 1;
-    std::size_t n = 0;
-    unsigned char low = 0x80, high = 0xBF; // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        n = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        n = 3;
-        if (lead == 0xE0)
-            low = 0xA0; // overlong
-        if (lead == 0xED)
-            high = 0x9F; // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        n = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        if (lead == 0xF4)
-            high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (i + n > s.size())
-        return 0;
-    if (byte(i + 1) < low || byte(i + 1) > high)
-        return 0;
-    for (std::size_t k = 2; k < n; ++k)
-        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
-            return 0;
-    return n;
 }
 
 } // namespace
@@ -93,7 +59,7 @@ QString FolderDisplayText(const std::string& folder) {
     while (i < folder.size()) {
         std::size_t run = i;
         while (run < folder.size()) {
-            const std::size_t n = Utf8SequenceLength(folder, run);
+            const std::size_t n = platform::Utf8Sequence(folder, run);
             const auto lead = static_cast<unsigned char>(folder[run]);
             // A control character (a line break above all) would not show as itself.
             if (n == 0 || lead < 0x20 || lead == 0x7F)

@@ -32,7 +32,7 @@ class ListParser {
 public:
     explicit ListParser(std::size_t maxEntries) : max_(maxEntries), done_(maxEntries == 0) {}
 
-    // False once no more bytes are wanted: a NUL, enough entries, or a line too long.
+    // False once no more bytes are wanted: a NUL, or enough entries.
     bool Feed(std::string_view bytes) {
         for (const char c : bytes) {
             if (done_)
@@ -50,9 +50,6 @@ public:
                 pending_ = false;
                 afterCr_ = c == '\r';
                 done_ = lines_.size() >= max_;
-            } else if (line_.size() == kMaxFolderLineBytes) {
-                overlong_ = lines_.size() + 1;
-                done_ = true;
             } else {
                 line_ += c;
                 pending_ = true;
@@ -63,13 +60,10 @@ public:
 
     // The entries; an unfinished last line counts.
     std::vector<std::string> Finish() {
-        if (pending_ && lines_.size() < max_ && !overlong_)
+        if (pending_ && lines_.size() < max_)
             lines_.push_back(std::move(line_));
         return std::move(lines_);
     }
-
-    // The number of the first line that is too long, 0 for none.
-    std::size_t Overlong() const { return overlong_; }
 
 private:
     std::size_t max_;
@@ -78,22 +72,13 @@ private:
     bool pending_ = false; // a line has begun that no ending has closed yet
     bool afterCr_ = false;
     bool done_;
-    std::size_t overlong_ = 0;
 };
-
-AppError OverlongLine(const std::string& what, std::size_t line) {
-    return AppError(what + ": line " + std::to_string(line) +
-                    " is longer than a folder name can be (" + std::to_string(kMaxFolderLineBytes) +
-                    " bytes)");
-}
 
 } // namespace
 
 std::vector<std::string> ParseFolderList(const std::string& bytes, std::size_t maxEntries) {
     ListParser parser(maxEntries);
     parser.Feed(bytes);
-    if (parser.Overlong())
-        throw OverlongLine("The folder list", parser.Overlong());
     return parser.Finish();
 }
 
@@ -120,7 +105,5 @@ std::vector<std::string> ReadFolderListFile(const std::string& path, std::size_t
         if (n == 0 || !parser.Feed(std::string_view(buffer, static_cast<std::size_t>(n))))
             break;
     }
-    if (parser.Overlong())
-        throw OverlongLine("Cannot open file " + path, parser.Overlong());
     return parser.Finish();
 }

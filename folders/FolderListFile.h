@@ -17,8 +17,9 @@ void WriteFolderListFile(const std::string& path, const std::vector<std::string>
 
 // Reads a stored list: lines end at CR, LF or CR LF; a last line without an ending counts; a
 // trailing ending adds no empty entry; an empty line in the middle is an empty entry; a NUL
-// byte ends the list. Throws AppError "Cannot open file %s" when the file cannot be read, or
-// names the line that is longer than any folder name can be.
+// byte ends the list. Each line becomes one entry unchanged, however long: a folder that cannot
+// exist is reported by the search as any missing folder is. Throws AppError "Cannot open file
+// %s" when the file cannot be read.
 // At most maxEntries entries are read, and the file no further than they reach: a caller that
 // must know whether more followed asks for one more than it can take.
 std::vector<std::string> ReadFolderListFile(const std::string& path,
@@ -27,6 +28,3 @@ std::vector<std::string> ReadFolderListFile(const std::string& path,
 // The parsing alone.
 std::vector<std::string> ParseFolderList(const std::string& bytes,
                                          std::size_t maxEntries = SIZE_MAX);
-
-// The longest line a list may hold: the system takes no path of PATH_MAX bytes or more.
-constexpr std::size_t kMaxFolderLineBytes = 4095;

@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <new>
 #include <vector>
 
@@ -36,14 +35,7 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
                         SubfolderPath);
     reader.Prefetch(start);
     std::vector<std::string> queue{start};
-    std::int64_t lastPump = window.TickCount();
-    const auto pumpWhenQuiet = [&] {
-        const std::int64_t now = window.TickCount();
-        if (std::llabs(now - lastPump) < kQuietPumpMs)
-            return;
-        lastPump = now;
-        window.ProcessMessages();
-    };
+    IntervalPump pumpWhenQuiet(window, kQuietPumpMs);
     for (std::size_t index = 0; index < queue.size(); ++index) {
         const std::string folder = queue[index];
         FolderFiles::Listing listing;
@@ -64,7 +56,7 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
                     queue.push_back(std::move(path));
                     ShowStatus(window,
                                "Reading directories.. " + std::to_string(queue.size()) + " found.");
-                    lastPump = window.TickCount();
+                    pumpWhenQuiet.Restart();
                 } else if (++entries % kEntriesPerLook == 0) {
                     pumpWhenQuiet();
                 }

@@ -11,6 +11,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What the window's error display and kelvaro-find say when memory runs out.
+inline const char* const kOutOfMemory = "Out of memory";
+
 // The text the general error display shows: a full stop is appended when the last character
 // sorts after ".".
 inline std::string ErrorDisplayText(const std::string& message) {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 #include <sys/stat.h>
 #include <vector>
 
@@ -58,7 +59,11 @@ std::optional<std::string> KeyOf(const std::string& line, std::string* value = n
     return Trim(t.substr(0, eq));
 }
 
-bool ReadLines(const std::string& file, std::vector<std::string>& lines) {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The lines of file, split at CR LF, LF or a lone CR; a UTF-8 byte-order mark before the first
+// is no part of it (bom tells whether there was one).
+bool ReadLines(const std::string& file, std::vector<std::string>& lines, bool* bom = nullptr) {
     // Only a regular file: opening a FIFO would wait for a writer forever.
     struct stat st;
     if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
@@ -66,13 +71,25 @@ bool ReadLines(const std::string& file, std::vector<std::string>& lines) {
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
+    std::ostringstream whole;
+    whole << in.rdbuf();
+    if (in.bad())
+        return false;
+    std::string_view text = whole.view();
+    const bool marked = text.starts_with(kByteOrderMark);
+    if (marked)
+        text.remove_prefix(kByteOrderMark.size());
+    if (bom)
+        *bom = marked;
+    while (!text.empty()) {
+        const auto end = text.find_first_of("\r\n");
+        lines.emplace_back(text.substr(0, end));
+        if (end == std::string_view::npos)
+            break;
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
     }
-    return !in.bad();
+    return true;
 }
 
 bool Exists(const std::string& file) {
@@ -111,8 +128,9 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
 bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value) {
     std::vector<std::string> lines;
+    bool bom = false;
     // A file that is there but cannot be read would lose every other line.
-    if (!ReadLines(file, lines) && Exists(file))
+    if (!ReadLines(file, lines, &bom) && Exists(file))
         return false;
 
     const std::string entry = key + "=" + value;
@@ -150,6 +168,8 @@ bool WriteProfileString(const std::string& file, const std::string& section, con
     }
 
     std::ostringstream text;
+    if (bom)
+        text << kByteOrderMark;
     for (const auto& line : lines)
         text << line << "\r\n";
     return ReplaceFileContents(file, text.str()) == 0;

@@ -94,6 +94,21 @@ DupeGridView::DupeGridView(QWidget* parent) : QTableView(parent) {
     setTabKeyNavigation(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    KeepHeaderColours();
+}
+
+void DupeGridView::KeepHeaderColours() {
+    // The strip right of the last column is drawn in the header's window colour, which the
+    // step area around the grid changes when it lights up: the strip keeps the fixed row's face.
+    QPalette p = palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Button));
+    horizontalHeader()->setPalette(p);
+}
+
+void DupeGridView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        KeepHeaderColours();
 }
 
 void DupeGridView::SetGridModel(DupeGridModel* model) {

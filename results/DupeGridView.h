@@ -60,6 +60,7 @@ signals:
     void CurrentCellChanged(int col, int row);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -72,6 +73,7 @@ private:
     // Qt aligns the last row with the bottom edge at the end of the scroll range, which cuts the
     // top row; the grid shows whole rows from the top at every position, the last one included.
     void AlignTopRow();
+    void KeepHeaderColours();
     void ShowFixedRow(bool fixed);
     void UpdateRange();
     void PlaceCurrentCell();

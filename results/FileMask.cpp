@@ -1,48 +1,18 @@
 #include "results/FileMask.h"
 
 #include "platform/Errors.h"
+#include "platform/Utf8.h"
 
 namespace {
 
 constexpr char32_t kRawByteBase = 0x110000;
-
-// Length of the valid UTF-8 sequence at text[i] and its code point; 0 when the byte there does
-// not start one (overlong forms, surrogates and values past U+10FFFF are not valid).
-std::size_t Utf8Sequence(std::string_view text, std::size_t i, char32_t& cp) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char b0 = byte(i);
-    std::size_t len = 0;
-    char32_t min = 0;
-    if (b0 < 0x80) {
-        cp = b0;
-        return 1;
-    } else if ((b0 & 0xE0) == 0xC0) {
-        len = 2, cp = b0 & 0x1F, min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        len = 3, cp = b0 & 0x0F, min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        len = 4, cp = b0 & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + len > text.size())
-        return 0;
-    for (std::size_t k = 1; k < len; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80)
-            return 0;
-        cp = (cp << 6) | (byte(i + k) & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
-    return len;
-}
 
 // Calls visit(character, byte offset) for each character of text.
 template <class Visit> void ForEachChar(std::string_view text, Visit visit) {
     std::size_t i = 0;
     while (i < text.size()) {
         char32_t cp = 0;
-        std::size_t len = Utf8Sequence(text, i, cp);
+        std::size_t len = platform::Utf8Sequence(text, i, cp);
         if (len == 0) {
             cp = kRawByteBase + static_cast<unsigned char>(text[i]);
             len = 1;
@@ -55,6 +25,15 @@ template <class Visit> void ForEachChar(std::string_view text, Visit visit) {
 
 char32_t UpCase(char32_t c) {
     return (c >= U'a' && c <= U'z') ? c - 32 : c;
+}
+
+// The other case of an ASCII letter, the character itself otherwise.
+char32_t OtherCase(char32_t c) {
+    if (c >= U'a' && c <= U'z')
+        return c - 32;
+    if (c >= U'A' && c <= U'Z')
+        return c + 32;
+    return c;
 }
 
 } // namespace
@@ -99,10 +78,12 @@ bool FileMask::Element::Accepts(char32_t c) const {
     case Kind::Any:
         return true;
     case Kind::Set: {
-        const char32_t u = UpCase(c);
+        // Ranges hold what lies between their ends as written; a letter is in the set when
+        // either of its cases is.
+        const char32_t other = OtherCase(c);
         bool in = false;
         for (const auto& [lo, hi] : ranges)
-            if (u >= lo && u <= hi) {
+            if ((c >= lo && c <= hi) || (other >= lo && other <= hi)) {
                 in = true;
                 break;
             }
@@ -155,12 +136,12 @@ FileMask::FileMask(std::string_view mask) {
                 if (chars[i] == U'-' && !haveLast)
                     fail(i); // a hyphen needs a character before it
                 if (chars[i] == U'-' && i + 1 < n && chars[i + 1] != U']') {
-                    const char32_t hi = UpCase(chars[i + 1]);
+                    const char32_t hi = chars[i + 1];
                     set.ranges.emplace_back(last, hi);
                     last = hi;
                     i += 2;
                 } else {
-                    last = UpCase(chars[i]);
+                    last = chars[i];
                     haveLast = true;
                     set.ranges.emplace_back(last, last);
                     ++i;

@@ -16,8 +16,9 @@ std::size_t CharCount(std::string_view text);
 
 // A file-name mask: "*" any run, "?" one character (ignored directly after a "*"), "[...]" a
 // set with ranges and a leading "!" to invert it (a hyphen with nothing after it is itself), A-Z
-// without regard to case. The whole name must be consumed by the whole mask. Matching takes at
-// most (name + 1) * (elements + 1) steps.
+// without regard to case. A range holds the characters between its ends by code, as written, and
+// a letter is in a set when either of its cases is. The whole name must be consumed by the whole
+// mask. Matching takes at most (name + 1) * (elements + 1) steps.
 class FileMask {
 public:
     // Throws AppError "'mask' is an invalid mask at (n)", n counted in characters from 1.

@@ -9,9 +9,15 @@ source scripts/deps.sh
 kelvaro_install_deps dpkg-dev file
 
 dir=build/package
+# Debian's hardening: stack protector, fortified functions, read-only relocations bound at
+# start, position-independent programs.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+ldflags=$(dpkg-buildflags --get LDFLAGS)
 kelvaro_step "Configuring the package build in $dir" build/logs/package-configure.log \
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELVARO_TESTS=OFF \
-    -DCMAKE_INSTALL_PREFIX=/usr
+    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_CXX_FLAGS="$cxxflags" \
+    -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCMAKE_STRIP="$PWD/dist/debian-strip.sh"
 kelvaro_step "Building Kelvaro in $dir (a few minutes the first time)" \
     build/logs/package-build.log cmake --build "$dir" -j2
 rm -f "$dir"/kelvaro_*.deb

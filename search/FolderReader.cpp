@@ -8,7 +8,7 @@
 namespace {
 
 // Folders listed ahead and not yet taken: their listings wait in memory.
-constexpr std::size_t kFoldersAhead = 256;
+constexpr std::size_t kMaxListingsWaiting = 256;
 // Entries handed over at a time.
 constexpr std::size_t kBatch = 256;
 // A folder that cannot be opened for lack of descriptors is tried again, 1 ms apart.
@@ -41,7 +41,7 @@ void FolderReader::PostWaiting() {
     // Called with mutex_ held; never once the pool is going.
     if (cancelled_)
         return;
-    while (!waiting_.empty() && posted_ < kFoldersAhead) {
+    while (!waiting_.empty() && posted_ < kMaxListingsWaiting) {
         std::shared_ptr<Slot> slot = std::move(waiting_.front());
         waiting_.pop_front();
         if (slot->claimed)

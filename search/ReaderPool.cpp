@@ -3,7 +3,6 @@
 #include "platform/Storage.h"
 
 #include <algorithm>
-#include <malloc.h>
 
 namespace {
 
@@ -21,13 +20,6 @@ unsigned ReadersFor(const std::string& folder, int readers) {
 }
 
 ReaderPool::ReaderPool(unsigned threads) {
-#ifdef M_ARENA_MAX
-    // Every thread that allocates would get a heap of its own, with 64 MiB of address space
-    // reserved for it: under a limit on address space the readers alone could exhaust it.
-    // They allocate little; one heap serves them all.
-    if (threads > 0)
-        mallopt(M_ARENA_MAX, 1);
-#endif
     threads_.reserve(threads);
     try {
         for (unsigned i = 0; i < threads; ++i)

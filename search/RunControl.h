@@ -14,15 +14,19 @@ void SetBusy(SearchState& state, MainWindowInterface& window, bool busy);
 // Sets the status bar text and lets pending window messages run.
 void ShowStatus(MainWindowInterface& window, const std::string& text);
 
-// Lets pending window messages run at most every 100 milliseconds while an operation waits for
-// its readers, so that the window and Stop! keep answering during a long wait.
-class WaitPump {
+// Lets pending window messages run when at least an interval has passed since they last did
+// (or since it was made), so that the window and Stop! keep answering during a long operation
+// or a long wait for the readers.
+class IntervalPump {
 public:
-    explicit WaitPump(MainWindowInterface& window) : window_(window) {}
+    IntervalPump(MainWindowInterface& window, std::int64_t intervalMs)
+        : window_(window), intervalMs_(intervalMs), last_(window.TickCount()) {}
     void operator()();
+    // Messages just ran by other means: the interval starts again.
+    void Restart() { last_ = window_.TickCount(); }
 
 private:
     MainWindowInterface& window_;
-    bool started_ = false;
-    std::int64_t last_ = 0;
+    std::int64_t intervalMs_;
+    std::int64_t last_;
 };

@@ -24,14 +24,18 @@
 namespace {
 
 constexpr std::size_t kBlock = 256;
-// Folders the readers list ahead of the scan.
-constexpr std::size_t kFoldersAhead = 64;
+// Folders the scan asks the readers to list before it reaches them.
+constexpr std::size_t kFoldersListedAhead = 64;
+// How often the window takes input while the scan waits for a reader.
+constexpr std::int64_t kWaitPumpMs = 100;
 
 const char* const kStoppedText =
     "You have terminated the search.\r\rYou can still select the files already found and delete "
     "them.";
 const char* const kOutOfMemoryText = "The application has run out of memory. The file list is\r\n"
                                      "truncated to the maximum number of files fitting in.";
+const char* const kOutOfMemoryStatus =
+    "Search ended: out of memory. The groups found so far are shown.";
 const char* const kEmptyPaneText =
     "The \"directories\" pane is empty.\nPlease select directories first.";
 
@@ -154,8 +158,10 @@ void SearchRun::FindDuplicates() {
     window_.SetBusyCursor(false);
     SetBusy(state_, window_, false);
     // The results so far stay, as after a stop; the error goes to the general error display.
-    if (outOfMemory)
-        throw AppError("Out of memory");
+    if (outOfMemory) {
+        ShowOutOfMemoryEnd();
+        throw AppError(kOutOfMemory);
+    }
     if (failure)
         std::rethrow_exception(failure);
 }
@@ -171,7 +177,7 @@ void SearchRun::ScanDirectories() {
     TFileList& list = state_.FileList;
     const auto& dirs = state_.DirList;
     FolderReader reader(Readers(), platform::ListWhat::TypesAndSizes);
-    WaitPump pump(window_);
+    IntervalPump pump(window_, kWaitPumpMs);
     auto idle = [&] {
         pump();
         return !state_.StopFlag;
@@ -185,7 +191,7 @@ void SearchRun::ScanDirectories() {
     std::deque<Pending> pending;
     std::size_t ahead = 0;
     for (std::size_t d = 0; d < dirs.size(); ++d) {
-        for (; ahead < dirs.size() && ahead < d + kFoldersAhead; ++ahead) {
+        for (; ahead < dirs.size() && ahead < d + kFoldersListedAhead; ++ahead) {
             Pending next;
             next.listed = listed_ && listed_->Take(dirs[ahead], next.known);
             if (!next.listed)
@@ -415,6 +421,18 @@ void SearchRun::ShowProgress(std::int64_t checked, bool force) {
                               FormatPercent41(percent) + " %)");
     }
     window_.ProcessMessages();
+}
+
+void SearchRun::ShowOutOfMemoryEnd() {
+    // The paced progress display may lag behind the grid, and its status line would claim the
+    // analysis goes on: both say what is shown now. With memory that short the texts may fail.
+    try {
+        const ResultGrid& grid = state_.DupeGrid;
+        const int rows = grid.RowCount() > 1 ? grid.RowCount() - 1 : 0;
+        window_.SetDupeFilesCaption("Duplicate Files (" + FormatThousands(rows) + " Groups):");
+        window_.SetStatusText(kOutOfMemoryStatus); // no messages run: the run is over
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 bool SearchRun::CheckStopped() {

@@ -54,6 +54,7 @@ public:
     void SortFiles();
     // False when a stop ended it.
     bool Analyse();
+    void ShowOutOfMemoryEnd();
     void Finish();
 
     void ShowProgress(std::int64_t checked, bool force);

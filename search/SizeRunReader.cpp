@@ -1,5 +1,7 @@
 #include "search/SizeRunReader.h"
 
+#include "platform/AlignedBuffer.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -10,7 +12,7 @@
 
 namespace {
 
-constexpr std::size_t kPage = 4096;
+constexpr std::size_t kPage = platform::kPageBytes;
 constexpr std::size_t kLine = 64;
 // Most files of equal size differ early: a small first block settles them cheaply. Files that
 // share a header mostly differ at the end, so the last block comes next.
@@ -57,73 +59,59 @@ std::uint64_t BlockHash(const unsigned char* p, std::size_t n) {
 // Page-aligned buffers, handed back for the next pass instead of freed.
 class SizeRunReader::Buffers {
 public:
-    ~Buffers() {
-        for (auto& [size, data] : free_)
-            std::free(data);
-    }
     Buffer Get(std::size_t bytes);
-    void Put(unsigned char* data, std::size_t size) {
-        {
-            std::lock_guard lock(mutex_);
-            if (cached_ + size <= kCachedBytes) {
-                cached_ += size;
-                free_.emplace_back(size, data);
-                return;
-            }
+    void Put(platform::AlignedBuffer memory) {
+        std::lock_guard lock(mutex_);
+        if (cached_ + memory.size() <= kCachedBytes) {
+            cached_ += memory.size();
+            free_.push_back(std::move(memory));
         }
-        std::free(data);
     }
 
 private:
     std::mutex mutex_;
-    std::vector<std::pair<std::size_t, unsigned char*>> free_;
+    std::vector<platform::AlignedBuffer> free_;
     std::size_t cached_ = 0;
 };
 
 struct SizeRunReader::Buffer {
     Buffers* owner = nullptr;
-    unsigned char* data = nullptr;
-    std::size_t size = 0;
+    platform::AlignedBuffer memory;
 
     Buffer() = default;
-    Buffer(Buffers* o, unsigned char* d, std::size_t s) : owner(o), data(d), size(s) {}
-    Buffer(Buffer&& other) noexcept
-        : owner(other.owner), data(std::exchange(other.data, nullptr)), size(other.size) {}
+    Buffer(Buffers* o, platform::AlignedBuffer m) : owner(o), memory(std::move(m)) {}
+    Buffer(Buffer&& other) noexcept = default;
     Buffer& operator=(Buffer&& other) noexcept {
         if (this != &other) {
             Reset();
             owner = other.owner;
-            data = std::exchange(other.data, nullptr);
-            size = other.size;
+            memory = std::move(other.memory);
         }
         return *this;
     }
     ~Buffer() { Reset(); }
+    unsigned char* data() const { return memory.data(); }
     void Reset() {
-        if (data)
-            owner->Put(std::exchange(data, nullptr), size);
+        if (memory)
+            owner->Put(std::move(memory));
     }
 };
 
 SizeRunReader::Buffer SizeRunReader::Buffers::Get(std::size_t bytes) {
-    bytes = RoundUp(std::max(bytes, kPage), kPage);
     {
         std::lock_guard lock(mutex_);
         auto best = free_.end();
         for (auto it = free_.begin(); it != free_.end(); ++it)
-            if (it->first >= bytes && (best == free_.end() || it->first < best->first))
+            if (it->size() >= bytes && (best == free_.end() || it->size() < best->size()))
                 best = it;
         if (best != free_.end()) {
-            Buffer buffer(this, best->second, best->first);
-            cached_ -= best->first;
+            Buffer buffer(this, std::move(*best));
+            cached_ -= buffer.memory.size();
             free_.erase(best);
             return buffer;
         }
     }
-    auto* data = static_cast<unsigned char*>(std::aligned_alloc(kPage, bytes));
-    if (!data)
-        throw std::bad_alloc();
-    return Buffer(this, data, bytes);
+    return Buffer(this, platform::AlignedBuffer(bytes));
 }
 
 // One round of a class: every member's bytes of one region, or the hash of both ends of every
@@ -145,7 +133,7 @@ struct SizeRunReader::Pass {
     std::vector<std::uint64_t> keys;
     std::atomic<std::size_t> left{0};
 
-    unsigned char* Slot(std::size_t s) const { return buffer.data + s * stride; }
+    unsigned char* Slot(std::size_t s) const { return buffer.data() + s * stride; }
 };
 
 SizeRunReader::SizeRunReader(ReaderPool& pool, Limits limits)
@@ -255,13 +243,13 @@ void SizeRunReader::RunChunk(const std::shared_ptr<Pass>& pass, std::size_t chun
             ok = ReadRegion(job, file, p.Slot(s), p.offset, p.len);
         } else if (job.size <= static_cast<std::int64_t>(2 * kSiftBlock)) {
             const auto n = static_cast<std::size_t>(job.size);
-            ok = ReadRegion(job, file, scratch.data, 0, n);
-            p.keys[s] = ok ? BlockHash(scratch.data, n) : 0;
+            ok = ReadRegion(job, file, scratch.data(), 0, n);
+            p.keys[s] = ok ? BlockHash(scratch.data(), n) : 0;
         } else {
-            ok = ReadRegion(job, file, scratch.data, 0, kSiftBlock) &&
-                 ReadRegion(job, file, scratch.data + kSiftBlock,
+            ok = ReadRegion(job, file, scratch.data(), 0, kSiftBlock) &&
+                 ReadRegion(job, file, scratch.data() + kSiftBlock,
                             job.size - static_cast<std::int64_t>(kSiftBlock), kSiftBlock);
-            p.keys[s] = ok ? BlockHash(scratch.data, 2 * kSiftBlock) : 0;
+            p.keys[s] = ok ? BlockHash(scratch.data(), 2 * kSiftBlock) : 0;
         }
         if (ok) {
             Park(file);

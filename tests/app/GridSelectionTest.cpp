@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -131,6 +132,25 @@ private slots:
         const QImage image = form.DupeGrid->viewport()->grab().toImage();
         for (QPoint p : {r.topLeft(), r.center(), r.bottomRight()})
             QCOMPARE(image.pixelColor(p), form.DupeGrid->palette().color(QPalette::Button));
+    }
+
+    void headerStripRightOfTheLastColumnKeepsTheGridsColoursInEveryStep() {
+        SearchedWindow w;
+        QHeaderView* header = w.Grid()->horizontalHeader();
+        const int right = header->sectionViewportPosition(w.Cellgrid().ColCount() - 1) +
+                          header->sectionSize(w.Cellgrid().ColCount() - 1);
+        QVERIFY(right + 10 < header->viewport()->width());
+        const QPoint strip(right + 5, header->height() / 2);
+        const QColor face = w.Grid()->palette().color(QPalette::Button);
+        const std::function<void()> light[] = {
+            [&] { w.form->Step1GroupMouseMove(); }, [&] { w.form->Step2GroupMouseMove(); },
+            [&] { w.form->Step3GroupMouseMove(); }, [&] { w.form->Step4GroupMouseMove(); },
+            [&] { w.form->Step5GroupMouseMove(); },
+        };
+        for (const auto& step : light) {
+            step();
+            QCOMPARE(header->viewport()->grab().toImage().pixelColor(strip), face);
+        }
     }
 
     void searchFixesTheHeaderRowAndModelStaysConsistent() {

@@ -38,6 +38,31 @@ TEST(ProfileIni, NamesMatchWithoutCaseAndOtherLinesStay) {
     EXPECT_EQ(ReadProfileString(ini, "Other", "InitialFolder", "d"), "elsewhere");
 }
 
+// Files saved by other editors: a byte-order mark, and any of the three line ends.
+TEST(ProfileIni, ByteOrderMarkAndEveryLineEndFindTheSection) {
+    const struct {
+        const char* name;
+        std::string text;
+    } files[] = {
+        {"bom crlf", "\xEF\xBB\xBF[Config]\r\nUseEffects=0\r\nInitialFolder=/d\r\n"},
+        {"bom lf", "\xEF\xBB\xBF[Config]\nUseEffects=0\nInitialFolder=/d\n"},
+        {"cr", "[Config]\rUseEffects=0\rInitialFolder=/d\r"},
+        {"bom cr, no last line end", "\xEF\xBB\xBF[Config]\rUseEffects=0\rInitialFolder=/d"},
+        {"mixed", "[Config]\r\nUseEffects=0\rInitialFolder=/d\n"},
+    };
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        TempTree tree;
+        tree.CreateFile("k.ini", f.text);
+        const std::string ini = tree.Path("k.ini");
+        EXPECT_FALSE(ReadProfileBool(ini, "Config", "UseEffects", true));
+        EXPECT_EQ(ReadProfileString(ini, "Config", "InitialFolder", ""), "/d");
+        ASSERT_TRUE(WriteProfileString(ini, "Config", "UseEffects", "1"));
+        const std::string bom = f.text.starts_with("\xEF\xBB\xBF") ? "\xEF\xBB\xBF" : "";
+        EXPECT_EQ(tree.Read("k.ini"), bom + "[Config]\r\nUseEffects=1\r\nInitialFolder=/d\r\n");
+    }
+}
+
 TEST(ProfileIni, ReadsAtMost2047Characters) {
     TempTree tree;
     const std::string ini = tree.Path("k.ini");

@@ -5,6 +5,7 @@
 #include "platform/Errors.h"
 #include "platform/IoFaults.h"
 #include "search/FastComparer.h"
+#include "search/FormatThousands.h"
 #include "search/SearchRun.h"
 #include "tests/search/SearchTestSupport.h"
 
@@ -246,6 +247,12 @@ TEST_F(ReaderEngineTest, LackOfMemoryInAReaderEndsTheRunAsAStopDoes) {
         if (readers == 0) {
             EXPECT_EQ(Groups(), (GroupList{{"big", "big"}}));
         }
+        // The caption counts the rows shown, and the status line no longer claims progress.
+        EXPECT_EQ(window.caption, "Duplicate Files (" +
+                                      FormatThousands(static_cast<std::int64_t>(Groups().size())) +
+                                      " Groups):");
+        EXPECT_EQ(window.statuses.back(),
+                  "Search ended: out of memory. The groups found so far are shown.");
     }
 }
 

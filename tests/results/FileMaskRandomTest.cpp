@@ -75,20 +75,29 @@ bool InSet(const Chars& m, std::size_t open, char32_t c, std::size_t& end) {
         negate = true;
         ++j;
     }
+    // A range holds its ends and what lies between them as written; c is in when it or, for
+    // a letter, its other case is.
+    const char32_t lower = (c >= U'A' && c <= U'Z') ? c + 32 : c;
+    const auto holds = [&](char32_t lo, char32_t hi) {
+        for (const char32_t x : {c, Fold(c), lower})
+            if (x >= lo && x <= hi)
+                return true;
+        return false;
+    };
     bool in = false;
     char32_t prev = 0;
     for (; m[j] != U']'; ++j) {
         if (m[j] == U'-' && m[j + 1] == U']') {
             prev = U'-';
-            in = in || Fold(c) == prev;
+            in = in || holds(prev, prev);
         } else if (m[j] == U'-') {
-            const char32_t hi = Fold(m[j + 1]);
-            in = in || (Fold(c) >= prev && Fold(c) <= hi);
+            const char32_t hi = m[j + 1];
+            in = in || holds(prev, hi);
             prev = hi;
             ++j;
         } else {
-            prev = Fold(m[j]);
-            in = in || Fold(c) == prev;
+            prev = m[j];
+            in = in || holds(prev, prev);
         }
     }
     end = j;

@@ -92,6 +92,39 @@ TEST(FileMask, SetsRangesAndInversion) {
     EXPECT_FALSE(MatchesMask("-", "[!a-]"));
 }
 
+// Each set against every printable ASCII character: exactly the listed ones match.
+TEST(FileMask, RangesHoldWhatLiesBetweenTheirEndsAndBothCasesOfLetters) {
+    const struct {
+        const char* mask;
+        std::string holds;
+    } cases[] = {
+        {"[_-a]", "_`aA"},
+        {"[A-z]", "ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz"},
+        {"[a-~]", "abcdefghijklmnopqrstuvwxyz{|}~ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
+        {"[Z-a]", "Z[\\]^_`azA"},
+        {"[#-/]", "#$%&'()*+,-./"},
+        {"[0-9]", "0123456789"},
+        {"[a-c]", "abcABC"},
+        {"[X-c]", "XYZ[\\]^_`abcxyzABC"},
+        {"[@-B]", "@ABab"},
+        {"[ -#]", " !\"#"},
+        {"[ch]", "chCH"},
+        {"[a-]", "aA-"},
+    };
+    for (const auto& c : cases) {
+        for (char ch = ' '; ch <= '~'; ++ch) {
+            const bool expected = c.holds.find(ch) != std::string::npos;
+            EXPECT_EQ(MatchesMask(std::string(1, ch), c.mask), expected)
+                << c.mask << " against '" << ch << "'";
+        }
+    }
+    EXPECT_TRUE(MatchesMask("MAIN.C", "*.[ch]"));
+    EXPECT_TRUE(MatchesMask("main.H", "*.[ch]"));
+    EXPECT_TRUE(MatchesMask("b", "[!_-a]"));
+    EXPECT_FALSE(MatchesMask("`", "[!_-a]"));
+    EXPECT_FALSE(MatchesMask("A", "[!_-a]"));
+}
+
 TEST(FileMask, CaseFoldsOnlyAsciiLetters) {
     EXPECT_TRUE(MatchesMask("abc", "ABC"));
     EXPECT_FALSE(MatchesMask("\xc3\xa9", "\xc3\x89")); // é against É
