@@ -1,5 +1,6 @@
 #include "removal/CheckedRemoval.h"
 
+#include "platform/AlignedBuffer.h"
 #include "platform/Paths.h"
 #include "removal/FileNames.h"
 #include "removal/RemovalFaults.h"
@@ -141,14 +142,14 @@ platform::FileStamp StampOfStat(const struct stat& st) {
 
 int CopyBytes(int in, int out) {
     static constexpr std::size_t kChunk = 1 << 20;
-    struct Free {
-        void operator()(char* p) const { std::free(p); }
-    };
-    const std::unique_ptr<char, Free> buffer(static_cast<char*>(std::aligned_alloc(4096, kChunk)));
-    if (!buffer)
+    platform::AlignedBuffer buffer;
+    try {
+        buffer = platform::AlignedBuffer(kChunk);
+    } catch (const std::bad_alloc&) {
         return ENOMEM;
+    }
     for (std::int64_t offset = 0;;) {
-        const ssize_t got = ::pread(in, buffer.get(), kChunk, offset);
+        const ssize_t got = ::pread(in, buffer.chars(), kChunk, offset);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -159,7 +160,7 @@ int CopyBytes(int in, int out) {
         offset += got;
         for (ssize_t done = 0; done < got;) {
             const ssize_t put =
-                ::write(out, buffer.get() + done, static_cast<std::size_t>(got - done));
+                ::write(out, buffer.chars() + done, static_cast<std::size_t>(got - done));
             if (put < 0) {
                 if (errno == EINTR)
                     continue;

@@ -10,10 +10,6 @@ constexpr std::size_t kBlock = 1 << 20;
 // Between two turns of the progress window while one large pair is read.
 constexpr std::int64_t kBytesPerTurn = 16 << 20;
 
-char* AlignedBlock() {
-    return static_cast<char*>(std::aligned_alloc(4096, kBlock));
-}
-
 // The same file system object, unchanged in length and times (a rename moves only the status
 // change time, which is why it is not compared for a file that was just staged).
 bool SameContentStamp(const platform::FileStamp& a, const platform::FileStamp& b) {
@@ -42,9 +38,9 @@ CopyCheck::Comparison CopyCheck::Compare(int a, int b, std::int64_t size, int in
     for (std::int64_t offset = 0; offset < size;) {
         const std::size_t want = static_cast<std::size_t>(
             std::min<std::int64_t>(static_cast<std::int64_t>(kBlock), size - offset));
-        const std::int64_t got = platform::ReadFullyAt(a, a_.get(), want, offset);
-        if (got <= 0 || platform::ReadFullyAt(b, b_.get(), want, offset) != got ||
-            std::memcmp(a_.get(), b_.get(), static_cast<std::size_t>(got)) != 0)
+        const std::int64_t got = platform::ReadFullyAt(a, a_.chars(), want, offset);
+        if (got <= 0 || platform::ReadFullyAt(b, b_.chars(), want, offset) != got ||
+            std::memcmp(a_.chars(), b_.chars(), static_cast<std::size_t>(got)) != 0)
             return Comparison::Differ;
         offset += got;
         sinceTurn += got;
@@ -76,12 +72,14 @@ RemovalStatus CopyCheck::Verify(int staged, const PlannedFile& file, int index,
         stagedStamp_ = now;
         return RemovalStatus::Removed;
     }
-    if (!a_)
-        a_.reset(AlignedBlock());
-    if (!b_)
-        b_.reset(AlignedBlock());
-    if (!a_ || !b_)
-        return RemovalStatus::Failed;
+    try {
+        if (!a_)
+            a_ = platform::AlignedBuffer(kBlock);
+        if (!b_)
+            b_ = platform::AlignedBuffer(kBlock);
+    } catch (const std::bad_alloc&) {
+        return RemovalStatus::Failed; // out of memory, told as such
+    }
 
     bool sameFile = false;
     for (const SeenFile& kept : file.kept) {

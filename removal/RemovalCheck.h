@@ -1,10 +1,9 @@
 #pragma once
 
+#include "platform/AlignedBuffer.h"
 #include "removal/OperationProgress.h"
 #include "removal/RemovalResult.h"
 
-#include <cstdlib>
-#include <memory>
 #include <string>
 
 // The check that a file may go, made for each file right when it goes: the file, already taken
@@ -34,11 +33,8 @@ private:
     Comparison Compare(int a, int b, std::int64_t size, int index, const std::string& path);
     void Release();
 
-    struct FreeAligned {
-        void operator()(char* p) const { std::free(p); }
-    };
     OperationProgress* progress_;
-    std::unique_ptr<char, FreeAligned> a_, b_;
+    platform::AlignedBuffer a_, b_;
     // What Verify passed on.
     int staged_ = -1;
     int copy_ = -1;
