@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLatin1String>
 
 namespace {
 
@@ -109,30 +110,30 @@ bool ReadReport(const std::string& file, std::vector<Group>& groups, std::string
         for (const QJsonValue& v : g.toArray()) {
             const QJsonObject o = v.toObject();
             Member m;
-            if (o.contains("path_base64")) {
-                const auto decoded =
-                    QByteArray::fromBase64Encoding(o.value("path_base64").toString().toLatin1(),
-                                                   QByteArray::AbortOnBase64DecodingErrors);
+            if (o.contains(QLatin1String("path_base64"))) {
+                const auto decoded = QByteArray::fromBase64Encoding(
+                    o.value(QLatin1String("path_base64")).toString().toLatin1(),
+                    QByteArray::AbortOnBase64DecodingErrors);
                 if (!decoded)
                     return bad("a path_base64 is no base64");
-                m.path = decoded->toStdString();
+                m.path = decoded.decoded.toStdString();
             } else {
-                m.path = o.value("path").toString().toStdString();
+                m.path = o.value(QLatin1String("path")).toString().toStdString();
             }
             for (const char* key : {"device", "inode", "size", "mtime", "ctime"})
-                if (!o.value(key).isDouble())
+                if (!o.value(QLatin1String(key)).isDouble())
                     return bad(std::string("a file without its \"") + key + "\"");
             if (m.path.empty())
                 return bad("a file without its path");
             platform::FileStamp& s = m.stamp;
-            s.identity.device = static_cast<dev_t>(o.value("device").toInteger());
-            s.identity.inode = static_cast<ino_t>(o.value("inode").toInteger());
-            s.size = o.value("size").toInteger();
-            s.modified =
-                o.value("mtime").toInteger() * 1000000000 + o.value("mtime_nsec").toInteger();
-            s.changed =
-                o.value("ctime").toInteger() * 1000000000 + o.value("ctime_nsec").toInteger();
-            m.reference = o.value("reference").toBool();
+            s.identity.device = static_cast<dev_t>(o.value(QLatin1String("device")).toInteger());
+            s.identity.inode = static_cast<ino_t>(o.value(QLatin1String("inode")).toInteger());
+            s.size = o.value(QLatin1String("size")).toInteger();
+            s.modified = o.value(QLatin1String("mtime")).toInteger() * 1000000000 +
+                         o.value(QLatin1String("mtime_nsec")).toInteger();
+            s.changed = o.value(QLatin1String("ctime")).toInteger() * 1000000000 +
+                        o.value(QLatin1String("ctime_nsec")).toInteger();
+            m.reference = o.value(QLatin1String("reference")).toBool();
             group.push_back(std::move(m));
         }
         if (group.size() > 1)

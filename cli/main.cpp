@@ -12,6 +12,7 @@
 #include "platform/Version.h"
 #include "search/SearchRun.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -119,11 +120,23 @@ int Bad(const std::string& why) {
 
 // Returns 0 to go on, 2 on a bad option, -1 after --help, -2 after --version.
 int Parse(int argc, char** argv, Options& o) {
-    // Bundled short options (-rm) are taken apart first.
+    const char* const withValue[] = {"--threads", "--exclude", "--min-size",
+                                     "--max-size", "--keep",    "--keep-in",
+                                     "--move-to",  "--from-report", "--log"};
+    const auto isValueOption = [&](const std::string& a) {
+        return std::any_of(std::begin(withValue), std::end(withValue),
+                           [&](const char* n) { return a == n; });
+    };
+    // Bundled short options (-rm) are taken apart first; an option's value never is.
     std::vector<std::string> args;
     bool optionsEnd = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
+        if (!optionsEnd && isValueOption(a) && i + 1 < argc) {
+            args.push_back(a);
+            args.push_back(argv[++i]);
+            continue;
+        }
         if (!optionsEnd && a.size() > 2 && a[0] == '-' && a[1] != '-') {
             for (std::size_t k = 1; k < a.size(); ++k)
                 args.push_back(std::string("-") + a[k]);
@@ -164,9 +177,6 @@ int Parse(int argc, char** argv, Options& o) {
             }
             return false;
         };
-        const char* withValue[] = {"--threads",  "--exclude",     "--min-size",
-                                   "--max-size", "--keep",        "--keep-in",
-                                   "--move-to",  "--from-report", "--log"};
         const char* named = nullptr;
         for (const char* n : withValue)
             if (takes(n)) {

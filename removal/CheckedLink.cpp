@@ -55,9 +55,11 @@ int Exchange(const std::string& a, const std::string& b) {
     return ::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0 ? 0 : errno;
 }
 
-RemovalResult HardLink(const PlannedFile& file, const platform::FileStamp& checked,
+RemovalResult HardLink(const PlannedFile& file, int fd, const platform::FileStamp& checked,
                        CopyCheck& check) {
     const std::string& path = file.file.path;
+    if (const RemovalStatus verdict = check.LastLook(); verdict != RemovalStatus::Removed)
+        return Result(verdict);
     platform::FileStamp kept;
     if (!StampOfOpen(check.KeptDescriptor(), kept))
         return Result(RemovalStatus::KeptCopyLost);
@@ -71,11 +73,15 @@ RemovalResult HardLink(const PlannedFile& file, const platform::FileStamp& check
     if (err != 0)
         return Result(RemovalStatus::Failed,
                       std::string("no link could be made: ") + std::strerror(err));
-    platform::FileStamp link;
-    RemovalStatus verdict = check.LastLook();
-    if (verdict == RemovalStatus::Removed &&
-        !(platform::StampOf(temporary, link) && link.identity == kept.identity))
+    // The link moved the kept copy's status change time; its bytes and the file's must not
+    // have moved.
+    platform::FileStamp link, keptNow, fileNow;
+    RemovalStatus verdict = RemovalStatus::Removed;
+    if (!(platform::StampOf(temporary, link) && link.identity == kept.identity &&
+          StampOfOpen(check.KeptDescriptor(), keptNow) && SameContent(keptNow, kept)))
         verdict = RemovalStatus::KeptCopyLost;
+    else if (!(StampOfOpen(fd, fileNow) && SameContent(fileNow, checked)))
+        verdict = RemovalStatus::Changed;
     if (verdict != RemovalStatus::Removed) {
         ::unlink(temporary.c_str());
         return Result(verdict);
@@ -175,7 +181,7 @@ RemovalResult LinkChecked(const PlannedFile& file, LinkMethod method, CopyCheck&
     AtStep(RemovalStep::Verified, path);
     RemovalResult result = Result(verdict);
     if (verdict == RemovalStatus::Removed)
-        result = method == LinkMethod::HardLink ? HardLink(file, checked, check)
+        result = method == LinkMethod::HardLink ? HardLink(file, fd, checked, check)
                                                 : Reflink(fd, checked, check);
     ::close(fd);
     return result;

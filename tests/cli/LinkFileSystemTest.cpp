@@ -109,7 +109,7 @@ TEST_P(LinkFileSystemTest, ReflinkSharesBlocksAndHardlinkSharesTheInode) {
     ::mkdir(fs.Path("a").c_str(), 0755);
     ::mkdir(fs.Path("b").c_str(), 0755);
     ::mkdir(fs.Path("c").c_str(), 0755);
-    constexpr std::size_t kLarge = 40 << 20;
+    constexpr std::size_t kLarge = 20 << 20;
     WritePattern(fs.Path("a/large"), kLarge, 1);
     WritePattern(fs.Path("b/large"), kLarge, 1);
     WritePattern(fs.Path("a/small"), 100000, 2);
@@ -138,8 +138,13 @@ TEST_P(LinkFileSystemTest, ReflinkSharesBlocksAndHardlinkSharesTheInode) {
 
     const std::string linked = Find(tree, "-r --hardlink '" + fs.Path("") + "'", &status);
     EXPECT_EQ(status, 0) << linked;
-    EXPECT_EQ(Inode(fs.Path("b/large")), before["a/large"].second);
-    EXPECT_EQ(Inode(fs.Path("c/small")), before["a/small"].second);
+    // Each group is now one inode, one of those it had.
+    EXPECT_EQ(Inode(fs.Path("a/large")), Inode(fs.Path("b/large")));
+    EXPECT_EQ(Inode(fs.Path("a/small")), Inode(fs.Path("b/small")));
+    EXPECT_EQ(Inode(fs.Path("a/small")), Inode(fs.Path("c/small")));
+    EXPECT_TRUE(Inode(fs.Path("a/small")) == before["a/small"].second ||
+                Inode(fs.Path("a/small")) == before["b/small"].second ||
+                Inode(fs.Path("a/small")) == before["c/small"].second);
     for (const auto& [f, seen] : before)
         EXPECT_EQ(Bytes(fs.Path(f)), seen.first) << f;
 }
