@@ -6,6 +6,8 @@
 #include "removal/RemovalFaults.h"
 #include "tests/support/TempTree.h"
 
+#include <QByteArray>
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -345,6 +347,39 @@ TEST(ActionsTest, FiltersParseSizes) {
     EXPECT_EQ(ParseSize("2G"), std::int64_t(2) << 30);
     for (const char* bad : {"", "k", "-1", "1.5M", "1kk", "99999999999999999"})
         EXPECT_EQ(ParseSize(bad), -1) << bad;
+}
+
+} // namespace
+
+namespace {
+
+// Every path of the JSON comes back byte for byte through jq, whose strings are Unicode.
+TEST(ActionsTest, JsonPathsComeBackByteExactThroughJq) {
+    TempTree tree;
+    for (const char* name : {"caf\xe9", "new\nline", "plain", "\xff\xfe", "caf\xc3\xa9"})
+        tree.CreateFile(std::string("t/") + name, "same");
+    const Outcome json = Find(tree, {"--json", tree.Path("t")});
+    tree.CreateFile("home/r.json", json.out);
+    FILE* p = popen(("jq -r '.[][] | .path_base64 // (.path | @base64)' " +
+                     Quoted(tree.Path("home/r.json")) + " 2>&1")
+                        .c_str(),
+                    "r");
+    std::string lines;
+    for (int ch; p && (ch = std::fgetc(p)) != EOF;)
+        lines += static_cast<char>(ch);
+    if (p)
+        pclose(p);
+    std::vector<std::string> paths;
+    for (const std::string& b64 : Lines(lines)) {
+        const QByteArray bytes = QByteArray::fromBase64(QByteArray::fromStdString(b64));
+        paths.push_back(bytes.toStdString());
+    }
+    std::sort(paths.begin(), paths.end());
+    std::vector<std::string> expected;
+    for (const char* name : {"caf\xe9", "new\nline", "plain", "\xff\xfe", "caf\xc3\xa9"})
+        expected.push_back(tree.Path(std::string("t/") + name));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(paths, expected) << lines;
 }
 
 } // namespace
