@@ -15,22 +15,29 @@
 
 namespace {
 
-const char* Verb(Action a, bool done) {
+// An action's words: in the plan, once done, and in the log.
+struct Words {
+    const char* plan;
+    const char* done;
+    const char* log;
+};
+
+Words WordsOf(Action a) {
     switch (a) {
     case Action::Trash:
-        return done ? "trashed" : "trash";
+        return {"trash", "trashed", "trash"};
     case Action::MoveTo:
-        return done ? "moved" : "move";
+        return {"move", "moved", "move"};
     case Action::Delete:
-        return done ? "deleted" : "delete";
+        return {"delete", "deleted", "delete"};
     case Action::HardLink:
-        return done ? "linked" : "link";
+        return {"link", "linked", "hardlink"};
     case Action::Reflink:
-        return done ? "reflinked" : "reflink";
+        return {"reflink", "reflinked", "reflink"};
     case Action::None:
         break;
     }
-    return "";
+    return {"", "", ""};
 }
 
 // The plan's lines: the verb in a column of its own, then the path.
@@ -80,24 +87,6 @@ private:
     int fd_ = -1;
 };
 
-const char* LogAction(Action a) {
-    switch (a) {
-    case Action::Trash:
-        return "trash";
-    case Action::MoveTo:
-        return "move";
-    case Action::Delete:
-        return "delete";
-    case Action::HardLink:
-        return "hardlink";
-    case Action::Reflink:
-        return "reflink";
-    case Action::None:
-        break;
-    }
-    return "";
-}
-
 bool Unchanged(const Member& m) {
     platform::FileStamp now;
     return platform::StampOf(m.path, now) && now == m.stamp;
@@ -140,6 +129,7 @@ int Act(const std::vector<Group>& groups, const ActionOptions& options, std::FIL
                                  : options.action == Action::MoveTo ? rmMove
                                                                     : rmErase;
     const bool link = options.action == Action::HardLink || options.action == Action::Reflink;
+    const Words words = WordsOf(options.action);
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const Group& group = groups[g];
         const std::vector<std::size_t> keptIndexes = KeptMembers(group, options.keep);
@@ -160,7 +150,7 @@ int Act(const std::vector<Group>& groups, const ActionOptions& options, std::FIL
             if (keeps[i])
                 continue;
             if (options.dryRun) {
-                Line(out, Verb(options.action, false), m.path);
+                Line(out, words.plan, m.path);
                 ++doneFiles;
                 doneBytes += m.stamp.size;
                 continue;
@@ -188,11 +178,11 @@ int Act(const std::vector<Group>& groups, const ActionOptions& options, std::FIL
                 stay(m, StayedReason(r));
                 continue;
             }
-            Line(out, Verb(options.action, true), m.path);
+            Line(out, words.done, m.path);
             ++doneFiles;
             doneBytes += m.stamp.size;
             const std::string kept = link ? r.target : check.KeptPath();
-            if (!log.Append(LogAction(options.action), m, kept, link ? std::string() : r.target)) {
+            if (!log.Append(words.log, m, kept, link ? std::string() : r.target)) {
                 std::fprintf(stderr, "kelvaro-find: the log %s cannot be written (%s); stopped\n",
                              options.log.c_str(), std::strerror(errno));
                 return 1;
