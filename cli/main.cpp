@@ -120,8 +120,8 @@ int Bad(const std::string& why) {
 
 // Returns 0 to go on, 2 on a bad option, -1 after --help, -2 after --version.
 int Parse(int argc, char** argv, Options& o) {
-    const char* const withValue[] = {"--threads", "--exclude", "--min-size",
-                                     "--max-size", "--keep",    "--keep-in",
+    const char* const withValue[] = {"--threads",  "--exclude",     "--min-size",
+                                     "--max-size", "--keep",        "--keep-in",
                                      "--move-to",  "--from-report", "--log"};
     const auto isValueOption = [&](const std::string& a) {
         return std::any_of(std::begin(withValue), std::end(withValue),
