@@ -139,7 +139,7 @@ int Act(const std::vector<Group>& groups, const ActionOptions& options, std::FIL
         for (std::size_t k : keptIndexes) {
             keeps[k] = true;
             planned.kept.push_back({group[k].path, group[k].stamp});
-            keptChanged = keptChanged || (!options.dryRun && !Unchanged(group[k]));
+            keptChanged = keptChanged || !Unchanged(group[k]);
         }
         if (g > 0)
             std::fputc('\n', out);
@@ -149,18 +149,19 @@ int Act(const std::vector<Group>& groups, const ActionOptions& options, std::FIL
             const Member& m = group[i];
             if (keeps[i])
                 continue;
-            if (options.dryRun) {
-                Line(out, words.plan, m.path);
-                ++doneFiles;
-                doneBytes += m.stamp.size;
-                continue;
-            }
+            // The plan already leaves what changed since the search or the report.
             if (keptChanged) {
                 stay(m, "its kept copy changed since the search");
                 continue;
             }
             if (!Unchanged(m)) {
                 stay(m, "it changed since the search");
+                continue;
+            }
+            if (options.dryRun) {
+                Line(out, words.plan, m.path);
+                ++doneFiles;
+                doneBytes += m.stamp.size;
                 continue;
             }
             planned.file = {m.path, m.stamp};

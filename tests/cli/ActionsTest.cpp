@@ -253,6 +253,11 @@ TEST(ActionsTest, FromReportChecksEveryFileAgainstTheDisk) {
     const struct timespec now[2] = {{0, UTIME_NOW}, {0, UTIME_NOW}};
     ::utimensat(AT_FDCWD, tree.Path("t/1/q").c_str(), now, 0);
     const auto before = Snapshot(tree);
+    const Outcome plan = Find(tree, {"--from-report", tree.Path("home/report.json"), "--delete",
+                                     "--keep", "shortest", "--dry-run"});
+    EXPECT_EQ(plan.status, 1);
+    EXPECT_NE(plan.out.find("Would act on 2 files, 800 bytes"), std::string::npos) << plan.out;
+    EXPECT_EQ(Snapshot(tree), before);
     const Outcome r = Find(
         tree, {"--from-report", tree.Path("home/report.json"), "--delete", "--keep", "shortest"});
     EXPECT_EQ(r.status, 1);
