@@ -3,6 +3,7 @@
 
 #include "tests/support/TempTree.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fcntl.h>
@@ -77,19 +78,21 @@ private:
     bool mounted_ = false;
 };
 
-void WritePattern(const std::string& path, std::size_t size, unsigned seed) {
+std::string RandomBytes(std::size_t size) {
     std::string bytes(size, '\0');
-    std::uint32_t x = seed * 2654435761u + 1;
-    for (auto& c : bytes) {
-        x = x * 1664525u + 1013904223u;
-        c = static_cast<char>(x >> 24);
-    }
+    std::ifstream("/dev/urandom", std::ios::binary).read(bytes.data(), std::streamsize(size));
+    return bytes;
+}
+
+void Write(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
 std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0).read(bytes.data(), std::streamsize(bytes.size()));
+    return bytes;
 }
 
 ino_t Inode(const std::string& path) {
@@ -116,11 +119,11 @@ TEST_P(LinkFileSystemTest, ReflinkSharesBlocksAndHardlinkSharesTheInode) {
     ::mkdir(fs.Path("b").c_str(), 0755);
     ::mkdir(fs.Path("c").c_str(), 0755);
     constexpr std::size_t kLarge = 20 << 20;
-    WritePattern(fs.Path("a/large"), kLarge, 1);
-    WritePattern(fs.Path("b/large"), kLarge, 1);
-    WritePattern(fs.Path("a/small"), 100000, 2);
-    WritePattern(fs.Path("b/small"), 100000, 2);
-    WritePattern(fs.Path("c/small"), 100000, 2);
+    const std::string large = RandomBytes(kLarge), small = RandomBytes(100000);
+    Write(fs.Path("a/large"), large);
+    Write(fs.Path("b/large"), large);
+    for (const char* f : {"a/small", "b/small", "c/small"})
+        Write(fs.Path(f), small);
     std::map<std::string, std::pair<std::string, ino_t>> before;
     for (const char* f : {"a/large", "b/large", "a/small", "b/small", "c/small"})
         before[f] = {Bytes(fs.Path(f)), Inode(fs.Path(f))};
@@ -164,8 +167,9 @@ TEST(LinkElsewhereTest, ReflinkWithoutSupportLeavesTheFileAndSaysWhy) {
     const std::string type = Output("stat -f -c %T '" + tree.Root() + "'");
     if (type.find("btrfs") != std::string::npos || type.find("xfs") != std::string::npos)
         GTEST_SKIP() << "the temporary folder's file system shares blocks";
-    WritePattern(tree.Path("a"), 10000, 3);
-    WritePattern(tree.Path("b"), 10000, 3);
+    const std::string bytes = RandomBytes(10000);
+    Write(tree.Path("a"), bytes);
+    Write(tree.Path("b"), bytes);
     const ino_t a = Inode(tree.Path("a")), b = Inode(tree.Path("b"));
     const std::string out = Find(tree, "--reflink '" + tree.Root() + "'", &status);
     EXPECT_EQ(status, 1);
