@@ -49,3 +49,46 @@ std::string JsonString(const std::string& bytes) {
     out += '"';
     return out;
 }
+
+bool IsUtf8(const std::string& bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t n = Utf8Length(bytes, i);
+        if (n == 0)
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+namespace {
+
+std::string Base64(const std::string& bytes) {
+    static const char kDigits[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    std::size_t i = 0;
+    const auto b = [&](std::size_t k) {
+        return static_cast<unsigned>(static_cast<unsigned char>(bytes[k]));
+    };
+    for (; i + 2 < bytes.size(); i += 3) {
+        const unsigned v = b(i) << 16 | b(i + 1) << 8 | b(i + 2);
+        out += {kDigits[v >> 18], kDigits[(v >> 12) & 63], kDigits[(v >> 6) & 63], kDigits[v & 63]};
+    }
+    if (i + 1 == bytes.size()) {
+        const unsigned v = b(i) << 16;
+        out += {kDigits[v >> 18], kDigits[(v >> 12) & 63], '=', '='};
+    } else if (i + 2 == bytes.size()) {
+        const unsigned v = b(i) << 16 | b(i + 1) << 8;
+        out += {kDigits[v >> 18], kDigits[(v >> 12) & 63], kDigits[(v >> 6) & 63], '='};
+    }
+    return out;
+}
+
+} // namespace
+
+std::string JsonPathField(const std::string& key, const std::string& path) {
+    std::string out = JsonString(key) + ": " + JsonString(path);
+    if (!IsUtf8(path))
+        out += ", " + JsonString(key + "_base64") + ": \"" + Base64(path) + "\"";
+    return out;
+}

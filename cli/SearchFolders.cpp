@@ -23,6 +23,8 @@ void SearchFolders::AddTree(const std::string& start, MainWindowInterface& windo
     WalkSubfolders(
         start,
         [&](const std::string& folder) {
+            if (filter_ && filter_->ExcludesFolder(start, folder))
+                return;
             if (check)
                 Add(folder);
             else

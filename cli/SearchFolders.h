@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/Filters.h"
 #include "search/FolderFiles.h"
 #include "search/MainWindowInterface.h"
 #include "search/ReaderPool.h"
@@ -21,6 +22,8 @@ public:
     // walk read of each folder for the scan.
     void AddTree(const std::string& start, MainWindowInterface& window, const bool& stopFlag,
                  FolderFiles* files = nullptr, int readers = kAutoReaders);
+    // Folders of a tree whose names the filter excludes are left out, with their trees.
+    void UseFilter(const ScanFilter* filter) { filter_ = filter; }
     // In the folder list's order.
     std::vector<std::string> Sorted() const;
 
@@ -28,6 +31,7 @@ private:
     bool Insert(const std::string& folder);
 
     bool protect_;
+    const ScanFilter* filter_ = nullptr;
     std::vector<std::string> items_;
     std::unordered_set<std::string> seen_;
 };

@@ -28,6 +28,10 @@ public:
     // in place; else Changed or KeptCopyLost for whichever of the two changed.
     RemovalStatus LastLook() const;
 
+    // The copy Verify matched, open, and its path: what a link to it is made from.
+    int KeptDescriptor() const { return copy_; }
+    const std::string& KeptPath() const { return copyPath_; }
+
 private:
     enum class Comparison { Same, Differ, Cancelled };
     Comparison Compare(int a, int b, std::int64_t size, int index, const std::string& path);

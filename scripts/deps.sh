@@ -4,10 +4,11 @@
 
 # What building, testing and starting the window need. Liberation Sans has the widths the
 # window's layout was drawn for; the validators check the desktop entry and the metainfo;
-# trash-cli restores from the Trash in the tests as a user would.
+# trash-cli restores from the Trash in the tests as a user would; btrfs and XFS made on a loop
+# device show that links share their blocks; jq reads kelvaro-find's JSON as scripts do.
 KELVARO_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
                   clang-format xvfb xauth fonts-liberation2 desktop-file-utils appstream
-                  trash-cli)
+                  trash-cli btrfs-progs xfsprogs e2fsprogs jq)
 
 # kelvaro_step "what it does" LOG COMMAND...: one line on the terminal that ends with the time
 # taken, the command's output in LOG; on failure the end of the log, and where the rest is.

@@ -209,6 +209,8 @@ void SearchRun::ScanDirectories() {
         auto addFile = [&](const std::string& name, const platform::FileStamp& stamp) {
             if (skipHidden && !name.empty() && name[0] == '.')
                 return true;
+            if (take_ && !take_(name, stamp.size))
+                return true;
             if (state_.StopFlag)
                 return false;
             try {

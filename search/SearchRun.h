@@ -43,6 +43,11 @@ public:
     // itself). kAutoReaders suits them to the disk of the first folder.
     void UseReaders(int readers) { readers_ = readers; }
     unsigned Readers();
+    // Files the scan leaves out before they are indexed, so that none of them is ever read: a
+    // file goes in only when take(name, size) is true.
+    void UseFileFilter(std::function<bool(const std::string&, std::int64_t)> take) {
+        take_ = std::move(take);
+    }
 
     // The whole run, as Find Duplicates starts it. Lack of memory outside the scan ends it as
     // a stop does and throws AppError to the general error display.
@@ -81,6 +86,7 @@ private:
     ComparerFactory makeComparer_;
     FolderFiles* listed_ = nullptr;
     int readers_ = kAutoReaders;
+    std::function<bool(const std::string&, std::int64_t)> take_;
     int chosenReaders_ = -1;
     std::unique_ptr<ContentComparer> comparer_;
     std::int32_t groupNo_ = 1;

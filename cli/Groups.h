@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "search/SearchState.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// A file of a group as the search (or a report) saw it.
+struct Member {
+    std::string path;
+    platform::FileStamp stamp;
+    // In a reference folder: never removed or replaced.
+    bool reference = false;
+};
+using Group = std::vector<Member>;
+
+// Which member of a group stays when no reference folder holds one.
+enum class KeepRule { First, Newest, Oldest, Shortest };
+
+// The groups of identical files a search found, in the grid's order.
+std::vector<Group> GroupsOf(const SearchState& state);
+
+// True when path lies in folder or below it.
+bool InFolder(const std::string& path, const std::string& folder);
+
+// Marks the members in the reference folders. With any, only groups that hold a member in one
+// are kept, and of those only groups with a member outside them unless refGroups.
+void ApplyReferences(std::vector<Group>& groups, const std::vector<std::string>& references,
+                     bool refGroups);
+
+// The members that stay: every reference member, or else the one the rule picks (ties go to the
+// earlier member).
+std::vector<std::size_t> KeptMembers(const Group& group, KeepRule rule);
