@@ -52,7 +52,7 @@ std::string JsonString(const std::string& bytes) {
 
 bool IsUtf8(const std::string& bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
-        const std::size_t n = Utf8Length(bytes, i);
+        const std::size_t n = platform::Utf8Sequence(bytes, i);
         if (n == 0)
             return false;
         i += n;
