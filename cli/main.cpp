@@ -208,7 +208,8 @@ int Search(const Options& options) {
     int status = 0;
     SearchFolders list(options.protect);
     FolderFiles listed;
-    CliWindow window({}, !options.includeHidden, isatty(STDERR_FILENO) == 1);
+    UnreadableReport unreadable;
+    CliWindow window({}, !options.includeHidden, isatty(STDERR_FILENO) == 1, &unreadable);
     bool stop = false;
     for (const std::string& given : options.folders) {
         const std::string folder = NormalizeFolderName(given);
@@ -234,7 +235,8 @@ int Search(const Options& options) {
 
     std::vector<std::string> folders = list.Sorted();
     const bool any = !folders.empty();
-    CliWindow searchWindow(std::move(folders), !options.includeHidden, isatty(STDERR_FILENO) == 1);
+    CliWindow searchWindow(std::move(folders), !options.includeHidden, isatty(STDERR_FILENO) == 1,
+                           &unreadable);
     SearchState state;
     if (any) {
         ComparerFactory engine;
@@ -247,6 +249,12 @@ int Search(const Options& options) {
     }
     searchWindow.ClearProgressLine();
     window.ClearProgressLine();
+    // Said again at the end, where the many lines of a large tree leave it easy to see.
+    if (unreadable.Count() > 0)
+        std::fprintf(stderr, "kelvaro-find: %zu %s could not be read and %s left out\n",
+                     unreadable.Count(),
+                     unreadable.Count() == 1 ? "file or folder" : "files or folders",
+                     unreadable.Count() == 1 ? "was" : "were");
     if (options.summary)
         PrintSummary(state, options.json);
     else
