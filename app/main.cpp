@@ -1,6 +1,7 @@
 #include "app/Appearance.h"
 #include "app/MainForm.h"
 #include "app/QtDialogService.h"
+#include "app/QtThreads.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv); // the command line is not read
+    KeepQtThreadsReady();
     ApplyAppearance(app);
     QtDialogService dialogs;
     TMainForm form(dialogs);

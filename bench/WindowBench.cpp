@@ -6,6 +6,8 @@
 // Usage: kelvaro_window_bench TREE [--no-find]
 #include "app/Appearance.h"
 #include "app/MainForm.h"
+#include "app/QtThreads.h"
+#include "platform/FileSystem.h"
 #include "results/DupeGridView.h"
 
 #include <QAbstractEventDispatcher>
@@ -24,6 +26,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <sys/resource.h>
@@ -196,11 +199,19 @@ template <typename Click> Figures Measure(Click click, InputProbe& probe, PumpGa
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s TREE [--no-find]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s TREE [--no-find] [--free-descriptors N]\n", argv[0]);
         return 2;
     }
-    const bool find = !(argc > 2 && std::strcmp(argv[2], "--no-find") == 0);
+    bool find = true;
+    long freeDescriptors = -1; // none: the limit stays as it is
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--no-find") == 0)
+            find = false;
+        else if (std::strcmp(argv[i], "--free-descriptors") == 0 && i + 1 < argc)
+            freeDescriptors = std::atol(argv[++i]);
+    }
     QApplication app(argc, argv);
+    KeepQtThreadsReady();
     ApplyAppearance(app);
     QTemporaryDir programFolder; // kelvaro.ini and "Archive" of this run only
     SilentDialogs dialogs;
@@ -210,6 +221,16 @@ int main(int argc, char** argv) {
          !(form.windowHandle() && form.windowHandle()->isExposed()) && Clock::now() < until;)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     QCoreApplication::processEvents();
+
+    // A window that meets a shortage of descriptors once it runs: the limit leaves it only so
+    // many more than it holds now.
+    rlimit limit{};
+    const std::size_t free = platform::FreeFileDescriptors();
+    if (freeDescriptors >= 0 && static_cast<std::size_t>(freeDescriptors) < free &&
+        getrlimit(RLIMIT_NOFILE, &limit) == 0 && free < limit.rlim_cur) {
+        limit.rlim_cur -= free - static_cast<std::size_t>(freeDescriptors);
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
 
     form.DirectoryEdit1->setText(QString::fromLocal8Bit(argv[1]));
     form.IncludeSubdirCheck->setChecked(true);

@@ -43,6 +43,8 @@ const char* const kUsage =
     "  -h, --help          show this help\n"
     "      --version       show the version\n"
     "\n"
+    "A file or folder that cannot be read is named on stderr, once, and left out.\n"
+    "\n"
     "Exit status: 0 when the search ran (duplicates or not), 1 when a folder was missing\n"
     "or refused (the others are still searched) or memory ran out, 2 for a bad option.\n";
 

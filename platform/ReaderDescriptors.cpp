@@ -19,7 +19,7 @@ constexpr int kAloneTries = 200;
 struct Gate {
     std::mutex mutex;
     std::condition_variable given;
-    std::size_t reserve = 8;
+    std::size_t reserve = 2; // the command line's: its output is open already
     std::size_t share = 1;
     std::size_t held = 0;
     std::size_t gives = 0;

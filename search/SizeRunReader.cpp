@@ -511,7 +511,9 @@ bool SizeRunReader::Open(SizeRunJob& job, SizeRunJob::File& file) {
         [&] { return file.in.Open(entry.path) ? 0 : file.in.OpenError(); },
         [this] { return cancelled_.load(); }, [this] { return CloseIdleFiles(); });
     if (error != 0) {
-        file.error = error;
+        // Gone, or something else than a regular file now: changed since the scan, not unreadable.
+        if (error != ENOENT && error != ENOTDIR && error != ELOOP)
+            file.error = error;
         return false;
     }
     ++open_;

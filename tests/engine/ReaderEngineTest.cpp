@@ -4,6 +4,7 @@
 
 #include "platform/Errors.h"
 #include "platform/IoFaults.h"
+#include "platform/ReaderDescriptors.h"
 #include "search/FastComparer.h"
 #include "search/SearchRun.h"
 #include "tests/search/SearchTestSupport.h"
@@ -13,10 +14,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <mutex>
 #include <new>
 #include <set>
@@ -97,6 +100,52 @@ TEST_F(ReaderEngineTest, RunningOutOfDescriptorsClosesHeldFilesAndTriesAgain) {
     });
     EXPECT_GT(opens, 500);
     EXPECT_EQ(Groups(), reference);
+}
+
+TEST(ReaderDescriptorsTest, AReaderOutOfDescriptorsWaitsForAnotherToGiveOneBack) {
+    namespace readers = platform::readerDescriptors;
+    auto openNull = [](int& fd) {
+        return [&fd] {
+            fd = open("/dev/null", O_RDONLY | O_CLOEXEC);
+            return fd >= 0 ? 0 : errno;
+        };
+    };
+    std::atomic<bool> taken{false};
+    std::atomic<bool> given{false};
+    std::atomic<bool> openedBeforeGiven{false};
+    std::atomic<int> error{-1};
+    // Started first: the sanitizers need descriptors to start a thread.
+    std::thread reader([&] {
+        while (!taken)
+            std::this_thread::yield();
+        int second = -1;
+        error = readers::OpenAsReader(openNull(second), {});
+        openedBeforeGiven = !given;
+        if (error == 0) {
+            close(second);
+            readers::Give();
+        }
+    });
+    {
+        DescriptorLimit limit(64, 12);
+        readers::Plan();
+        int first = -1;
+        EXPECT_EQ(readers::OpenAsReader(openNull(first), {}), 0);
+        // Something else takes every descriptor left: the second reader's open fails until
+        // the first gives its own back.
+        limit.TakeAll();
+        taken = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        given = true;
+        close(first);
+        readers::Give();
+        while (readers::Held() > 0 && error < 0)
+            std::this_thread::yield();
+    }
+    reader.join();
+    EXPECT_EQ(error, 0);
+    EXPECT_FALSE(openedBeforeGiven);
+    EXPECT_EQ(readers::Held(), 0u);
 }
 
 // ---- Reads that fail ----
@@ -350,6 +399,36 @@ TEST_F(ReaderEngineTest, ManyLinksToOneFileAreReadOnce) {
     ASSERT_EQ(Groups().size(), 1u);
     EXPECT_EQ(Groups()[0].size(), 2u);
     EXPECT_EQ(opened.size(), 2u);
+}
+
+// ---- Readers that do not come back ----
+
+TEST(ReaderPoolTest, ClosingNeverWaitsForATaskThatDoesNotReturn) {
+    // As a read of a hung mount: the task returns only when the test lets it.
+    auto release = std::make_shared<std::promise<void>>();
+    const std::shared_future<void> released = release->get_future().share();
+    auto started = std::make_shared<std::atomic<bool>>(false);
+    auto ended = std::make_shared<std::atomic<bool>>(false);
+    std::chrono::steady_clock::time_point closing;
+    {
+        ReaderPool pool(2);
+        ASSERT_EQ(pool.Threads(), 2u);
+        pool.Post(0, [=] {
+            *started = true;
+            released.wait();
+            *ended = true;
+        });
+        while (!*started)
+            std::this_thread::yield();
+        closing = std::chrono::steady_clock::now();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - closing, std::chrono::seconds(2));
+    EXPECT_FALSE(*ended);
+    // Left to itself, it ends once the read returns.
+    release->set_value();
+    for (int i = 0; i < 500 && !*ended; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(*ended);
 }
 
 // ---- Progress ----
