@@ -6,7 +6,7 @@
 # window's layout was drawn for; the validators check the desktop entry and the metainfo.
 KELVARO_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
                   clang-format xvfb xauth fonts-liberation2 desktop-file-utils appstream
-                  libfuse3-dev fuse3)
+                  libfuse3-dev fuse3 pkgconf)
 
 # kelvaro_step "what it does" LOG COMMAND...: one line on the terminal that ends with the time
 # taken, the command's output in LOG; on failure the end of the log, and where the rest is.

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <fstream>
 #include <string>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -18,9 +19,10 @@ class TestFsMount {
 public:
     TestFsMount(const std::string& program, const std::string& source, const std::string& at,
                 const std::vector<std::string>& options)
-        : at_(at) {
+        : at_(at), log_(at + ".log") {
         if (program.empty()) {
-            why_ = "the test file system was not built: libfuse3 (libfuse3-dev) is missing";
+            why_ =
+                "the test file system was not built: libfuse3 (libfuse3-dev, pkgconf) is missing";
             return;
         }
         if (geteuid() != 0) {
@@ -44,10 +46,10 @@ public:
             for (std::string& a : args)
                 argv.push_back(a.data());
             argv.push_back(nullptr);
-            // Its messages would only mix with the test's.
-            const int null = open("/dev/null", O_WRONLY);
-            dup2(null, STDOUT_FILENO);
-            dup2(null, STDERR_FILENO);
+            // Its messages are kept to say why it did not mount.
+            const int log = open(log_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            dup2(log, STDOUT_FILENO);
+            dup2(log, STDERR_FILENO);
             execv(argv[0], argv.data());
             _exit(127);
         }
@@ -63,7 +65,7 @@ public:
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
-        why_ = "the test file system did not mount";
+        why_ = "the test file system did not mount: " + LastLine();
     }
     ~TestFsMount() {
         if (pid_ <= 0)
@@ -91,7 +93,17 @@ public:
     }
 
 private:
+    std::string LastLine() const {
+        std::ifstream in(log_);
+        std::string line, last;
+        while (std::getline(in, line))
+            if (!line.empty())
+                last = line;
+        return last;
+    }
+
     std::string at_;
+    std::string log_;
     std::string why_;
     pid_t pid_ = -1;
 };
