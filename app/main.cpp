@@ -1,6 +1,7 @@
 #include "app/Appearance.h"
 #include "app/MainForm.h"
 #include "app/QtDialogService.h"
+#include "app/QtThreads.h"
 #include "platform/Memory.h"
 #include "platform/Version.h"
 
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv); // Qt takes its own options; nothing else is read
+    KeepQtThreadsReady();
     ApplyAppearance(app);
     QtDialogService dialogs;
     TMainForm form(dialogs);

@@ -3,9 +3,13 @@
 // window was idle again (wall and CPU seconds of the program), the worst lateness of input that
 // arrived meanwhile, and the longest time the window went without looking at its input (also
 // counted in CPU time of its thread).
-// Usage: kelvaro_window_bench TREE [--no-find]
+// Usage: kelvaro_window_bench TREE [--no-find] [--free-descriptors N]
+// --free-descriptors leaves the window only N descriptors more than it holds once it is up, to
+// try it where descriptors run short.
 #include "app/Appearance.h"
 #include "app/MainForm.h"
+#include "app/QtThreads.h"
+#include "platform/FileSystem.h"
 #include "platform/Memory.h"
 #include "results/DupeGridView.h"
 
@@ -25,9 +29,11 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <sys/resource.h>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -80,16 +86,22 @@ public:
     static constexpr auto kInterval = std::chrono::milliseconds(8);
 
     explicit InputProbe(QWidget* target) : target_(target) {
-        thread_ = std::thread([this] {
-            while (!stop_) {
-                QCoreApplication::postEvent(this, new Arrival(Clock::now()));
-                std::this_thread::sleep_for(kInterval);
-            }
-        });
+        try {
+            thread_ = std::thread([this] {
+                while (!stop_) {
+                    QCoreApplication::postEvent(this, new Arrival(Clock::now()));
+                    std::this_thread::sleep_for(kInterval);
+                }
+            });
+        } catch (const std::system_error&) {
+            // Under a tight limit on memory the window is tried without the probe.
+            std::fputs("no input probe: its thread cannot start\n", stderr);
+        }
     }
     ~InputProbe() override {
         stop_ = true;
-        thread_.join();
+        if (thread_.joinable())
+            thread_.join();
         QCoreApplication::removePostedEvents(this);
     }
 
@@ -198,11 +210,19 @@ template <typename Click> Figures Measure(Click click, InputProbe& probe, PumpGa
 int main(int argc, char** argv) {
     platform::UseOneHeap(); // as the program does
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s TREE [--no-find]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s TREE [--no-find] [--free-descriptors N]\n", argv[0]);
         return 2;
     }
-    const bool find = !(argc > 2 && std::strcmp(argv[2], "--no-find") == 0);
+    bool find = true;
+    long freeDescriptors = -1; // none: the limit stays as it is
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--no-find") == 0)
+            find = false;
+        else if (std::strcmp(argv[i], "--free-descriptors") == 0 && i + 1 < argc)
+            freeDescriptors = std::atol(argv[++i]);
+    }
     QApplication app(argc, argv);
+    KeepQtThreadsReady();
     ApplyAppearance(app);
     QTemporaryDir programFolder; // kelvaro.ini and "Archive" of this run only
     SilentDialogs dialogs;
@@ -212,6 +232,16 @@ int main(int argc, char** argv) {
          !(form.windowHandle() && form.windowHandle()->isExposed()) && Clock::now() < until;)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     QCoreApplication::processEvents();
+
+    // A window that meets a shortage of descriptors once it runs: the limit leaves it only so
+    // many more than it holds now.
+    rlimit limit{};
+    const std::size_t free = platform::FreeFileDescriptors();
+    if (freeDescriptors >= 0 && static_cast<std::size_t>(freeDescriptors) < free &&
+        getrlimit(RLIMIT_NOFILE, &limit) == 0 && free < limit.rlim_cur) {
+        limit.rlim_cur -= free - static_cast<std::size_t>(freeDescriptors);
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
 
     form.DirectoryEdit1->setText(QString::fromLocal8Bit(argv[1]));
     form.IncludeSubdirCheck->setChecked(true);

@@ -1,9 +1,45 @@
 #include "cli/CliWindow.h"
 
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
-CliWindow::CliWindow(std::vector<std::string> folders, bool skipHidden, bool progress)
-    : folders_(std::move(folders)), skipHidden_(skipHidden), progress_(progress) {}
+void UnreadableReport::Add(const std::string& path, int error) {
+    // The walk and the scan may both meet one folder.
+    if (!told_.insert(path).second)
+        return;
+    std::fprintf(stderr, "kelvaro-find: %s: cannot be read: %s\n", path.c_str(),
+                 std::strerror(error));
+}
+
+void UnreadableReport::AddUnstable(const std::string& path) {
+    if (std::exchange(unstableTold_, true))
+        return;
+    std::fprintf(stderr,
+                 "kelvaro-find: %s: its file system shows another inode number or time at every "
+                 "look (a network share?): no file there can be told unchanged since the scan, "
+                 "so none of them is grouped\n",
+                 path.c_str());
+}
+
+CliWindow::CliWindow(std::vector<std::string> folders, bool skipHidden, bool progress,
+                     UnreadableReport* unreadable)
+    : folders_(std::move(folders)), skipHidden_(skipHidden), progress_(progress),
+      unreadable_(unreadable) {}
+
+void CliWindow::ReportUnstableIdentity(const std::string& path) {
+    if (!unreadable_)
+        return;
+    ClearProgressLine();
+    unreadable_->AddUnstable(path);
+}
+
+void CliWindow::ReportUnreadable(const std::string& path, int error) {
+    if (!unreadable_)
+        return;
+    ClearProgressLine();
+    unreadable_->Add(path, error);
+}
 
 CliWindow::~CliWindow() {
     ClearProgressLine();

@@ -3,14 +3,30 @@
 #include "search/MainWindowInterface.h"
 
 #include <chrono>
+#include <cstddef>
 #include <string>
+#include <unordered_set>
 #include <vector>
+
+// The files and folders a run could not read: each told once on stderr, counted for the end.
+class UnreadableReport {
+public:
+    void Add(const std::string& path, int error);
+    std::size_t Count() const { return told_.size(); }
+    // Said once for the whole run: every file of such a share would say it.
+    void AddUnstable(const std::string& path);
+
+private:
+    std::unordered_set<std::string> told_;
+    bool unstableTold_ = false;
+};
 
 // The command line's stand-in for the main window: status texts become a live progress line on
 // stderr (only when it is a terminal), message boxes become lines on stderr.
 class CliWindow final : public MainWindowInterface {
 public:
-    CliWindow(std::vector<std::string> folders, bool skipHidden, bool progress);
+    CliWindow(std::vector<std::string> folders, bool skipHidden, bool progress,
+              UnreadableReport* unreadable = nullptr);
     ~CliWindow() override;
 
     void SetStatusText(const std::string& text) override;
@@ -24,6 +40,8 @@ public:
     std::int64_t TickCount() override;
     bool SkipHiddenFiles() override { return skipHidden_; }
     std::vector<std::string> FolderListItems() override { return folders_; }
+    void ReportUnreadable(const std::string& path, int error) override;
+    void ReportUnstableIdentity(const std::string& path) override;
 
     void ClearProgressLine();
     // An error message was shown (the index was truncated for lack of memory).
@@ -35,6 +53,7 @@ private:
     std::vector<std::string> folders_;
     bool skipHidden_;
     bool progress_;
+    UnreadableReport* unreadable_;
     bool lineShown_ = false;
     bool errorShown_ = false;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();

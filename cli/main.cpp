@@ -83,6 +83,8 @@ const char* const kUsage =
     "  -h, --help          show this help\n"
     "      --version       show the version\n"
     "\n"
+    "A file or folder that cannot be read is named on stderr, once, and left out.\n"
+    "\n"
     "Exit status: 0 when the search ran (duplicates or not) and every action was done; 1\n"
     "when a folder was missing or refused (the others are still searched), the output could\n"
     "not be written, memory ran out, or a file stayed that an action was to act on; 2 for a\n"
@@ -334,7 +336,8 @@ int Search(Options& options) {
         SearchFolders list(options.protect);
         list.UseFilter(&options.filter);
         FolderFiles listed;
-        CliWindow window({}, !options.includeHidden, isatty(STDERR_FILENO) == 1);
+        UnreadableReport unreadable;
+        CliWindow window({}, !options.includeHidden, isatty(STDERR_FILENO) == 1, &unreadable);
         bool stop = false;
         for (const std::string& given : options.folders) {
             const std::string folder = NormalizeFolderName(given);
@@ -352,7 +355,7 @@ int Search(Options& options) {
         std::vector<std::string> folders = list.Sorted();
         const bool any = !folders.empty();
         CliWindow searchWindow(std::move(folders), !options.includeHidden,
-                               isatty(STDERR_FILENO) == 1);
+                               isatty(STDERR_FILENO) == 1, &unreadable);
         SearchState state;
         if (any) {
             ComparerFactory engine;
@@ -369,6 +372,12 @@ int Search(Options& options) {
         }
         searchWindow.ClearProgressLine();
         window.ClearProgressLine();
+        // Said again at the end, where the many lines of a large tree leave it easy to see.
+        if (unreadable.Count() > 0)
+            std::fprintf(stderr, "kelvaro-find: %zu %s could not be read and %s left out\n",
+                         unreadable.Count(),
+                         unreadable.Count() == 1 ? "file or folder" : "files or folders",
+                         unreadable.Count() == 1 ? "was" : "were");
         // A truncated index: the groups may be missing some.
         if (searchWindow.ErrorShown())
             status = 1;

@@ -36,6 +36,7 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
     reader.Prefetch(start);
     std::vector<std::string> queue{start};
     IntervalPump pumpWhenQuiet(window, kQuietPumpMs);
+    const bool skipHidden = window.SkipHiddenFiles();
     for (std::size_t index = 0; index < queue.size(); ++index) {
         const std::string folder = queue[index];
         FolderFiles::Listing listing;
@@ -48,6 +49,8 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
                     listing.names.append(e.name).push_back('\0');
                     listing.stamps.push_back(e.stamp);
                 }
+                if (e.type == platform::EntryType::Unreadable && !(skipHidden && e.name[0] == '.'))
+                    window.ReportUnreadable(platform::JoinPath(folder, e.name), e.error);
                 std::string path;
                 if (e.type == platform::EntryType::Directory)
                     path = SubfolderPath(folder, e.name);
@@ -70,6 +73,9 @@ bool WalkSubfolders(const std::string& start, const std::function<void(const std
         // A folder left out for lack of memory would hide its whole tree without a word.
         if (!complete && error == ENOMEM)
             throw std::bad_alloc();
+        // One that vanished since it was found is no longer there to read.
+        if (!complete && !stopFlag && error != ENOENT && error != ENOTDIR)
+            window.ReportUnreadable(folder, error);
         pumpWhenQuiet();
         if (stopFlag)
             break;

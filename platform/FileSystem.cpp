@@ -56,29 +56,44 @@ bool ListFolder(const std::string& folder, ListWhat what,
     DIR* dir = handle.get();
     const int dfd = dirfd(dir);
     FolderEntry entry;
-    while (dirent* d = readdir(dir)) {
+    for (;;) {
+        // A listing that breaks off (an input/output error, a share gone) is no complete one.
+        errno = 0;
+        const dirent* d = readdir(dir);
+        if (!d) {
+            if (errno == 0)
+                return true;
+            if (error)
+                *error = errno;
+            return false;
+        }
         const char* name = d->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
         entry.name.assign(name);
         entry.stamp = {};
+        entry.error = 0;
         const bool needStat =
             d->d_type == DT_UNKNOWN ||
             (what == ListWhat::TypesAndSizes && (d->d_type == DT_REG || d->d_type == DT_UNKNOWN));
         if (needStat) {
             struct stat st;
-            if (fstatat(dfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            if (fstatat(dfd, name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+                entry.type = TypeOf(st.st_mode);
+                if (entry.type == EntryType::RegularFile)
+                    entry.stamp = StampOf(st);
+            } else if (errno == ENOENT) {
                 continue; // vanished meanwhile
-            entry.type = TypeOf(st.st_mode);
-            if (entry.type == EntryType::RegularFile)
-                entry.stamp = StampOf(st);
+            } else {
+                entry.type = EntryType::Unreadable;
+                entry.error = errno;
+            }
         } else {
             entry.type = TypeOf(d->d_type);
         }
         if (!visit(entry))
-            break;
+            return true;
     }
-    return true;
 }
 
 bool OutOfDescriptors(int error) {

@@ -8,7 +8,9 @@
 
 namespace platform {
 
-enum class EntryType { RegularFile, Directory, Other };
+// Unreadable: an entry whose type or stamp the system refused (an input/output error, a
+// network share that did not answer); FolderEntry::error says why.
+enum class EntryType { RegularFile, Directory, Other, Unreadable };
 
 // Identity of a file on this machine.
 struct FileIdentity {
@@ -33,14 +35,16 @@ struct FolderEntry {
     std::string name;
     EntryType type = EntryType::Other;
     FileStamp stamp{}; // of regular files, when sizes were asked for
+    int error = 0;     // of an unreadable entry
 };
 
 // What ListFolder has to find out about each entry. Sizes (and stamps) cost a stat per entry.
 enum class ListWhat { TypesOnly, TypesAndSizes };
 
 // Calls visit for each entry of folder except "." and "..", in the file system's order, until
-// visit returns false. Links are reported as Other, never followed. Returns false when the
-// folder cannot be opened; then error, when given, receives the system's error number.
+// visit returns false. Links are reported as Other, never followed; an entry that vanished
+// meanwhile is left out. Returns false when the folder cannot be opened or its listing breaks
+// off; then error, when given, receives the system's error number.
 bool ListFolder(const std::string& folder, ListWhat what,
                 const std::function<bool(const FolderEntry&)>& visit, int* error = nullptr);
 

@@ -8,7 +8,8 @@
 # device show that links share their blocks; jq reads kelvaro-find's JSON as scripts do.
 KELVARO_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
                   clang-format xvfb xauth fonts-liberation2 desktop-file-utils appstream
-                  trash-cli btrfs-progs xfsprogs e2fsprogs jq)
+                  trash-cli btrfs-progs xfsprogs e2fsprogs jq
+                  libfuse3-dev fuse3 pkgconf)
 
 # kelvaro_step "what it does" LOG COMMAND...: one line on the terminal that ends with the time
 # taken, the command's output in LOG; on failure the end of the log, and where the rest is.

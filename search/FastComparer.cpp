@@ -27,10 +27,10 @@ FastComparer::FastComparer(SearchRun& run) : FastComparer(run, Limits{}) {}
 
 FastComparer::FastComparer(SearchRun& run, Limits limits)
     : run_(run), pool_(std::make_unique<ReaderPool>(run.Readers())),
-      reader_(std::make_unique<SizeRunReader>(*pool_, limits)) {}
+      reader_(std::make_shared<SizeRunReader>(*pool_, limits)) {}
 
 FastComparer::~FastComparer() {
-    // The readers end before what they work on goes.
+    // A reader still busy then keeps what it works on; this waits for none of them.
     reader_->Cancel();
     pool_.reset();
 }
@@ -106,6 +106,7 @@ void FastComparer::BeginSizeRun(std::int64_t first, std::int64_t end) {
     PlanAhead();
     if (!Await(*job, end))
         return; // stopped: nothing unproven may count as identical
+    ReportUnreadable(*job);
     for (std::size_t e = 0; e < job->classOf.size(); ++e) {
         const std::int32_t c = job->classOf[e];
         if (c < 0)
@@ -140,6 +141,16 @@ bool FastComparer::Await(const SizeRunJob& job, std::int64_t end) {
     if (reader_->OutOfMemory())
         throw std::bad_alloc();
     return job.done;
+}
+
+void FastComparer::ReportUnreadable(const SizeRunJob& job) {
+    for (const SizeRunJob::File& file : job.files) {
+        const std::string& path = job.entries[static_cast<std::size_t>(file.entry)].path;
+        if (file.failed && file.error != 0)
+            run_.Window().ReportUnreadable(path, file.error);
+        else if (file.unstable)
+            run_.Window().ReportUnstableIdentity(path);
+    }
 }
 
 bool FastComparer::Same(std::int64_t a, std::int64_t b) {

@@ -36,10 +36,12 @@ private:
     std::shared_ptr<SizeRunJob> MakeJob(std::int64_t first, std::int64_t end);
     // False when a stop ended the wait.
     bool Await(const SizeRunJob& job, std::int64_t end);
+    // Tells the window of the job's files that could not be read or checked.
+    void ReportUnreadable(const SizeRunJob& job);
 
     SearchRun& run_;
     std::unique_ptr<ReaderPool> pool_;
-    std::unique_ptr<SizeRunReader> reader_;
+    std::shared_ptr<SizeRunReader> reader_;
     std::deque<std::shared_ptr<SizeRunJob>> jobs_; // started, in the walk's order
     std::int64_t planned_ = 0;                     // where the next size run starts
     std::size_t aheadEntries_ = 0;                 // entries of jobs_

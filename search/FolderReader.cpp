@@ -1,8 +1,13 @@
 #include "search/FolderReader.h"
 
+#include "platform/ReaderDescriptors.h"
+
+#include <cerrno>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <new>
-#include <thread>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -11,25 +16,57 @@ namespace {
 constexpr std::size_t kMaxListingsWaiting = 256;
 // Entries handed over at a time.
 constexpr std::size_t kBatch = 256;
-// A folder that cannot be opened for lack of descriptors is tried again, 1 ms apart.
-constexpr int kOpenAttempts = 200;
 constexpr int kWaitMilliseconds = 5;
+// A folder the walk or the scan waits for goes before those listed ahead.
+constexpr std::uint64_t kWaitedFor = 0;
+constexpr std::uint64_t kAhead = 1;
 
 } // namespace
 
+class FolderReader::Shared : public std::enable_shared_from_this<Shared> {
+public:
+    Shared(platform::ListWhat what, ChildPath childPath, std::shared_ptr<ReaderQueue> queue,
+           bool readers)
+        : what_(what), childPath_(std::move(childPath)), queue_(std::move(queue)),
+          readers_(readers) {}
+
+    std::shared_ptr<Slot> AddSlot(const std::string& folder);
+    void PostWaiting();
+    void Post(const std::shared_ptr<Slot>& slot, std::uint64_t order);
+    void Read(const std::shared_ptr<Slot>& slot);
+    // Lists folder, waiting while descriptors run short; children get the subfolders to list.
+    bool ListRetrying(const std::string& folder,
+                      const std::function<bool(const platform::FolderEntry&)>& visit,
+                      std::vector<std::string>* children, int* error,
+                      const std::function<bool()>& stop);
+
+    const platform::ListWhat what_;
+    const ChildPath childPath_;
+    const std::shared_ptr<ReaderQueue> queue_;
+    const bool readers_;
+    std::atomic<bool> cancelled_{false};
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::unordered_map<std::string, std::deque<std::shared_ptr<Slot>>> slots_;
+    std::deque<std::shared_ptr<Slot>> waiting_; // found, not posted: too far ahead
+    std::size_t posted_ = 0;                    // posted and not yet taken by List
+};
+
 FolderReader::FolderReader(unsigned threads, platform::ListWhat what, ChildPath childPath)
-    : what_(what), childPath_(std::move(childPath)), pool_(std::make_unique<ReaderPool>(threads)) {}
+    : pool_(std::make_unique<ReaderPool>(threads)) {
+    shared_ =
+        std::make_shared<Shared>(what, std::move(childPath), pool_->Queue(), pool_->Threads() > 0);
+    if (pool_->Threads() > 0)
+        platform::readerDescriptors::Plan();
+}
 
 FolderReader::~FolderReader() {
-    {
-        // Under the lock: no reader is posting work while the pool goes.
-        std::lock_guard lock(mutex_);
-        cancelled_ = true;
-    }
+    shared_->cancelled_ = true;
     pool_.reset();
 }
 
-std::shared_ptr<FolderReader::Slot> FolderReader::AddSlot(const std::string& folder) {
+std::shared_ptr<FolderReader::Slot> FolderReader::Shared::AddSlot(const std::string& folder) {
     auto slot = std::make_shared<Slot>();
     slot->folder = folder;
     slots_[folder].push_back(slot);
@@ -37,8 +74,13 @@ std::shared_ptr<FolderReader::Slot> FolderReader::AddSlot(const std::string& fol
     return slot;
 }
 
-void FolderReader::PostWaiting() {
-    // Called with mutex_ held; never once the pool is going.
+void FolderReader::Shared::Post(const std::shared_ptr<Slot>& slot, std::uint64_t order) {
+    slot->posted = true;
+    queue_->Post(order, [self = shared_from_this(), slot] { self->Read(slot); });
+}
+
+void FolderReader::Shared::PostWaiting() {
+    // Called with mutex_ held.
     if (cancelled_)
         return;
     while (!waiting_.empty() && posted_ < kMaxListingsWaiting) {
@@ -46,48 +88,49 @@ void FolderReader::PostWaiting() {
         waiting_.pop_front();
         if (slot->claimed)
             continue;
-        slot->posted = true;
         ++posted_;
-        pool_->Post(0, [this, slot] { Read(slot); });
+        Post(slot, kAhead);
     }
 }
 
 void FolderReader::Prefetch(const std::string& folder) {
     if (pool_->Threads() == 0)
         return; // List reads it when asked
-    std::lock_guard lock(mutex_);
-    AddSlot(folder);
-    PostWaiting();
+    std::lock_guard lock(shared_->mutex_);
+    shared_->AddSlot(folder);
+    shared_->PostWaiting();
 }
 
-bool FolderReader::ListRetrying(const std::string& folder,
-                                const std::function<bool(const platform::FolderEntry&)>& visit,
-                                std::vector<std::string>* children, int* error) {
-    int failure = 0;
-    for (int attempt = 0;; ++attempt) {
-        const bool opened = platform::ListFolder(
-            folder, what_,
-            [&](const platform::FolderEntry& e) {
-                if (children && childPath_ && e.type == platform::EntryType::Directory) {
-                    std::string child = childPath_(folder, e.name);
-                    if (!child.empty())
-                        children->push_back(std::move(child));
-                }
-                return visit(e);
-            },
-            &failure);
-        // Out of descriptors says nothing about the folder: the other readers close theirs.
-        if (opened || !platform::OutOfDescriptors(failure) || attempt >= kOpenAttempts ||
-            cancelled_) {
-            if (error)
-                *error = opened ? 0 : failure;
-            return opened;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+bool FolderReader::Shared::ListRetrying(
+    const std::string& folder, const std::function<bool(const platform::FolderEntry&)>& visit,
+    std::vector<std::string>* children, int* error, const std::function<bool()>& stop) {
+    bool opened = false;
+    const int failure = platform::readerDescriptors::OpenAsReader(
+        [&] {
+            int e = 0;
+            opened = platform::ListFolder(
+                folder, what_,
+                [&](const platform::FolderEntry& entry) {
+                    if (children && childPath_ && entry.type == platform::EntryType::Directory) {
+                        std::string child = childPath_(folder, entry.name);
+                        if (!child.empty())
+                            children->push_back(std::move(child));
+                    }
+                    return visit(entry);
+                },
+                &e);
+            return opened ? 0 : e;
+        },
+        stop);
+    // The folder is closed again: its descriptor goes back at once.
+    if (failure == 0)
+        platform::readerDescriptors::Give();
+    if (error)
+        *error = failure;
+    return opened;
 }
 
-void FolderReader::Read(const std::shared_ptr<Slot>& slot) {
+void FolderReader::Shared::Read(const std::shared_ptr<Slot>& slot) {
     std::vector<std::string> children;
     Batch batch;
     auto deliver = [&] {
@@ -101,22 +144,25 @@ void FolderReader::Read(const std::shared_ptr<Slot>& slot) {
     bool opened = false;
     bool outOfMemory = false;
     int error = 0;
+    auto stop = [&] { return cancelled_ || slot->abandoned; };
     try {
         opened = ListRetrying(
             slot->folder,
             [&](const platform::FolderEntry& e) {
-                if (cancelled_ || slot->abandoned)
+                if (stop())
                     return false;
                 batch.names.append(e.name).push_back('\0');
                 batch.types.push_back(e.type);
                 if (e.type == platform::EntryType::RegularFile &&
                     what_ == platform::ListWhat::TypesAndSizes)
                     batch.stamps.push_back(e.stamp);
+                else if (e.type == platform::EntryType::Unreadable)
+                    batch.errors.push_back(e.error);
                 if (batch.types.size() == kBatch)
                     deliver();
                 return true;
             },
-            &children, &error);
+            &children, &error, stop);
         if (!batch.types.empty())
             deliver();
     } catch (...) {
@@ -145,31 +191,33 @@ void FolderReader::Read(const std::shared_ptr<Slot>& slot) {
 bool FolderReader::List(const std::string& folder,
                         const std::function<bool(const platform::FolderEntry&)>& visit,
                         const std::function<bool()>& idle, int* error) {
+    Shared& s = *shared_;
     std::shared_ptr<Slot> slot;
     {
-        std::lock_guard lock(mutex_);
-        auto it = slots_.find(folder);
-        if (it != slots_.end()) {
+        std::lock_guard lock(s.mutex_);
+        auto it = s.slots_.find(folder);
+        if (it != s.slots_.end()) {
             slot = std::move(it->second.front());
             it->second.pop_front();
             if (it->second.empty())
-                slots_.erase(it);
+                s.slots_.erase(it);
             slot->claimed = true;
             if (slot->posted)
-                --posted_;
-            PostWaiting();
+                --s.posted_;
         }
+        if (s.readers_ && (!slot || !slot->posted)) {
+            // Not begun: a reader begins it now, ahead of the others.
+            if (!slot) {
+                slot = std::make_shared<Slot>();
+                slot->folder = folder;
+                slot->claimed = true;
+            }
+            s.Post(slot, kWaitedFor);
+        }
+        s.PostWaiting();
     }
-    if (!slot || !slot->posted) {
-        // Not begun by a reader: read here, and let the readers go on below it.
-        std::vector<std::string> children;
-        const bool readers = pool_->Threads() > 0;
-        const bool opened = ListRetrying(folder, visit, readers ? &children : nullptr, error);
-        std::lock_guard lock(mutex_);
-        for (const std::string& child : children)
-            AddSlot(child);
-        PostWaiting();
-        return opened;
+    if (!s.readers_) {
+        return s.ListRetrying(folder, visit, nullptr, error, [&s] { return s.cancelled_.load(); });
     }
 
     platform::FolderEntry entry;
@@ -177,9 +225,9 @@ bool FolderReader::List(const std::string& folder,
         Batch batch;
         bool got = false;
         {
-            std::unique_lock lock(mutex_);
+            std::unique_lock lock(s.mutex_);
             if (slot->batches.empty() && !slot->done)
-                changed_.wait_for(lock, std::chrono::milliseconds(kWaitMilliseconds));
+                s.changed_.wait_for(lock, std::chrono::milliseconds(kWaitMilliseconds));
             if (!slot->batches.empty()) {
                 batch = std::move(slot->batches.front());
                 slot->batches.pop_front();
@@ -201,15 +249,19 @@ bool FolderReader::List(const std::string& folder,
         }
         std::size_t at = 0;
         std::size_t stamp = 0;
+        std::size_t failure = 0;
         for (platform::EntryType type : batch.types) {
             const std::size_t end = batch.names.find('\0', at);
             entry.name.assign(batch.names, at, end - at);
             at = end + 1;
             entry.type = type;
             entry.stamp = {};
+            entry.error = 0;
             if (type == platform::EntryType::RegularFile &&
-                what_ == platform::ListWhat::TypesAndSizes)
+                s.what_ == platform::ListWhat::TypesAndSizes)
                 entry.stamp = batch.stamps[stamp++];
+            else if (type == platform::EntryType::Unreadable)
+                entry.error = batch.errors[failure++];
             if (!visit(entry)) {
                 slot->abandoned = true;
                 return true;

@@ -4,19 +4,17 @@
 #include "search/ReaderPool.h"
 
 #include <atomic>
-#include <condition_variable>
 #include <cstddef>
 #include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 // Lists folders (and stats their files) on reader threads ahead of the thread that takes their
 // entries; that thread gets each folder's entries exactly as platform::ListFolder would hand
-// them over, in the file system's order, whenever it asks.
+// them over, in the file system's order, whenever it asks. With readers, that thread never
+// opens a folder itself: a folder that does not answer keeps a reader waiting, never it.
 class FolderReader {
 public:
     // The path under which a subfolder is to be listed, or "" to leave it out. Runs on the
@@ -30,10 +28,10 @@ public:
 
     // Starts listing folder on a reader; each call is one listing for one later List.
     void Prefetch(const std::string& folder);
-    // As platform::ListFolder. A folder no reader has begun is listed on the calling thread.
-    // idle runs while the readers have nothing new; when it returns false the listing ends
-    // as if visit had returned false. Throws std::bad_alloc, after the entries listed so far,
-    // when a reader ran out of memory.
+    // As platform::ListFolder. A folder no reader has begun is begun at once; without readers
+    // it is listed on the calling thread. idle runs while the readers have nothing new; when it
+    // returns false the listing ends as if visit had returned false. Throws std::bad_alloc,
+    // after the entries listed so far, when a reader ran out of memory.
     bool List(const std::string& folder,
               const std::function<bool(const platform::FolderEntry&)>& visit,
               const std::function<bool()>& idle, int* error = nullptr);
@@ -43,6 +41,7 @@ private:
         std::string names; // each followed by a NUL
         std::vector<platform::EntryType> types;
         std::vector<platform::FileStamp> stamps; // of the regular files, with sizes asked for
+        std::vector<int> errors;                 // of the unreadable entries
     };
     struct Slot {
         std::string folder;
@@ -55,24 +54,10 @@ private:
         std::deque<Batch> batches;
         std::atomic<bool> abandoned{false};
     };
+    // What the reader threads work on, shared with them: a reader that a folder keeps waiting
+    // when this goes touches nothing freed.
+    class Shared;
 
-    std::shared_ptr<Slot> AddSlot(const std::string& folder);
-    void PostWaiting();
-    void Read(const std::shared_ptr<Slot>& slot);
-    // Lists folder with retries while descriptors run out; children get the subfolders to list.
-    bool ListRetrying(const std::string& folder,
-                      const std::function<bool(const platform::FolderEntry&)>& visit,
-                      std::vector<std::string>* children, int* error);
-
-    platform::ListWhat what_;
-    ChildPath childPath_;
-    std::atomic<bool> cancelled_{false};
-
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::unordered_map<std::string, std::deque<std::shared_ptr<Slot>>> slots_;
-    std::deque<std::shared_ptr<Slot>> waiting_; // found, not posted: too far ahead
-    std::size_t posted_ = 0;                    // posted and not yet taken by List
-
+    std::shared_ptr<Shared> shared_;
     std::unique_ptr<ReaderPool> pool_; // last: its threads end first
 };

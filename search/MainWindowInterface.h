@@ -39,4 +39,14 @@ public:
     virtual bool SkipHiddenFiles() = 0;
     // The folder list's items, in their order.
     virtual std::vector<std::string> FolderListItems() = 0;
+    // A file or folder that exists but could not be read (error: the system's error number);
+    // the operation goes on without it. The main window says nothing, as a file that cannot be
+    // opened simply never matches; the command line tells the user.
+    virtual void ReportUnreadable(const std::string& path, int error) {
+        (void)path;
+        (void)error;
+    }
+    // A file whose inode number or times changed between two looks a moment apart, as on some
+    // network shares: no file there can be told unchanged since the scan, so none is grouped.
+    virtual void ReportUnstableIdentity(const std::string& path) { (void)path; }
 };

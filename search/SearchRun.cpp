@@ -251,6 +251,9 @@ void SearchRun::ScanDirectories() {
                 opened = reader.List(
                     folder,
                     [&](const platform::FolderEntry& e) {
+                        if (e.type == platform::EntryType::Unreadable &&
+                            !(skipHidden && e.name[0] == '.'))
+                            window_.ReportUnreadable(platform::JoinPath(folder, e.name), e.error);
                         return e.type != platform::EntryType::RegularFile ||
                                addFile(e.name, e.stamp);
                     },
@@ -265,6 +268,8 @@ void SearchRun::ScanDirectories() {
                 outOfMemory = true;
             else if ((!opened || state_.StopFlag) && !platform::IsDirectory(folder))
                 continue;
+            else if (!opened && !state_.StopFlag)
+                window_.ReportUnreadable(folder, error);
         }
         if (outOfMemory) {
             window_.ShowMessage(

@@ -1,8 +1,10 @@
 #include "search/SizeRunReader.h"
 
 #include "platform/AlignedBuffer.h"
+#include "platform/ReaderDescriptors.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -26,8 +28,6 @@ constexpr std::size_t kChunkBytes = 1u << 20;
 constexpr std::size_t kChunkFiles = 8;
 // Buffers kept for reuse: pages touched before are several times cheaper to read into.
 constexpr std::size_t kCachedBytes = 64u << 20;
-// When descriptors run out and no held file can be closed, the others' reads end soon.
-constexpr int kOpenAttempts = 200;
 // Descriptors left to the rest of the program.
 constexpr std::size_t kSpareDescriptors = 8;
 
@@ -56,10 +56,15 @@ std::uint64_t BlockHash(const unsigned char* p, std::size_t n) {
 
 } // namespace
 
+SizeRunJob::File::~File() {
+    if (in.IsOpen())
+        platform::readerDescriptors::Give();
+}
+
 // Page-aligned buffers, handed back for the next pass instead of freed.
 class SizeRunReader::Buffers {
 public:
-    Buffer Get(std::size_t bytes);
+    static Buffer Get(const std::shared_ptr<Buffers>& buffers, std::size_t bytes);
     void Put(platform::AlignedBuffer memory) {
         std::lock_guard lock(mutex_);
         if (cached_ + memory.size() <= kCachedBytes) {
@@ -75,11 +80,12 @@ private:
 };
 
 struct SizeRunReader::Buffer {
-    Buffers* owner = nullptr;
+    std::shared_ptr<Buffers> owner;
     platform::AlignedBuffer memory;
 
     Buffer() = default;
-    Buffer(Buffers* o, platform::AlignedBuffer m) : owner(o), memory(std::move(m)) {}
+    Buffer(std::shared_ptr<Buffers> o, platform::AlignedBuffer m)
+        : owner(std::move(o)), memory(std::move(m)) {}
     Buffer(Buffer&& other) noexcept = default;
     Buffer& operator=(Buffer&& other) noexcept {
         if (this != &other) {
@@ -97,21 +103,23 @@ struct SizeRunReader::Buffer {
     }
 };
 
-SizeRunReader::Buffer SizeRunReader::Buffers::Get(std::size_t bytes) {
+SizeRunReader::Buffer SizeRunReader::Buffers::Get(const std::shared_ptr<Buffers>& buffers,
+                                                  std::size_t bytes) {
     {
-        std::lock_guard lock(mutex_);
-        auto best = free_.end();
-        for (auto it = free_.begin(); it != free_.end(); ++it)
-            if (it->size() >= bytes && (best == free_.end() || it->size() < best->size()))
+        Buffers& b = *buffers;
+        std::lock_guard lock(b.mutex_);
+        auto best = b.free_.end();
+        for (auto it = b.free_.begin(); it != b.free_.end(); ++it)
+            if (it->size() >= bytes && (best == b.free_.end() || it->size() < best->size()))
                 best = it;
-        if (best != free_.end()) {
-            Buffer buffer(this, std::move(*best));
-            cached_ -= buffer.memory.size();
-            free_.erase(best);
+        if (best != b.free_.end()) {
+            Buffer buffer(buffers, std::move(*best));
+            b.cached_ -= buffer.memory.size();
+            b.free_.erase(best);
             return buffer;
         }
     }
-    return Buffer(this, platform::AlignedBuffer(bytes));
+    return Buffer(buffers, platform::AlignedBuffer(bytes));
 }
 
 // One round of a class: every member's bytes of one region, or the hash of both ends of every
@@ -137,11 +145,13 @@ struct SizeRunReader::Pass {
 };
 
 SizeRunReader::SizeRunReader(ReaderPool& pool, Limits limits)
-    : pool_(pool), limits_(limits), buffers_(std::make_unique<Buffers>()) {
+    : queue_(pool.Queue()), threads_(pool.Threads()), limits_(limits),
+      buffers_(std::make_shared<Buffers>()) {
     // Descriptors in use elsewhere count too: files are held open only where they are free.
     const std::size_t free = platform::FreeFileDescriptors();
-    const std::size_t spare = pool_.Threads() + 1 + kSpareDescriptors;
+    const std::size_t spare = threads_ + 1 + kSpareDescriptors;
     limits_.maxOpen = std::min(limits_.maxOpen, free > spare ? (free - spare) / 2 : 0);
+    platform::readerDescriptors::Plan();
 }
 
 SizeRunReader::~SizeRunReader() = default;
@@ -159,7 +169,12 @@ template <class Work> void SizeRunReader::Guard(Work work) {
 }
 
 void SizeRunReader::Cancel() {
+    std::lock_guard lock(filesMutex_);
     cancelled_ = true;
+    // The jobs may go now: no reader may look at their files again.
+    for (SizeRunJob::File* file : idle_)
+        file->idle = false;
+    idle_.clear();
 }
 
 void SizeRunReader::Notify() {
@@ -208,7 +223,8 @@ void SizeRunReader::Start(const std::shared_ptr<SizeRunJob>& job) {
 }
 
 void SizeRunReader::Post(const std::shared_ptr<Pass>& pass) {
-    pool_.Post(pass->job->order, [this, pass] { Guard([&] { Begin(pass); }); });
+    queue_->Post(pass->job->order,
+                 [self = shared_from_this(), pass] { self->Guard([&] { self->Begin(pass); }); });
 }
 
 void SizeRunReader::Begin(const std::shared_ptr<Pass>& pass) {
@@ -218,10 +234,12 @@ void SizeRunReader::Begin(const std::shared_ptr<Pass>& pass) {
     if (p.sift)
         p.keys.assign(p.members.size(), 0);
     else
-        p.buffer = buffers_->Get(p.members.size() * p.stride);
+        p.buffer = Buffers::Get(buffers_, p.members.size() * p.stride);
     p.left = p.chunks;
     for (std::size_t c = 1; c < p.chunks; ++c)
-        pool_.Post(p.job->order, [this, pass, c] { Guard([&] { RunChunk(pass, c); }); });
+        queue_->Post(p.job->order, [self = shared_from_this(), pass, c] {
+            self->Guard([&] { self->RunChunk(pass, c); });
+        });
     RunChunk(pass, 0);
 }
 
@@ -232,7 +250,7 @@ void SizeRunReader::RunChunk(const std::shared_ptr<Pass>& pass, std::size_t chun
     const std::size_t to = std::min(p.members.size(), from + p.perChunk);
     Buffer scratch;
     if (p.sift)
-        scratch = buffers_->Get(2 * kSiftBlock + 1);
+        scratch = Buffers::Get(buffers_, 2 * kSiftBlock + 1);
     for (std::size_t s = from; s < to; ++s) {
         if (cancelled_)
             return; // the pass never splits: its job stays unfinished
@@ -465,26 +483,38 @@ bool SizeRunReader::ReadRegion(SizeRunJob& job, SizeRunJob::File& file, unsigned
             return true;
         Close(file);
     }
+    // A file that is still as the scan saw it could not be read; one changed since is simply
+    // not the file that was seen.
+    const SizeRunJob::Entry& entry = job.entries[static_cast<std::size_t>(file.entry)];
+    platform::FileStamp now;
+    if (file.error == 0 && platform::StampOf(entry.path, now) && now == entry.seen)
+        file.error = EIO;
     return false;
 }
 
 bool SizeRunReader::Open(SizeRunJob& job, SizeRunJob::File& file) {
     const SizeRunJob::Entry& entry = job.entries[static_cast<std::size_t>(file.entry)];
-    for (int attempt = 0; !file.in.Open(entry.path); ++attempt) {
-        // Out of descriptors is no property of the file: free some and try again.
-        if (!platform::OutOfDescriptors(file.in.OpenError()) || cancelled_)
-            return false;
-        if (!CloseIdleFiles()) {
-            if (attempt >= kOpenAttempts)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+    const int error = platform::readerDescriptors::OpenAsReader(
+        [&] { return file.in.Open(entry.path) ? 0 : file.in.OpenError(); },
+        [this] { return cancelled_.load(); }, [this] { return CloseIdleFiles(); });
+    if (error != 0) {
+        // Gone, or something else than a regular file now: changed since the scan, not unreadable.
+        if (error != ENOENT && error != ENOTDIR && error != ELOOP)
+            file.error = error;
+        return false;
     }
     ++open_;
     // Only the file the scan saw, unchanged, may join a class: on every opening, so that a
     // file replaced between two blocks drops out too.
     file.opened = file.in.Stamp();
-    return file.opened == entry.seen;
+    if (file.opened == entry.seen)
+        return true;
+    // Changed since the scan, or on a file system that never shows one file the same way twice:
+    // two looks a moment apart tell which.
+    platform::FileStamp first, second;
+    file.unstable = platform::StampOf(entry.path, first) && platform::StampOf(entry.path, second) &&
+                    first.size == second.size && !(first == second);
+    return false;
 }
 
 void SizeRunReader::Acquire(SizeRunJob::File& file) {
@@ -498,7 +528,7 @@ void SizeRunReader::Acquire(SizeRunJob::File& file) {
 void SizeRunReader::Park(SizeRunJob::File& file) {
     {
         std::lock_guard lock(filesMutex_);
-        if (file.in.IsOpen() && open_ <= limits_.maxOpen) {
+        if (file.in.IsOpen() && open_ <= limits_.maxOpen && !cancelled_) {
             file.idle = true;
             idle_.insert(&file);
             return;
@@ -511,6 +541,7 @@ void SizeRunReader::Close(SizeRunJob::File& file) {
     if (file.in.IsOpen()) {
         file.in.Close();
         --open_;
+        platform::readerDescriptors::Give();
     }
 }
 

@@ -24,13 +24,21 @@ struct SizeRunJob {
     // One file, however many entries reach it: hard links and a folder listed twice are read
     // once.
     struct File {
+        File() = default;
+        File(File&&) = default;
+        File& operator=(File&&) = default;
+        // A file still open when its job goes gives its descriptor back to the readers.
+        ~File();
+
         std::int32_t entry = 0;   // the entry whose path opens it
         std::int32_t entries = 0; // how many entries reach it
         platform::InputFile in;
         platform::FileStamp opened;
         bool failed = false;
-        bool read = false; // its first region has been read (or failed)
-        bool idle = false; // open between two passes: may be closed when descriptors run out
+        int error = 0;         // why it failed, when it could not be read (not when it changed)
+        bool unstable = false; // its identity or times change at every look
+        bool read = false;     // its first region has been read (or failed)
+        bool idle = false;     // open between two passes: may be closed when descriptors run out
     };
 
     // Set on the window's thread before the job starts.
@@ -59,8 +67,9 @@ struct SizeRunJob {
 // byte is read once, in page-aligned reads, and classes are split by exact comparison of
 // successive blocks: the first, then the last (files that share a header mostly differ at the
 // end), then the rest. A class too large for the buffers is first sifted by a hash of both
-// ends, which only ever proves files different.
-class SizeRunReader {
+// ends, which only ever proves files different. Its tasks own what they work on, this included,
+// so that a read that never returns keeps a reader, never its owner, waiting.
+class SizeRunReader : public std::enable_shared_from_this<SizeRunReader> {
 public:
     struct Limits {
         // Files held open between two blocks; the rest are reopened.
@@ -69,11 +78,13 @@ public:
         std::size_t bufferBudget = 32u << 20;
     };
 
+    // Made with std::make_shared only.
     SizeRunReader(ReaderPool& pool, Limits limits);
     ~SizeRunReader();
 
     void Start(const std::shared_ptr<SizeRunJob>& job);
-    // Readers drop their work at the next file; jobs started stay unfinished.
+    // Readers drop their work at the next file; jobs started stay unfinished. Files held open
+    // between passes are let go.
     void Cancel();
     // A reader ran out of memory: the jobs it worked on never finish.
     bool OutOfMemory() const { return outOfMemory_.load(); }
@@ -108,9 +119,10 @@ private:
     template <class Work> void Guard(Work work);
     void Notify();
 
-    ReaderPool& pool_;
+    std::shared_ptr<ReaderQueue> queue_;
+    unsigned threads_;
     Limits limits_;
-    std::unique_ptr<Buffers> buffers_;
+    std::shared_ptr<Buffers> buffers_;
     std::atomic<bool> cancelled_{false};
     std::atomic<bool> outOfMemory_{false};
 

@@ -4,19 +4,23 @@
 
 #include "platform/Errors.h"
 #include "platform/IoFaults.h"
+#include "platform/ReaderDescriptors.h"
 #include "search/FastComparer.h"
 #include "search/FormatThousands.h"
 #include "search/SearchRun.h"
 #include "tests/search/SearchTestSupport.h"
+#include "tests/support/DescriptorLimit.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <mutex>
 #include <new>
 #include <set>
@@ -66,41 +70,6 @@ public:
 
 // ---- Descriptors ----
 
-// Lowers this process's limit on open files and fills it to a level; both are undone at the
-// end of the test.
-class DescriptorLimit {
-public:
-    DescriptorLimit(rlim_t limit, std::size_t free) {
-        getrlimit(RLIMIT_NOFILE, &saved_);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = limit;
-        setrlimit(RLIMIT_NOFILE, &lowered);
-        while (platform::FreeFileDescriptors() > free)
-            taken_.push_back(open("/dev/null", O_RDONLY | O_CLOEXEC));
-    }
-    ~DescriptorLimit() {
-        Release();
-        setrlimit(RLIMIT_NOFILE, &saved_);
-    }
-    // Takes every descriptor still free.
-    void TakeAll() {
-        std::lock_guard lock(mutex_);
-        for (int fd; (fd = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;)
-            taken_.push_back(fd);
-    }
-    void Release() {
-        std::lock_guard lock(mutex_);
-        for (int fd : taken_)
-            close(fd);
-        taken_.clear();
-    }
-
-private:
-    rlimit saved_;
-    std::mutex mutex_;
-    std::vector<int> taken_;
-};
-
 TEST_F(ReaderEngineTest, FewFreeDescriptorsStillFindEveryGroup) {
     const GroupList reference = MakeOneSizeCrowd();
 
@@ -132,6 +101,52 @@ TEST_F(ReaderEngineTest, RunningOutOfDescriptorsClosesHeldFilesAndTriesAgain) {
     });
     EXPECT_GT(opens, 500);
     EXPECT_EQ(Groups(), reference);
+}
+
+TEST(ReaderDescriptorsTest, AReaderOutOfDescriptorsWaitsForAnotherToGiveOneBack) {
+    namespace readers = platform::readerDescriptors;
+    auto openNull = [](int& fd) {
+        return [&fd] {
+            fd = open("/dev/null", O_RDONLY | O_CLOEXEC);
+            return fd >= 0 ? 0 : errno;
+        };
+    };
+    std::atomic<bool> taken{false};
+    std::atomic<bool> given{false};
+    std::atomic<bool> openedBeforeGiven{false};
+    std::atomic<int> error{-1};
+    // Started first: the sanitizers need descriptors to start a thread.
+    std::thread reader([&] {
+        while (!taken)
+            std::this_thread::yield();
+        int second = -1;
+        error = readers::OpenAsReader(openNull(second), {});
+        openedBeforeGiven = !given;
+        if (error == 0) {
+            close(second);
+            readers::Give();
+        }
+    });
+    {
+        DescriptorLimit limit(64, 12);
+        readers::Plan();
+        int first = -1;
+        EXPECT_EQ(readers::OpenAsReader(openNull(first), {}), 0);
+        // Something else takes every descriptor left: the second reader's open fails until
+        // the first gives its own back.
+        limit.TakeAll();
+        taken = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        given = true;
+        close(first);
+        readers::Give();
+        while (readers::Held() > 0 && error < 0)
+            std::this_thread::yield();
+    }
+    reader.join();
+    EXPECT_EQ(error, 0);
+    EXPECT_FALSE(openedBeforeGiven);
+    EXPECT_EQ(readers::Held(), 0u);
 }
 
 // ---- Reads that fail ----
@@ -391,6 +406,36 @@ TEST_F(ReaderEngineTest, ManyLinksToOneFileAreReadOnce) {
     ASSERT_EQ(Groups().size(), 1u);
     EXPECT_EQ(Groups()[0].size(), 2u);
     EXPECT_EQ(opened.size(), 2u);
+}
+
+// ---- Readers that do not come back ----
+
+TEST(ReaderPoolTest, ClosingNeverWaitsForATaskThatDoesNotReturn) {
+    // As a read of a hung mount: the task returns only when the test lets it.
+    auto release = std::make_shared<std::promise<void>>();
+    const std::shared_future<void> released = release->get_future().share();
+    auto started = std::make_shared<std::atomic<bool>>(false);
+    auto ended = std::make_shared<std::atomic<bool>>(false);
+    std::chrono::steady_clock::time_point closing;
+    {
+        ReaderPool pool(2);
+        ASSERT_EQ(pool.Threads(), 2u);
+        pool.Post(0, [=] {
+            *started = true;
+            released.wait();
+            *ended = true;
+        });
+        while (!*started)
+            std::this_thread::yield();
+        closing = std::chrono::steady_clock::now();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - closing, std::chrono::seconds(2));
+    EXPECT_FALSE(*ended);
+    // Left to itself, it ends once the read returns.
+    release->set_value();
+    for (int i = 0; i < 500 && !*ended; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(*ended);
 }
 
 // ---- Progress ----

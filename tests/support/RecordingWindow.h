@@ -13,7 +13,7 @@
 class RecordingWindow : public MainWindowInterface {
 public:
     // Everything in order: "status:TEXT", "counter:NAME=TEXT", "caption:TEXT", "pump", "draw",
-    // "cursor:busy|default", "find:on|off", "msg:KIND:TEXT".
+    // "cursor:busy|default", "find:on|off", "msg:KIND:TEXT", "unreadable:PATH".
     std::vector<std::string> log;
     std::vector<std::string> statuses;
     std::vector<MessageRequest> messages;
@@ -77,6 +77,9 @@ public:
     }
     bool SkipHiddenFiles() override { return skipHidden; }
     std::vector<std::string> FolderListItems() override { return folders; }
+    void ReportUnreadable(const std::string& path, int) override {
+        log.push_back("unreadable:" + path);
+    }
 
     static std::string Name(SearchCounter c) {
         switch (c) {
