@@ -68,6 +68,7 @@ public:
     std::int64_t TickCount() override;
     bool SkipHiddenFiles() override;
     std::vector<std::string> FolderListItems() override;
+    void ReportUnstableIdentity(const std::string& path) override;
 
     // Runs a handler; an AppError (or any other exception) that escapes it ends the handler and
     // reaches the general error display. No exception crosses a slot.
@@ -318,4 +319,6 @@ private:
     // A removal ran nested inside the running search: its entries are freed when the search
     // ends, and the figures are recounted then.
     bool removedDuringSearch_ = false;
+    // A file of this search whose identity changed at every look, as on some network shares.
+    std::string unstableFile_;
 };

@@ -22,10 +22,26 @@ void TMainForm::FindFilesButtonClick() {
     } running{searchRunning_, searchRunning_};
     searchRunning_ = true;
     removedDuringSearch_ = false;
-    const PacedDisplay::Operation paced(display_);
-    SearchRun(State, *this).FindDuplicates();
+    unstableFile_.clear();
+    {
+        const PacedDisplay::Operation paced(display_);
+        SearchRun(State, *this).FindDuplicates();
+    }
     if (std::exchange(removedDuringSearch_, false))
         UpdateSelectionInfo();
+    // Said once, after the search: otherwise such files would silently never be grouped.
+    if (!unstableFile_.empty())
+        ShowMessage({MsgType::Warning, kAppTitle,
+                     "Files such as " + std::exchange(unstableFile_, {}) +
+                         " show another identity at every look, as on some network shares: "
+                         "Kelvaro cannot tell whether they changed while it read them, so none "
+                         "of them was grouped.",
+                     MsgButtons::Ok, 0});
+}
+
+void TMainForm::ReportUnstableIdentity(const std::string& path) {
+    if (unstableFile_.empty())
+        unstableFile_ = path;
 }
 
 void TMainForm::BitBtn1Click() {

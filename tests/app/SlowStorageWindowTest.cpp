@@ -122,6 +122,23 @@ private slots:
         // Eight contents, each in every folder.
         QCOMPARE(w.form->State.DupeGrid.RowCount(), 1 + 8);
     }
+
+    // A share whose files show another inode number at every look: nothing can be grouped
+    // there safely, and the window says so once instead of finding nothing in silence.
+    void aShareThatChangesIdentitiesIsToldOnce() {
+        Window w;
+        for (const char* name : {"src/a/x", "src/a/y", "src/a/z"})
+            w.data.CreatePatternFile(name, 2000, 1);
+        if (!w.Open({"--unstable-inodes"}))
+            QSKIP(qPrintable(QString::fromStdString(w.mount->Why())));
+        w.Add("mnt/a");
+        QTest::mouseClick(w.form->FindFilesButton, Qt::LeftButton);
+        QCOMPARE(w.form->State.DupeGrid.RowCount(), 1);
+        QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
+        const std::string& text = w.dialogs.messages[0].text;
+        QVERIFY2(text.rfind("Files such as " + w.data.Path("mnt/a/"), 0) == 0, text.c_str());
+        QVERIFY(text.find("none of them was grouped") != std::string::npos);
+    }
 };
 
 QTEST_MAIN(SlowStorageWindowTest)
