@@ -16,13 +16,6 @@
 
 namespace {
 
-RemovalResult Result(RemovalStatus status, std::string error = {}) {
-    RemovalResult r;
-    r.status = status;
-    r.error = std::move(error);
-    return r;
-}
-
 // The same object, length and contents time: a rename moves only the status change time.
 bool SameContent(const platform::FileStamp& a, const platform::FileStamp& b) {
     return a.identity == b.identity && a.size == b.size && a.modified == b.modified;
@@ -59,20 +52,20 @@ RemovalResult HardLink(const PlannedFile& file, int fd, const platform::FileStam
                        CopyCheck& check) {
     const std::string& path = file.file.path;
     if (const RemovalStatus verdict = check.LastLook(); verdict != RemovalStatus::Removed)
-        return Result(verdict);
+        return ResultOf(verdict);
     platform::FileStamp kept;
     if (!StampOfOpen(check.KeptDescriptor(), kept))
-        return Result(RemovalStatus::KeptCopyLost);
+        return ResultOf(RemovalStatus::KeptCopyLost);
     if (kept.identity.device != checked.identity.device)
-        return Result(RemovalStatus::Failed,
-                      "it is on another file system than its kept copy, and a hard link cannot "
-                      "cross file systems");
+        return ResultOf(RemovalStatus::Failed,
+                        "it is on another file system than its kept copy, and a hard link cannot "
+                        "cross file systems");
     std::string temporary;
     int err = TemporaryLink(check.KeptDescriptor(), check.KeptPath(), platform::ParentFolder(path),
                             platform::BaseName(path), temporary);
     if (err != 0)
-        return Result(RemovalStatus::Failed,
-                      std::string("no link could be made: ") + std::strerror(err));
+        return ResultOf(RemovalStatus::Failed,
+                        std::string("no link could be made: ") + std::strerror(err));
     // The link moved the kept copy's status change time; its bytes and the file's must not
     // have moved.
     platform::FileStamp link, keptNow, fileNow;
@@ -84,7 +77,7 @@ RemovalResult HardLink(const PlannedFile& file, int fd, const platform::FileStam
         verdict = RemovalStatus::Changed;
     if (verdict != RemovalStatus::Removed) {
         ::unlink(temporary.c_str());
-        return Result(verdict);
+        return ResultOf(verdict);
     }
     // The link takes the name; what it took the name from must be the file that was checked.
     err = Exchange(temporary, path);
@@ -92,26 +85,26 @@ RemovalResult HardLink(const PlannedFile& file, int fd, const platform::FileStam
         platform::FileStamp away;
         if (platform::StampOf(temporary, away) && SameContent(away, checked)) {
             ::unlink(temporary.c_str());
-            RemovalResult r = Result(RemovalStatus::Removed);
+            RemovalResult r = ResultOf(RemovalStatus::Removed);
             r.target = check.KeptPath();
             return r;
         }
         // Someone put another file at the path meanwhile: it goes back.
         if (Exchange(temporary, path) == 0) {
             ::unlink(temporary.c_str());
-            return Result(RemovalStatus::Changed);
+            return ResultOf(RemovalStatus::Changed);
         }
-        return Result(RemovalStatus::Failed,
-                      "it changed meanwhile and could not be put back; it is now " + temporary);
+        return ResultOf(RemovalStatus::Failed,
+                        "it changed meanwhile and could not be put back; it is now " + temporary);
     }
     ::unlink(temporary.c_str());
-    return Result(RemovalStatus::Failed,
-                  std::string("the link could not take its name: ") + std::strerror(err));
+    return ResultOf(RemovalStatus::Failed,
+                    std::string("the link could not take its name: ") + std::strerror(err));
 }
 
 RemovalResult Reflink(int fd, const platform::FileStamp& checked, CopyCheck& check) {
     if (const RemovalStatus verdict = check.LastLook(); verdict != RemovalStatus::Removed)
-        return Result(verdict);
+        return ResultOf(verdict);
     const int kept = check.KeptDescriptor();
     // In steps: some file systems share at most 16 MiB a call.
     constexpr std::uint64_t kStep = 16 << 20;
@@ -128,27 +121,27 @@ RemovalResult Reflink(int fd, const platform::FileStamp& checked, CopyCheck& che
         if (::ioctl(kept, FIDEDUPERANGE, range) != 0) {
             const int err = errno;
             if (err == EOPNOTSUPP || err == ENOTTY || err == EINVAL || err == EXDEV)
-                return Result(RemovalStatus::Failed,
-                              std::string("the file system cannot share blocks here (") +
-                                  std::strerror(err) + ")");
-            return Result(RemovalStatus::Failed, std::strerror(err));
+                return ResultOf(RemovalStatus::Failed,
+                                std::string("the file system cannot share blocks here (") +
+                                    std::strerror(err) + ")");
+            return ResultOf(RemovalStatus::Failed, std::strerror(err));
         }
         if (range->info[0].status == FILE_DEDUPE_RANGE_DIFFERS)
-            return Result(offset == 0 ? RemovalStatus::Changed : RemovalStatus::Failed,
-                          offset == 0 ? std::string()
-                                      : "it changed while its blocks were shared; the part "
-                                        "before the change shares its kept copy's blocks");
+            return ResultOf(offset == 0 ? RemovalStatus::Changed : RemovalStatus::Failed,
+                            offset == 0 ? std::string()
+                                        : "it changed while its blocks were shared; the part "
+                                          "before the change shares its kept copy's blocks");
         if (range->info[0].status < 0) {
             const int err = -range->info[0].status;
-            return Result(RemovalStatus::Failed,
-                          std::string("the file system cannot share blocks here (") +
-                              std::strerror(err) + ")");
+            return ResultOf(RemovalStatus::Failed,
+                            std::string("the file system cannot share blocks here (") +
+                                std::strerror(err) + ")");
         }
         if (range->info[0].bytes_deduped == 0)
-            return Result(RemovalStatus::Failed, "the file system shared no blocks");
+            return ResultOf(RemovalStatus::Failed, "the file system shared no blocks");
         offset += range->info[0].bytes_deduped;
     }
-    RemovalResult r = Result(RemovalStatus::Removed);
+    RemovalResult r = ResultOf(RemovalStatus::Removed);
     r.target = check.KeptPath();
     return r;
 }
@@ -159,16 +152,16 @@ RemovalResult LinkChecked(const PlannedFile& file, LinkMethod method, CopyCheck&
     const std::string& path = file.file.path;
     AtStep(RemovalStep::BeforeTakingAway, path);
     if (file.wholeGroup || file.kept.empty())
-        return Result(RemovalStatus::KeptCopyLost);
+        return ResultOf(RemovalStatus::KeptCopyLost);
     struct stat st;
     if (::lstat(path.c_str(), &st) != 0)
-        return Result(errno == ENOENT ? RemovalStatus::Gone : RemovalStatus::Failed,
-                      std::strerror(errno));
+        return ResultOf(errno == ENOENT ? RemovalStatus::Gone : RemovalStatus::Failed,
+                        std::strerror(errno));
     if (!S_ISREG(st.st_mode))
-        return Result(RemovalStatus::NotAFile);
+        return ResultOf(RemovalStatus::NotAFile);
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return Result(RemovalStatus::Failed, std::strerror(errno));
+        return ResultOf(RemovalStatus::Failed, std::strerror(errno));
     platform::FileStamp checked;
     RemovalStatus verdict = RemovalStatus::NotAFile;
     if (StampOfOpen(fd, checked))
@@ -179,7 +172,7 @@ RemovalResult LinkChecked(const PlannedFile& file, LinkMethod method, CopyCheck&
         !(platform::StampOf(path, atPath) && atPath.identity == checked.identity))
         verdict = RemovalStatus::Changed;
     AtStep(RemovalStep::Verified, path);
-    RemovalResult result = Result(verdict);
+    RemovalResult result = ResultOf(verdict);
     if (verdict == RemovalStatus::Removed)
         result = method == LinkMethod::HardLink ? HardLink(file, fd, checked, check)
                                                 : Reflink(fd, checked, check);

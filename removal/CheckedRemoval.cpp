@@ -17,15 +17,8 @@
 
 namespace {
 
-RemovalResult Result(RemovalStatus status, std::string error = {}) {
-    RemovalResult r;
-    r.status = status;
-    r.error = std::move(error);
-    return r;
-}
-
 RemovalResult Failed(int err) {
-    return Result(RemovalStatus::Failed, std::strerror(err));
+    return ResultOf(RemovalStatus::Failed, std::strerror(err));
 }
 
 void AtStep(RemovalStep step, const std::string& path) {
@@ -105,7 +98,7 @@ platform::FileStamp StampOfStat(const struct stat& st);
 // when that was taken meanwhile; a Trash record goes once the file is out of the Trash.
 RemovalResult Stayed(RemovalStatus status, const Place& staged, const Place& origin,
                      const TrashSlot& slot, bool untouched, std::string error = {}) {
-    RemovalResult r = Result(status, std::move(error));
+    RemovalResult r = ResultOf(status, std::move(error));
     Place back;
     back.dir = ::dup(origin.dir);
     if (back.dir < 0 || PlaceInto(staged, back.dir, origin.name, back.name) != 0) {
@@ -129,8 +122,8 @@ RemovalResult Stayed(RemovalStatus status, const Place& staged, const Place& ori
 RemovalResult GoneOrFailed(const std::string& path, int err, std::string error = {}) {
     struct stat st;
     if (err == ENOENT && ::lstat(path.c_str(), &st) != 0 && errno == ENOENT)
-        return Result(RemovalStatus::Gone);
-    return Result(RemovalStatus::Failed, error.empty() ? std::strerror(err) : error);
+        return ResultOf(RemovalStatus::Gone);
+    return ResultOf(RemovalStatus::Failed, error.empty() ? std::strerror(err) : error);
 }
 
 platform::FileStamp StampOfStat(const struct stat& st) {
@@ -289,11 +282,11 @@ RemovalResult RemoveChecked(const PlannedFile& file, TRemoveMethod method,
     if (::fstatat(origin.dir, origin.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return GoneOrFailed(path, errno);
     if (!S_ISREG(st.st_mode))
-        return Result(RemovalStatus::NotAFile);
+        return ResultOf(RemovalStatus::NotAFile);
     // Whether it is still the file the search saw, to tell why it stays if it does.
     const bool asSeen = StampOfStat(st) == file.file.stamp;
     if (file.wholeGroup && !asSeen)
-        return Result(RemovalStatus::Changed);
+        return ResultOf(RemovalStatus::Changed);
     if (method == rmMove) {
         if (archive.empty())
             return Failed(ENOENT);
@@ -301,7 +294,7 @@ RemovalResult RemoveChecked(const PlannedFile& file, TRemoveMethod method,
             return Failed(errno);
         // Into its own folder a move would only rename the file, and it would pass for removed.
         if (SameFolder(platform::ParentFolder(path), archive))
-            return Result(RemovalStatus::Failed, "The file is already in that folder.");
+            return ResultOf(RemovalStatus::Failed, "The file is already in that folder.");
     }
 
     // Taken away from its name.
@@ -381,12 +374,12 @@ RemovalResult RemoveChecked(const PlannedFile& file, TRemoveMethod method,
             verdict = RemovalStatus::Changed;
         if (fd >= 0)
             ::close(fd);
-        return inPlace ? Result(verdict, error)
+        return inPlace ? ResultOf(verdict, error)
                        : Stayed(verdict, staged, origin, slot, untouched, error);
     }
 
     // Made final.
-    RemovalResult result = Result(RemovalStatus::Removed);
+    RemovalResult result = ResultOf(RemovalStatus::Removed);
     if (method == rmErase) {
         err = UnlinkChecked(staged, fd);
     } else if (copyAcross) {

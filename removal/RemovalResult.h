@@ -53,5 +53,12 @@ struct RemovalResult {
     platform::FileStamp stamp;
 };
 
+inline RemovalResult ResultOf(RemovalStatus status, std::string error = {}) {
+    RemovalResult r;
+    r.status = status;
+    r.error = std::move(error);
+    return r;
+}
+
 // Why a file stayed, in a few words ("it changed since the search").
 std::string StayedReason(const RemovalResult& result);
