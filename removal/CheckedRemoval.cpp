@@ -53,23 +53,9 @@ struct Place {
     }
 };
 
-// Renames from into the folder toDir under name or a free variant of it, never replacing
-// anything: 0 with placed set, or an errno value (EXDEV when toDir is on another file system).
-// before, when given, learns each name right before it is tried.
 int PlaceInto(const Place& from, int toDir, const std::string& name, std::string& placed,
               const std::function<void(const std::string&)>& before = nullptr) {
-    for (int n = 1; n <= kMaxNameTries; ++n) {
-        placed = FreeName(name, n, NAME_MAX);
-        struct stat st;
-        if (::fstatat(toDir, placed.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-            continue;
-        if (before)
-            before(placed);
-        const int err = RenameNoReplaceAt(from.dir, from.name, toDir, placed);
-        if (err != EEXIST)
-            return err;
-    }
-    return EEXIST;
+    return RenameToFreeName(from.dir, from.name, toDir, name, placed, before);
 }
 
 // Unlinks the staged name only while it still names the file that was checked.
@@ -305,11 +291,15 @@ RemovalResult RemoveChecked(const PlannedFile& file, TRemoveMethod method,
     // To a hidden name beside it, noted first so that a killed run leaves nothing hidden.
     auto stageBeside = [&] {
         staged.dir = ::dup(origin.dir);
-        const std::string hidden = ".kelvaro-removing-" + origin.name;
-        const std::string folder = platform::ParentFolder(origin.Path());
-        for (int n = 1; n <= 2; ++n)
-            staging::Note(platform::JoinPath(folder, FreeName(hidden, n, NAME_MAX)), origin.Path());
-        return PlaceInto(origin, staged.dir, hidden, staged.name);
+        if (RemovalFaults* faults = InstalledRemovalFaults())
+            if (const int err = faults->FailStaging(path))
+                return err;
+        const std::string original = origin.Path();
+        const std::string folder = platform::ParentFolder(original);
+        return PlaceInto(origin, staged.dir, ".kelvaro-removing-" + origin.name, staged.name,
+                         [&](const std::string& name) {
+                             staging::Note(platform::JoinPath(folder, name), original);
+                         });
     };
     switch (method) {
     case rmRecycle: {

@@ -1,6 +1,7 @@
 #include "removal/FileNames.h"
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,6 +61,22 @@ int RenameNoReplaceAt(int fromDir, const std::string& from, int toDir, const std
         return err;
     }
     return 0;
+}
+
+int RenameToFreeName(int fromDir, const std::string& from, int toDir, const std::string& name,
+                     std::string& placed, const std::function<void(const std::string&)>& before) {
+    for (int n = 1; n <= kMaxNameTries; ++n) {
+        placed = FreeName(name, n, NAME_MAX);
+        struct stat st;
+        if (::fstatat(toDir, placed.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+            continue;
+        if (before)
+            before(placed);
+        const int err = RenameNoReplaceAt(fromDir, from, toDir, placed);
+        if (err != EEXIST)
+            return err;
+    }
+    return EEXIST;
 }
 
 bool MakeFolders(const std::string& folder, unsigned mode) {

@@ -30,15 +30,6 @@ void TShellFileOp::AddFile(const PlannedFile& file) {
     results_.clear();
 }
 
-std::vector<std::string> TShellFileOp::Files() const {
-    std::vector<std::string> paths;
-    for (std::size_t i = 0; i < files_.size(); ++i)
-        paths.push_back(files_[i].file.path);
-    std::sort(paths.begin(), paths.end(), PathLess);
-    paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
-    return paths;
-}
-
 bool TShellFileOp::RecycleFiles() {
     return Execute(rmRecycle, {});
 }

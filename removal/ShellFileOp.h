@@ -39,8 +39,6 @@ public:
 
     // One per AddFile, in the order of the calls: what the last operation did with each file.
     const std::vector<RemovalResult>& Results() const { return results_; }
-    // The paths in the order the shell gets them.
-    std::vector<std::string> Files() const;
 
 private:
     bool Execute(TRemoveMethod method, const std::string& destination);

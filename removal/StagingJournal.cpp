@@ -51,12 +51,13 @@ void PutBack(const std::string& staged, const std::string& original) {
     struct stat st;
     if (::lstat(staged.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return;
-    const std::string folder = platform::ParentFolder(original);
-    const std::string name = platform::BaseName(original);
-    for (int n = 1; n <= kMaxNameTries; ++n)
-        if (RenameNoReplace(staged, platform::JoinPath(folder, FreeName(name, n, NAME_MAX))) !=
-            EEXIST)
-            return;
+    const int folder =
+        ::open(platform::ParentFolder(original).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return;
+    std::string placed;
+    RenameToFreeName(AT_FDCWD, staged, folder, platform::BaseName(original), placed);
+    ::close(folder);
 }
 
 } // namespace
