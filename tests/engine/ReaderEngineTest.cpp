@@ -115,8 +115,12 @@ TEST(ReaderDescriptorsTest, AReaderOutOfDescriptorsWaitsForAnotherToGiveOneBack)
     std::atomic<bool> given{false};
     std::atomic<bool> openedBeforeGiven{false};
     std::atomic<int> error{-1};
-    // Started first: the sanitizers need descriptors to start a thread.
+    // The reader thread begins and ends outside the limit below: the sanitizers need descriptors
+    // when a thread starts and ends (they test memory through a pipe).
+    std::atomic<bool> running{false};
+    std::atomic<bool> lifted{false};
     std::thread reader([&] {
+        running = true;
         while (!taken)
             std::this_thread::yield();
         int second = -1;
@@ -126,7 +130,11 @@ TEST(ReaderDescriptorsTest, AReaderOutOfDescriptorsWaitsForAnotherToGiveOneBack)
             close(second);
             readers::Give();
         }
+        while (!lifted)
+            std::this_thread::yield();
     });
+    while (!running)
+        std::this_thread::yield();
     {
         DescriptorLimit limit(64, 12);
         readers::Plan();
@@ -143,6 +151,7 @@ TEST(ReaderDescriptorsTest, AReaderOutOfDescriptorsWaitsForAnotherToGiveOneBack)
         while (readers::Held() > 0 && error < 0)
             std::this_thread::yield();
     }
+    lifted = true;
     reader.join();
     EXPECT_EQ(error, 0);
     EXPECT_FALSE(openedBeforeGiven);
