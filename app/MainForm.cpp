@@ -10,7 +10,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 
 #include <exception>

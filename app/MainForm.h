@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PacedDisplay.h"
+#include "folders/FolderList.h"
 #include "platform/Dialogs.h"
 #include "platform/Version.h"
 #include "results/PatternState.h"
@@ -12,7 +13,6 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,7 +23,8 @@ class QCloseEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class FolderListModel;
 class QMenu;
 class QPainter;
 class QPushButton;
@@ -67,7 +68,6 @@ public:
     int ShowMessage(const MessageRequest& request) override;
     std::int64_t TickCount() override;
     bool SkipHiddenFiles() override;
-    std::vector<std::string> FolderListItems() override;
     void ReportUnstableIdentity(const std::string& path) override;
 
     // Runs a handler; an AppError (or any other exception) that escapes it ends the handler and
@@ -128,6 +128,8 @@ public:
     void BitBtn1Click();
 
     // --- folder list (MainFormFolders.cpp) ---
+    // The folders listed, the ones a running walk has found so far included, in their order.
+    std::vector<std::string> FolderListItems();
     // Inserts a folder at its sorted place unless protected or listed; the folder is kept as
     // the bytes given. Returns its position, -1 when not inserted.
     int AddFolderToList(const std::string& folder);
@@ -221,7 +223,7 @@ public:
     QGroupBox* Step2Group = nullptr;
     QLabel* Label8 = nullptr;
     QLabel* Image1 = nullptr;
-    QListWidget* DirListBox = nullptr;
+    QListView* DirListBox = nullptr;
     QPushButton* RemoveListButton = nullptr;
     QPushButton* ClearListButton = nullptr;
     QPushButton* LoadListButton = nullptr;
@@ -282,19 +284,10 @@ private:
     // MainFormHelp.cpp
     QString HelpTopicText(int topic) const;
     // MainFormFolders.cpp
-    // AddFolderToList without the protection rule.
-    int InsertFolder(const std::string& folder);
-    // Where folder goes in the list, known to be at or before limit.
-    int FolderPlace(const std::string& folder, int limit) const;
-    // Inserts folder at its place unless an equal entry is there; false when it was listed.
-    bool InsertFolderAt(int place, const std::string& folder);
-    // A folder the walk found: listed at a later frame, with the others found meanwhile.
-    // mayBeProtected: false when the walk's tree holds no protected folder.
-    void QueueFolder(const std::string& folder, bool mayBeProtected);
-    // Inserts the queued folders in the order found: all, or only as many as fit in a frame's
-    // share of time.
+    // Inserts the folders a walk found: all, or only as many as fit in a frame's share of time.
     void InsertQueuedFolders(bool all = true);
-    std::deque<std::string> queuedFolders_;
+    FolderList folders_;
+    FolderListModel* folderModel_ = nullptr;
     // MainFormResults.cpp
     void ConnectGrid();
     void ShowSelectionFigures(const SelectionFigures& figures);

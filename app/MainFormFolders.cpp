@@ -13,14 +13,12 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
-#include <iterator>
 
 namespace {
 
@@ -32,16 +30,6 @@ constexpr std::size_t kFoldersPerLook = 256;
 
 const char* const kListFilter = "Text files (*.txt)|*.txt";
 const char* const kListFileName = "Folders.txt";
-
-std::string ItemFolder(const QListWidgetItem* item) {
-    return item->data(Qt::UserRole).toByteArray().toStdString();
-}
-
-QListWidgetItem* FolderItem(const std::string& folder) {
-    auto* item = new QListWidgetItem(FolderDisplayText(folder));
-    item->setData(Qt::UserRole, QByteArray::fromStdString(folder));
-    return item;
-}
 
 // The folder field's text as a path: "~" stands for the home folder, as in a shell.
 std::string FieldFolder(const std::string& text) {
@@ -65,83 +53,20 @@ std::string UnstoredFoldersText(const std::vector<std::string>& folders) {
 } // namespace
 
 int TMainForm::AddFolderToList(const std::string& folder) {
-    if (ProtectFoldersCheck->isChecked() && IsProtectedFolder(folder))
-        return -1;
-    return InsertFolder(folder);
+    return folders_.Add(folder, ProtectFoldersCheck->isChecked());
 }
 
-int TMainForm::InsertFolder(const std::string& folder) {
-    const int place = FolderPlace(folder, DirListBox->count());
-    return InsertFolderAt(place, folder) ? place : -1;
-}
-
-int TMainForm::FolderPlace(const std::string& folder, int limit) const {
-    // The list is always in FolderLess order, a total order, so an equal entry sits where the
-    // folder would go. Galloping down from the limit first: the folders of one batch come in
-    // runs that go to one place.
-    const auto before = [&](int at) {
-        return FolderLess(ItemFolder(DirListBox->item(at)), folder);
-    };
-    int low = 0;
-    int high = limit;
-    for (int step = 1; high - step >= 0; step *= 2) {
-        if (before(high - step)) {
-            low = high - step + 1;
-            break;
-        }
-        high -= step;
-    }
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (before(middle))
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low;
-}
-
-bool TMainForm::InsertFolderAt(int place, const std::string& folder) {
-    if (place < DirListBox->count() && ItemFolder(DirListBox->item(place)) == folder)
-        return false;
-    if (DirListBox->count() >= kFolderListCapacity)
-        throw AppError("Unable to insert a line");
-    DirListBox->insertItem(place, FolderItem(folder));
-    return true;
-}
-
-void TMainForm::QueueFolder(const std::string& folder, bool mayBeProtected) {
-    // The rule applies as the folder is found, with the box as it is then.
-    if (mayBeProtected && ProtectFoldersCheck->isChecked() && IsProtectedFolder(folder))
-        return;
-    // Near a full list each folder goes in by itself, so that the list fills exactly as far
-    // as it can and the next folder is the one refused.
-    if (DirListBox->count() + static_cast<int>(queuedFolders_.size()) >= kFolderListCapacity) {
-        InsertQueuedFolders();
-        InsertFolder(folder);
-        return;
-    }
-    queuedFolders_.push_back(folder);
+std::vector<std::string> TMainForm::FolderListItems() {
+    display_.Flush(); // the folders a walk has found so far belong to the list
+    return folders_.Items();
 }
 
 void TMainForm::InsertQueuedFolders(bool all) {
     const std::int64_t start = TickCount();
-    while (!queuedFolders_.empty()) {
+    while (!folders_.QueueEmpty()) {
         if (!all && std::llabs(TickCount() - start) >= kFolderShareMs)
             break;
-        // Taken first: an insertion may let a handler run that flushes again.
-        const std::size_t n =
-            all ? queuedFolders_.size() : std::min(kFoldersPerLook, queuedFolders_.size());
-        std::vector<std::string> folders(std::make_move_iterator(queuedFolders_.begin()),
-                                         std::make_move_iterator(queuedFolders_.begin() + n));
-        queuedFolders_.erase(queuedFolders_.begin(), queuedFolders_.begin() + n);
-        SortFolders(folders);
-        // The largest first: each one's place is then at or before the place of the one before.
-        int place = DirListBox->count();
-        for (auto f = folders.rbegin(); f != folders.rend(); ++f) {
-            place = FolderPlace(*f, place);
-            InsertFolderAt(place, *f);
-        }
+        folders_.InsertQueued(all ? SIZE_MAX : kFoldersPerLook);
     }
 }
 
@@ -170,7 +95,8 @@ void TMainForm::AddDirButtonClick() {
                     // A full list ends the walk as Stop! does; nothing is thrown through the
                     // folder enumeration.
                     try {
-                        QueueFolder(found, mayBeProtected);
+                        // The rule applies as the folder is found, with the box as it is then.
+                        folders_.Queue(found, mayBeProtected && ProtectFoldersCheck->isChecked());
                     } catch (...) {
                         failure = std::current_exception();
                         State.StopFlag = true;
@@ -199,20 +125,14 @@ void TMainForm::AddDirButtonClick() {
 
 void TMainForm::DeleteDirectories() {
     ShowPending(); // also from the Delete key
-    {
-        // One recount at the end instead of one per removed entry.
-        const QSignalBlocker quiet(DirListBox);
-        if (DirListBox->selectionModel()->selectedRows().size() == DirListBox->count()) {
-            DirListBox->clear();
-        } else {
-            int index = 0;
-            while (index < DirListBox->count()) {
-                if (DirListBox->item(index)->isSelected())
-                    delete DirListBox->takeItem(index);
-                else
-                    ++index;
-            }
-        }
+    std::vector<int> rows;
+    for (const QModelIndex& index : DirListBox->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    if (static_cast<int>(rows.size()) == folders_.Count()) {
+        folders_.Clear();
+    } else {
+        std::sort(rows.begin(), rows.end());
+        folders_.RemoveRows(rows);
     }
     ValidateControls();
 }
@@ -224,10 +144,7 @@ void TMainForm::DirListBoxKeyDown(int key) {
 }
 
 void TMainForm::Button4Click() {
-    {
-        const QSignalBlocker quiet(DirListBox);
-        DirListBox->clear();
-    }
+    folders_.Clear();
     ValidateControls();
 }
 
@@ -255,19 +172,11 @@ void TMainForm::LoadListButtonClick() {
         return;
     // Read all before touching the list, so that a refused file leaves it as it was.
     std::vector<std::string> folders = ReadFolderListFile(*name, kFolderListCapacity + 1);
-    if (folders.size() > static_cast<std::size_t>(kFolderListCapacity))
-        throw AppError("Unable to insert a line");
-    SortFolders(folders);
-    const QSignalBlocker quiet(DirListBox);
-    DirListBox->setUpdatesEnabled(false);
-    DirListBox->clear();
-    for (const auto& f : folders)
-        DirListBox->addItem(FolderItem(f));
-    DirListBox->setUpdatesEnabled(true);
+    folders_.Assign(std::move(folders));
 }
 
 void TMainForm::ValidateControls() {
-    const bool filled = DirListBox->count() > 0;
+    const bool filled = !folders_.Empty();
     RemoveListButton->setEnabled(filled && DirListBox->selectionModel()->hasSelection());
     ClearListButton->setEnabled(filled);
     StoreListButton->setEnabled(filled);
@@ -295,8 +204,8 @@ std::string TMainForm::FolderFieldText() const {
 
 void TMainForm::DirListBoxMouseMove(const QPoint& pos) {
     // Only a real entry counts, not the empty space below the last one.
-    if (const QListWidgetItem* item = DirListBox->itemAt(pos)) {
-        const FileInfoTexts info = FolderInfoTexts(ItemFolder(item));
+    if (const QModelIndex index = DirListBox->indexAt(pos); index.isValid()) {
+        const FileInfoTexts info = FolderInfoTexts(folders_.At(index.row()));
         display_.SetText(NameLabel, info.Name);
         display_.SetText(SizeLabel, info.Size);
         display_.SetText(DateLabel, info.Date);

@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 
 #include "app/Anchor.h"
+#include "app/FolderListModel.h"
 
 #include "app/UpDown.h"
 #include "results/DupeGridModel.h"
@@ -12,7 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -248,7 +249,9 @@ void TMainForm::CreateControls() {
                    40, 18);
     Image1 = Picture(Step2Group, "Image1", QStyle::SP_DirIcon, 16, 16);
     Image1->lower(); // the list box overlaps it; the picture stays behind
-    DirListBox = Make<QListWidget>(Step2Group, "DirListBox", {16, 32, 313, 105});
+    DirListBox = Make<QListView>(Step2Group, "DirListBox", {16, 32, 313, 105});
+    folderModel_ = new FolderListModel(folders_, DirListBox);
+    DirListBox->setModel(folderModel_);
     DirListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
     DirListBox->setUniformItemSizes(true);
     DirListBox->setItemDelegate(new FixedRowDelegate(13, DirListBox));
@@ -371,7 +374,8 @@ void TMainForm::ConnectHandlers() {
     On(ClearListButton, &QPushButton::clicked, [this] { Button4Click(); });
     On(LoadListButton, &QPushButton::clicked, [this] { LoadListButtonClick(); });
     On(StoreListButton, &QPushButton::clicked, [this] { StoreListButtonClick(); });
-    On(DirListBox, &QListWidget::itemSelectionChanged, [this] { ValidateControls(); });
+    On(DirListBox->selectionModel(), &QItemSelectionModel::selectionChanged,
+       [this] { ValidateControls(); });
     On(FindFilesButton, &QPushButton::clicked, [this] { FindFilesButtonClick(); });
     On(BitBtn1, &QPushButton::clicked, [this] { BitBtn1Click(); });
     On(SkipSysfilesCheck, &QCheckBox::toggled, [this] { SkipSysfilesCheckClick(); });

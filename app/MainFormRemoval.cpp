@@ -64,6 +64,8 @@ void TMainForm::DeleteFiles() {
     flow.UpdateSelectionInfo = [this] { UpdateSelectionInfo(); };
     flow.RepaintGrid = [this] { DupeGrid->viewport()->update(); };
     flow.SearchRunning = [this] { return searchRunning_; };
+    // Folders a running walk found belong to the list, listed yet or not.
+    flow.NoFoldersListed = [this] { return folders_.Empty() && folders_.QueueEmpty(); };
     flow.DeleteFiles();
     if (searchRunning_)
         removedDuringSearch_ = true;

@@ -11,7 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 
 void TMainForm::ConnectGrid() {
     DupeGrid->BindRange(State.HighlightedRange);
@@ -118,8 +118,8 @@ void TMainForm::SelectAllButtonClick() {
 
 void TMainForm::SelectByDirButtonClick() {
     std::vector<std::string> folders;
-    for (const QListWidgetItem* item : DirListBox->selectedItems())
-        folders.push_back(item->data(Qt::UserRole).toByteArray().toStdString());
+    for (const QModelIndex& index : DirListBox->selectionModel()->selectedRows())
+        folders.push_back(folders_.At(index.row()));
     ShowSelectionFigures(SelectByFolder(State, folders, LeaveOneCheck->isChecked(), Dialogs()));
     DupeGrid->viewport()->update();
 }

@@ -7,7 +7,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 #include <chrono>
@@ -25,7 +25,7 @@ void TMainForm::FindFilesButtonClick() {
     unstableFile_.clear();
     {
         const PacedDisplay::Operation paced(display_);
-        SearchRun(State, *this).FindDuplicates();
+        SearchRun(State, *this).FindDuplicates(FolderListItems());
     }
     if (std::exchange(removedDuringSearch_, false))
         UpdateSelectionInfo();
@@ -127,13 +127,4 @@ std::int64_t TMainForm::TickCount() {
 
 bool TMainForm::SkipHiddenFiles() {
     return SkipSysfilesCheck->isChecked();
-}
-
-std::vector<std::string> TMainForm::FolderListItems() {
-    display_.Flush(); // the folders a walk has found so far belong to the list
-    std::vector<std::string> folders;
-    folders.reserve(static_cast<std::size_t>(DirListBox->count()));
-    for (int i = 0; i < DirListBox->count(); ++i)
-        folders.push_back(DirListBox->item(i)->data(Qt::UserRole).toByteArray().toStdString());
-    return folders;
 }

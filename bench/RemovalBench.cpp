@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     SearchState state;
     RecordingWindow window;
     window.folders = {tree + "/a", tree + "/b"};
-    SearchRun(state, window).FindDuplicates();
+    SearchRun(state, window).FindDuplicates(window.folders);
     state.UseMarks = true;
     for (std::int64_t i = 0; i < state.FileList.Count(); ++i) {
         TFile& entry = *state.FileList[i];

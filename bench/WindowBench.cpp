@@ -19,7 +19,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -256,7 +256,7 @@ int main(int argc, char** argv) {
                 "add_s=%.3f add_cpu_s=%.3f add_late_ms=%.1f add_gap_ms=%.1f add_gap_cpu_ms=%.1f "
                 "add_pumps=%ld find_s=%.3f find_cpu_s=%.3f find_late_ms=%.1f find_gap_ms=%.1f "
                 "find_gap_cpu_ms=%.1f find_pumps=%ld\n",
-                qPrintable(QGuiApplication::platformName()), form.DirListBox->count(),
+                qPrintable(QGuiApplication::platformName()), form.DirListBox->model()->rowCount(),
                 form.State.NextGroupRow - 1, dialogs.asked, add.wall, add.cpu, add.lateMs,
                 add.gapMs, add.gapCpuMs, add.pumps, search.wall, search.cpu, search.lateMs,
                 search.gapMs, search.gapCpuMs, search.pumps);

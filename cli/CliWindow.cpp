@@ -22,10 +22,8 @@ void UnreadableReport::AddUnstable(const std::string& path) {
                  path.c_str());
 }
 
-CliWindow::CliWindow(std::vector<std::string> folders, bool skipHidden, bool progress,
-                     UnreadableReport* unreadable)
-    : folders_(std::move(folders)), skipHidden_(skipHidden), progress_(progress),
-      unreadable_(unreadable) {}
+CliWindow::CliWindow(bool skipHidden, bool progress, UnreadableReport* unreadable)
+    : skipHidden_(skipHidden), progress_(progress), unreadable_(unreadable) {}
 
 void CliWindow::ReportUnstableIdentity(const std::string& path) {
     if (!unreadable_)

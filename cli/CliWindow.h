@@ -25,8 +25,7 @@ private:
 // stderr (only when it is a terminal), message boxes become lines on stderr.
 class CliWindow final : public MainWindowInterface {
 public:
-    CliWindow(std::vector<std::string> folders, bool skipHidden, bool progress,
-              UnreadableReport* unreadable = nullptr);
+    CliWindow(bool skipHidden, bool progress, UnreadableReport* unreadable = nullptr);
     ~CliWindow() override;
 
     void SetStatusText(const std::string& text) override;
@@ -39,7 +38,6 @@ public:
     int ShowMessage(const MessageRequest& request) override;
     std::int64_t TickCount() override;
     bool SkipHiddenFiles() override { return skipHidden_; }
-    std::vector<std::string> FolderListItems() override { return folders_; }
     void ReportUnreadable(const std::string& path, int error) override;
     void ReportUnstableIdentity(const std::string& path) override;
 
@@ -50,7 +48,6 @@ public:
 private:
     void Draw(const std::string& text);
 
-    std::vector<std::string> folders_;
     bool skipHidden_;
     bool progress_;
     UnreadableReport* unreadable_;

@@ -5,8 +5,9 @@
 #include "cli/Filters.h"
 #include "cli/Groups.h"
 #include "cli/Report.h"
-#include "cli/SearchFolders.h"
+#include "folders/FolderList.h"
 #include "folders/FolderRules.h"
+#include "folders/FolderWalk.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/Memory.h"
@@ -20,6 +21,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <limits>
 #include <new>
 #include <string>
 #include <unistd.h>
@@ -333,11 +335,11 @@ int Search(Options& options) {
                     m.reference = false;
         ApplyReferences(groups, references, options.refGroups);
     } else {
-        SearchFolders list(options.protect);
-        list.UseFilter(&options.filter);
+        // No capacity: a command line may search more folders than a window lists.
+        FolderList list(std::numeric_limits<int>::max());
         FolderFiles listed;
         UnreadableReport unreadable;
-        CliWindow window({}, !options.includeHidden, isatty(STDERR_FILENO) == 1, &unreadable);
+        CliWindow window(!options.includeHidden, isatty(STDERR_FILENO) == 1, &unreadable);
         bool stop = false;
         for (const std::string& given : options.folders) {
             const std::string folder = NormalizeFolderName(given);
@@ -347,17 +349,24 @@ int Search(Options& options) {
                 status = 1;
                 continue;
             }
-            list.Add(folder);
-            if (options.recursive)
-                list.AddTree(folder, window, stop, &listed, options.readers);
+            list.Add(folder, options.protect);
+            if (options.recursive) {
+                // Checked once per tree where no protected folder can lie below.
+                const bool check = options.protect && TreeNeedsProtectionCheck(folder);
+                WalkSubfolders(
+                    folder,
+                    [&](const std::string& found) {
+                        if (!options.filter.ExcludesFolder(folder, found))
+                            list.Queue(found, check);
+                    },
+                    window, stop, &listed, options.readers);
+                list.InsertQueued();
+            }
         }
 
-        std::vector<std::string> folders = list.Sorted();
-        const bool any = !folders.empty();
-        CliWindow searchWindow(std::move(folders), !options.includeHidden,
-                               isatty(STDERR_FILENO) == 1, &unreadable);
+        CliWindow searchWindow(!options.includeHidden, isatty(STDERR_FILENO) == 1, &unreadable);
         SearchState state;
-        if (any) {
+        if (!list.Empty()) {
             ComparerFactory engine;
             if (options.pairwise)
                 engine = MakePairwiseComparer;
@@ -368,7 +377,7 @@ int Search(Options& options) {
                 run.UseFileFilter([&](const std::string& name, std::int64_t size) {
                     return options.filter.TakesFile(name, size);
                 });
-            run.FindDuplicates();
+            run.FindDuplicates(list.Items());
         }
         searchWindow.ClearProgressLine();
         window.ClearProgressLine();

@@ -1,11 +1,13 @@
 #include "folders/FolderList.h"
 
 #include "folders/FolderRules.h"
+#include "platform/Errors.h"
 #include "platform/Utf8.h"
 
 #include <QCollator>
 #include <QString>
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -82,17 +84,111 @@ bool FolderList::Contains(const std::string& folder) const {
     return std::find(items_.begin(), items_.end(), folder) != items_.end();
 }
 
-int FolderList::Insert(const std::string& folder) {
-    auto at = std::upper_bound(items_.begin(), items_.end(), folder, FolderLess);
-    at = items_.insert(at, folder);
-    return static_cast<int>(at - items_.begin());
+int FolderList::PlaceFrom(int from, const std::string& folder) const {
+    // A batch comes in order, so each place is at or after the one before: galloping up from
+    // there first finds it in a few steps when the batch goes to one place.
+    const auto before = [&](int at) { return FolderLess(At(at), folder); };
+    int low = from;
+    int high = Count();
+    for (int step = 1; low + step - 1 < high; step *= 2) {
+        if (!before(low + step - 1)) {
+            high = low + step - 1;
+            break;
+        }
+        low += step;
+    }
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (before(middle))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
 }
 
-bool FolderList::AddFolderToList(const std::string& folder, bool protect) {
+int FolderList::InsertAt(int row, const std::string& folder) {
+    // The order is total, so an equal entry sits where the folder would go.
+    if (row < Count() && At(row) == folder)
+        return -1;
+    if (Count() >= capacity_)
+        throw AppError("Unable to insert a line");
+    if (observer_)
+        observer_->Inserting(row);
+    items_.insert(items_.begin() + row, folder);
+    if (observer_)
+        observer_->Inserted();
+    return row;
+}
+
+int FolderList::Insert(const std::string& folder) {
+    return InsertAt(PlaceFrom(0, folder), folder);
+}
+
+int FolderList::Add(const std::string& folder, bool protect) {
     if (protect && IsProtectedFolder(folder))
-        return false;
-    if (Contains(folder))
-        return false;
-    Insert(folder);
-    return true;
+        return -1;
+    return Insert(folder);
+}
+
+void FolderList::Queue(const std::string& folder, bool checkProtection) {
+    if (checkProtection && IsProtectedFolder(folder))
+        return;
+    if (static_cast<std::size_t>(Count()) + queued_.size() >= static_cast<std::size_t>(capacity_)) {
+        InsertQueued();
+        Insert(folder);
+        return;
+    }
+    queued_.push_back(folder);
+}
+
+std::size_t FolderList::InsertQueued(std::size_t most) {
+    // Taken from the queue first: an observer may let a handler run that inserts again.
+    const std::size_t n = std::min(most, queued_.size());
+    std::vector<std::string> batch(std::make_move_iterator(queued_.begin()),
+                                   std::make_move_iterator(queued_.begin() + n));
+    queued_.erase(queued_.begin(), queued_.begin() + n);
+    SortFolders(batch);
+    // Smallest first: each insertion moves only the entries that were there before the batch
+    // and sort after it, so a new tree's folders cost no more than appending them.
+    int place = 0;
+    for (const auto& folder : batch) {
+        // An equal entry, one of this batch included, sits at the place found.
+        place = PlaceFrom(place, folder);
+        InsertAt(place, folder);
+    }
+    return n;
+}
+
+void FolderList::RemoveRows(const std::vector<int>& rows) {
+    // From the end, one notice for each run of neighbouring rows.
+    std::size_t end = rows.size();
+    while (end > 0) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && rows[begin - 1] + 1 == rows[begin])
+            --begin;
+        const int first = rows[begin];
+        const int last = rows[end - 1];
+        if (observer_)
+            observer_->Removing(first, last);
+        items_.erase(items_.begin() + first, items_.begin() + last + 1);
+        if (observer_)
+            observer_->Removed();
+        end = begin;
+    }
+}
+
+void FolderList::Clear() {
+    Assign({});
+}
+
+void FolderList::Assign(std::vector<std::string> folders) {
+    if (folders.size() > static_cast<std::size_t>(capacity_))
+        throw AppError("Unable to insert a line");
+    SortFolders(folders);
+    if (observer_)
+        observer_->Resetting();
+    items_ = std::move(folders);
+    if (observer_)
+        observer_->Reset();
 }

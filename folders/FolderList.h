@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+
 #include <string>
 #include <vector>
 
@@ -22,21 +26,66 @@ void SortFolders(std::vector<std::string>& folders);
 // look alike and none is lost for display.
 QString FolderDisplayText(const std::string& folder);
 
-// The folder list as plain data: sorted entries, exact duplicates refused when folders are added
-// (a stored list may still bring duplicates, which are kept as read).
+// Told of every change to a FolderList, before and after it, as a list model must be.
+class FolderListObserver {
+public:
+    virtual ~FolderListObserver() = default;
+    virtual void Inserting(int row) = 0;
+    virtual void Inserted() = 0;
+    // Rows first..last, inclusive.
+    virtual void Removing(int first, int last) = 0;
+    virtual void Removed() = 0;
+    virtual void Resetting() = 0;
+    virtual void Reset() = 0;
+};
+
+// The folder list of both front ends, as plain data: entries in FolderLess order, exact
+// duplicates refused as folders are added (a stored list may still bring duplicates, which are
+// kept as read), the protection rule, a capacity, and folders a walk finds queued and inserted
+// in sorted batches. The window shows it through a model; kelvaro-find uses it as it is.
 class FolderList {
 public:
+    explicit FolderList(int capacity = kFolderListCapacity) : capacity_(capacity) {}
+
     const std::vector<std::string>& Items() const { return items_; }
     int Count() const { return static_cast<int>(items_.size()); }
+    bool Empty() const { return items_.empty(); }
+    const std::string& At(int row) const { return items_[static_cast<std::size_t>(row)]; }
     bool Contains(const std::string& folder) const;
+    void SetObserver(FolderListObserver* observer) { observer_ = observer; }
 
-    // Inserts in sorted position; returns the position.
+    // Inserts in sorted position; the position, or -1 when the folder is there already. Throws
+    // AppError("Unable to insert a line") when the list is full.
     int Insert(const std::string& folder);
-    // The protection and duplicate rules of step 1; true when the folder was added.
-    bool AddFolderToList(const std::string& folder, bool protect);
-    void Remove(int index) { items_.erase(items_.begin() + index); }
-    void Clear() { items_.clear(); }
+    // Insert, unless protect is set and the folder is protected (-1).
+    int Add(const std::string& folder, bool protect);
+    bool AddFolderToList(const std::string& folder, bool protect) {
+        return Add(folder, protect) >= 0;
+    }
+
+    // A folder a walk found, with the protection rule when checkProtection is set (as the
+    // folder is found). Queued folders go in by InsertQueued; near a full list each goes in by
+    // itself, so that the list fills exactly as far as it can and the next folder is the one
+    // refused.
+    void Queue(const std::string& folder, bool checkProtection);
+    // Inserts up to most queued folders in sorted order; how many were taken from the queue.
+    std::size_t InsertQueued(std::size_t most = SIZE_MAX);
+    bool QueueEmpty() const { return queued_.empty(); }
+
+    // Rows in increasing order.
+    void RemoveRows(const std::vector<int>& rows);
+    void Clear();
+    // A stored list: sorted, duplicates kept. Throws as Insert when it holds too many, leaving
+    // the list as it was.
+    void Assign(std::vector<std::string> folders);
 
 private:
+    // The first row at or after from whose entry does not sort before folder.
+    int PlaceFrom(int from, const std::string& folder) const;
+    int InsertAt(int row, const std::string& folder);
+
+    int capacity_;
     std::vector<std::string> items_;
+    std::deque<std::string> queued_;
+    FolderListObserver* observer_ = nullptr;
 };

@@ -133,9 +133,9 @@ void RemovalFlow::DeleteFiles() {
     list.UpdateNotification();
 
     if (list.FileCount() == 0) {
-        const char* text = window_.FolderListItems().empty() ? kNoFoldersText
-                           : state_.FileList.Empty()         ? kNoSearchText
-                                                             : kNoSelectionText;
+        const char* text = NoFoldersListed && NoFoldersListed() ? kNoFoldersText
+                           : state_.FileList.Empty()            ? kNoSearchText
+                                                                : kNoSelectionText;
         window_.ShowMessage({MsgType::Information, kAppTitle, text, MsgButtons::OkHelp, 0});
         return;
     }

@@ -46,6 +46,8 @@ public:
     // True while a search run is under way (Busy alone is also set by the folder walk, which
     // holds no positions into FileList).
     std::function<bool()> SearchRunning;
+    // True when the folder list is empty: the message for no files then says to add folders.
+    std::function<bool()> NoFoldersListed;
 
     void DeleteFiles();
     // Lists entry in the dialog at the running row if its file still exists.

@@ -37,8 +37,6 @@ public:
     virtual std::int64_t TickCount() = 0;
     // "Skip System/Hidden files"; read once per folder by the scan.
     virtual bool SkipHiddenFiles() = 0;
-    // The folder list's items, in their order.
-    virtual std::vector<std::string> FolderListItems() = 0;
     // A file or folder that exists but could not be read (error: the system's error number);
     // the operation goes on without it. The main window says nothing, as a file that cannot be
     // opened simply never matches; the command line tells the user.

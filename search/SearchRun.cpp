@@ -112,7 +112,7 @@ void SortFileList(TFileList& list) {
 SearchRun::SearchRun(SearchState& state, MainWindowInterface& window, ComparerFactory comparer)
     : state_(state), window_(window), makeComparer_(std::move(comparer)) {}
 
-void SearchRun::FindDuplicates() {
+void SearchRun::FindDuplicates(std::vector<std::string> folders) {
     if (state_.Busy)
         return;
     SetBusy(state_, window_, true);
@@ -124,7 +124,6 @@ void SearchRun::FindDuplicates() {
     bool outOfMemory = false;
     std::exception_ptr failure;
     try {
-        std::vector<std::string> folders = window_.FolderListItems();
         if (folders.empty()) {
             window_.ShowMessage({MsgType::Plain, kAppTitle, kEmptyPaneText, MsgButtons::OkHelp, 2});
         } else {

@@ -49,9 +49,10 @@ public:
         take_ = std::move(take);
     }
 
-    // The whole run, as Find Duplicates starts it. Lack of memory outside the scan ends it as
-    // a stop does and throws AppError to the general error display.
-    void FindDuplicates();
+    // The whole run over the folder list's folders, in its order, as Find Duplicates starts it.
+    // Lack of memory outside the scan ends it as a stop does and throws AppError to the general
+    // error display.
+    void FindDuplicates(std::vector<std::string> folders);
 
     // The run's stages, in the order FindDuplicates calls them.
     void ScanDirectories();

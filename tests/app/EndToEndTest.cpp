@@ -20,7 +20,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -117,17 +117,17 @@ struct Journey {
         QVERIFY(form->FindFilesButton->isEnabled());
         QTest::mouseClick(form->FindFilesButton, Qt::LeftButton);
     }
-    QListWidgetItem* FolderItem(const std::string& relative) const {
+    QModelIndex FolderItem(const std::string& relative) const {
         const QByteArray want = QByteArray::fromStdString(data.Path(relative));
-        for (int i = 0; i < form->DirListBox->count(); ++i)
-            if (form->DirListBox->item(i)->data(Qt::UserRole).toByteArray() == want)
-                return form->DirListBox->item(i);
-        return nullptr;
+        for (int i = 0; i < form->DirListBox->model()->rowCount(); ++i)
+            if (form->DirListBox->model()->index(i, 0).data(Qt::UserRole).toByteArray() == want)
+                return form->DirListBox->model()->index(i, 0);
+        return {};
     }
     QStringList FolderList() const {
         QStringList items;
-        for (int i = 0; i < form->DirListBox->count(); ++i)
-            items << form->DirListBox->item(i)->text();
+        for (int i = 0; i < form->DirListBox->model()->rowCount(); ++i)
+            items << form->DirListBox->model()->index(i, 0).data().toString();
         return items;
     }
     // Each group row's names, sorted, one text per row.
@@ -233,8 +233,8 @@ private slots:
         j.before = Snapshot(j.data.Root());
 
         j.TypeAndAdd("top", true);
-        QCOMPARE(j.form->DirListBox->count(), 3);
-        QVERIFY(!j.FolderItem("top/.cache"));
+        QCOMPARE(j.form->DirListBox->model()->rowCount(), 3);
+        QVERIFY(!j.FolderItem("top/.cache").isValid());
         QCOMPARE(j.form->StatusText(), QStringLiteral("Ready."));
         j.Find();
         QCOMPARE(j.form->StatusText(), QStringLiteral("Ready."));
@@ -294,11 +294,11 @@ private slots:
 
         // Only the folder whose name is no valid text is highlighted: its copies go, not those
         // of its subfolder.
-        QListWidgetItem* sub = j.FolderItem("top/caf\xe9");
-        QVERIFY(sub);
+        const QModelIndex sub = j.FolderItem("top/caf\xe9");
+        QVERIFY(sub.isValid());
         QTest::mouseClick(j.form->DirListBox->viewport(), Qt::LeftButton, {},
-                          j.form->DirListBox->visualItemRect(sub).center());
-        QCOMPARE(j.form->DirListBox->selectedItems().size(), 1);
+                          j.form->DirListBox->visualRect(sub).center());
+        QCOMPARE(j.form->DirListBox->selectionModel()->selectedRows().size(), 1);
         QTest::mouseClick(j.form->SelectByDirButton, Qt::LeftButton);
         QCOMPARE(j.form->FilesSelLabel->text(), QStringLiteral("2"));
 
@@ -335,7 +335,7 @@ private slots:
         j.before = Snapshot(j.data.Root());
         j.TypeAndAdd("a", false);
         j.TypeAndAdd("b", false);
-        QCOMPARE(j.form->DirListBox->count(), 2);
+        QCOMPARE(j.form->DirListBox->model()->rowCount(), 2);
         j.Find();
         QCOMPARE(j.Groups().size(), 3);
 
@@ -437,7 +437,7 @@ private slots:
         QTest::mouseClick(j.form->StoreListButton, Qt::LeftButton);
         QVERIFY(Exists(listFile));
         QTest::mouseClick(j.form->ClearListButton, Qt::LeftButton);
-        QCOMPARE(j.form->DirListBox->count(), 0);
+        QCOMPARE(j.form->DirListBox->model()->rowCount(), 0);
         QVERIFY(!j.form->FindFilesButton->isEnabled());
         j.dialogs.fileAnswers = {listFile};
         QTest::mouseClick(j.form->LoadListButton, Qt::LeftButton);
@@ -452,7 +452,7 @@ private slots:
         Journey j;
         j.data.CreateDir("start");
         j.TypeAndAdd("start", true);
-        QCOMPARE(j.form->DirListBox->count(), 1);
+        QCOMPARE(j.form->DirListBox->model()->rowCount(), 1);
         j.dialogs.answers = {mrYes, mrYes};
         QTest::mouseClick(j.form->ProtectFoldersCheck, Qt::LeftButton);
         QTest::mouseClick(j.form->SkipSysfilesCheck, Qt::LeftButton);
@@ -481,7 +481,7 @@ private slots:
         QVERIFY(j.form->ProtectFoldersCheck->isChecked());
         QVERIFY(j.form->SkipSysfilesCheck->isChecked());
         QVERIFY(j.form->LeaveOneCheck->isChecked());
-        QCOMPARE(j.form->DirListBox->count(), 0);
+        QCOMPARE(j.form->DirListBox->model()->rowCount(), 0);
         QVERIFY(!j.form->FindFilesButton->isEnabled());
         QCOMPARE(j.form->ArchiveFolder, j.program.Path("Archive"));
     }

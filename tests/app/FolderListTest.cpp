@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -128,8 +128,10 @@ private slots:
                 f.Under({"top", "top/.hidden", "top/.hidden/x", "top/a", "top/a/deep", "top/b"}));
 
         // An entry already listed is not listed twice, but its tree is still walked.
-        f.form->DirListBox->item(5)->setSelected(true); // top/b
-        f.form->DirListBox->item(3)->setSelected(true); // top/a
+        f.form->DirListBox->selectionModel()->select(f.form->DirListBox->model()->index(5, 0),
+                                                     QItemSelectionModel::Select); // top/b
+        f.form->DirListBox->selectionModel()->select(f.form->DirListBox->model()->index(3, 0),
+                                                     QItemSelectionModel::Select); // top/a
         f.form->DeleteDirectories();
         f.Add(f.tree.Path("top"), true);
         QCOMPARE(f.Items().size(), std::size_t{6});
@@ -186,7 +188,8 @@ private slots:
             // Neither a second walk nor a search starts meanwhile, even after a list change.
             const auto before = f.Items();
             f.form->AddDirButtonClick();
-            f.form->DirListBox->item(0)->setSelected(true);
+            f.form->DirListBox->selectionModel()->select(f.form->DirListBox->model()->index(0, 0),
+                                                         QItemSelectionModel::Select);
             QVERIFY(!f.form->FindFilesButton->isEnabled());
             f.form->FindFilesButtonClick();
             searchRefused = f.Items() == before && f.form->State.DupeGrid.RowCount() <= 1;
@@ -296,7 +299,8 @@ private slots:
         // Not normalised, not filtered by the protection, duplicates kept, sorted for display.
         QCOMPARE(f.Items(),
                  (std::vector<std::string>{"", "/a", "/a", "/b", "/c", "/caf\xe9", "/d", "/usr"}));
-        QCOMPARE(f.form->DirListBox->item(5)->text(), QStringLiteral("/caf\\xE9"));
+        QCOMPARE(f.form->DirListBox->model()->index(5, 0).data().toString(),
+                 QStringLiteral("/caf\\xE9"));
         QVERIFY(f.form->StoreListButton->isEnabled());
         QVERIFY(!f.form->RemoveListButton->isEnabled());
 
@@ -326,13 +330,13 @@ private slots:
         f.dialogs.fileAnswers.push_back(
             f.tree.CreateFile("full.txt", std::string(kFolderListCapacity - 1, '\n')));
         f.form->LoadListButton->click();
-        QCOMPARE(f.form->DirListBox->count(), kFolderListCapacity - 1);
+        QCOMPARE(f.form->DirListBox->model()->rowCount(), kFolderListCapacity - 1);
         f.tree.CreateDir("top/a");
         f.tree.CreateDir("top/b");
         f.Add(f.tree.Path("top"), true);
         QCOMPARE(f.dialogs.messages.size(), std::size_t{1});
         QCOMPARE(f.dialogs.messages[0].text, std::string("Unable to insert a line."));
-        QCOMPARE(f.form->DirListBox->count(), kFolderListCapacity);
+        QCOMPARE(f.form->DirListBox->model()->rowCount(), kFolderListCapacity);
         QCOMPARE(f.form->statuses.back(), std::string("Operation Cancelled."));
         QVERIFY(!f.form->State.Busy);
         QVERIFY(f.form->AddDirButton->isEnabled());
@@ -405,7 +409,8 @@ private slots:
         QCOMPARE(f.Items().size(), std::size_t{3});
 
         // A click highlights an entry and enables Remove; Shift+Delete removes it.
-        const QRect first = f.form->DirListBox->visualItemRect(f.form->DirListBox->item(0));
+        const QRect first =
+            f.form->DirListBox->visualRect(f.form->DirListBox->model()->index(0, 0));
         QTest::mouseClick(f.form->DirListBox->viewport(), Qt::LeftButton, {}, first.center());
         QVERIFY(f.form->RemoveListButton->isEnabled());
         QTest::keyClick(f.form->DirListBox, Qt::Key_Delete, Qt::ShiftModifier);
@@ -415,7 +420,7 @@ private slots:
         f.form->DirListBox->selectAll();
         QVERIFY(f.form->RemoveListButton->isEnabled());
         f.form->RemoveListButton->click();
-        QCOMPARE(f.form->DirListBox->count(), 0);
+        QCOMPARE(f.form->DirListBox->model()->rowCount(), 0);
         QVERIFY(!f.form->RemoveListButton->isEnabled());
         QVERIFY(!f.form->ClearListButton->isEnabled());
         QVERIFY(!f.form->StoreListButton->isEnabled());
@@ -430,7 +435,7 @@ private slots:
         f.Add("/x/one", false);
         f.form->DirListBox->setFocus();
         QTest::keyClick(f.form->DirListBox, Qt::Key_Escape); // the list leaves Escape alone
-        QCOMPARE(f.form->DirListBox->count(), 0);
+        QCOMPARE(f.form->DirListBox->model()->rowCount(), 0);
         QVERIFY(f.dialogs.fileAsks.empty());
         QTest::keyClick(f.form->DirListBox, Qt::Key_Escape);
         QCOMPARE(f.dialogs.fileAsks.size(), std::size_t{1});
@@ -451,7 +456,7 @@ private slots:
         f.form->DirLabel->setText(QStringLiteral("before"));
         move({5, viewport->height() - 3}); // empty space below the last entry
         QCOMPARE(f.form->DirLabel->text(), QStringLiteral("before"));
-        move(f.form->DirListBox->visualItemRect(f.form->DirListBox->item(0)).center());
+        move(f.form->DirListBox->visualRect(f.form->DirListBox->model()->index(0, 0)).center());
         QCOMPARE(f.form->DirLabel->text(), QStringLiteral("/x/caf\\xE9"));
         for (QLabel* l :
              {f.form->NameLabel, f.form->SizeLabel, f.form->DateLabel, f.form->StatusLabel})

@@ -17,7 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -458,7 +458,16 @@ private slots:
 
     void selectByFolderMarksOnlyThatFolder() {
         SearchedWindow w;
-        QListWidget* list = w.form->DirListBox;
+        QListView* list = w.form->DirListBox;
+        const auto selectOnly = [&](const std::string& folder) {
+            list->clearSelection();
+            for (int i = 0; i < list->model()->rowCount(); ++i) {
+                const QModelIndex index = list->model()->index(i, 0);
+                if (index.data(Qt::UserRole).toByteArray() ==
+                    QByteArray::fromStdString(w.data.Path(folder)))
+                    list->selectionModel()->select(index, QItemSelectionModel::Select);
+            }
+        };
         // Nothing highlighted: the message, then every mark cleared.
         w.form->SelectAllButton->click();
         w.form->SelectByDirButton->click();
@@ -466,9 +475,7 @@ private slots:
         QCOMPARE(Text(w.dialogs.messages[0].text), QString::fromUtf8(kNoFolderHighlightedText));
         QCOMPARE(w.Selected(), QString());
 
-        for (int i = 0; i < list->count(); ++i)
-            list->item(i)->setSelected(list->item(i)->data(Qt::UserRole).toByteArray() ==
-                                       QByteArray::fromStdString(w.data.Path("b")));
+        selectOnly("b");
         w.form->SelectByDirButton->click();
         // README and README2 lie wholly in b: the first stays; report.doc and pic2.ZIP of b.
         QVERIFY(!w.Marked("reportx.doc"));
@@ -482,9 +489,7 @@ private slots:
         QCOMPARE(w.Selected(), QStringLiteral("4"));
 
         // "a" is not "a/sub".
-        for (int i = 0; i < list->count(); ++i)
-            list->item(i)->setSelected(list->item(i)->data(Qt::UserRole).toByteArray() ==
-                                       QByteArray::fromStdString(w.data.Path("a")));
+        selectOnly("a");
         w.form->SelectByDirButton->click();
         QVERIFY(w.Marked("pic.zip"));
         QVERIFY(!w.Marked("reportx.doc"));

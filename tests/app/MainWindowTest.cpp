@@ -22,7 +22,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -268,8 +268,8 @@ private slots:
 
         for (const char* f : {"/a", "/b", "/c", "/d", "/e", "/f", "/g", "/h", "/i", "/j"})
             form.AddFolderToList(f);
-        QCOMPARE(form.DirListBox->visualItemRect(form.DirListBox->item(0)).height(), 13);
-        QCOMPARE(form.DirListBox->visualItemRect(form.DirListBox->item(7)).top(), 7 * 13);
+        QCOMPARE(form.DirListBox->visualRect(form.DirListBox->model()->index(0, 0)).height(), 13);
+        QCOMPARE(form.DirListBox->visualRect(form.DirListBox->model()->index(7, 0)).top(), 7 * 13);
     }
 
     void resizeMovesAndStretchesAsDesigned() {

@@ -172,6 +172,25 @@ private slots:
         QVERIFY(S_ISDIR(st.st_mode));
     }
 
+    // With nothing to remove, Delete Dialog says what the user has to do first.
+    void withNothingToRemoveTheButtonSaysWhatComesFirst() {
+        Fixture f;
+        f.data.CreateFile("a/x", "same");
+        f.data.CreateFile("a/y", "same");
+        const auto said = [&] {
+            f.dialogs.messages.clear();
+            f.form->DeleteButton->click();
+            return f.dialogs.messages.size() == 1
+                       ? QString::fromStdString(f.dialogs.messages[0].text)
+                       : QString();
+        };
+        QVERIFY(said().contains(QStringLiteral("Add to List")));
+        f.form->AddFolderToList(f.data.Path("a"));
+        QVERIFY(said().contains(QStringLiteral("Find Duplicates")));
+        f.Search({});
+        QVERIFY(said().contains(QStringLiteral("select some duplicate files")));
+    }
+
     void selectAllThenTrash() {
         Fixture f;
         const std::string one = f.data.CreatePatternFile("a/one.bin", 5000, 1);

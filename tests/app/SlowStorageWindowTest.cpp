@@ -10,7 +10,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -115,7 +115,7 @@ private slots:
         // Three descriptors left to the window once it runs: the readers must leave it some.
         DescriptorLimit limit(256, 3);
         QTest::mouseClick(w.form->AddDirButton, Qt::LeftButton);
-        QCOMPARE(w.form->DirListBox->count(), 9);
+        QCOMPARE(w.form->DirListBox->model()->rowCount(), 9);
         QTest::mouseClick(w.form->FindFilesButton, Qt::LeftButton);
         QCOMPARE(w.form->StatusText(), QStringLiteral("Ready."));
         QVERIFY(w.dialogs.messages.empty());

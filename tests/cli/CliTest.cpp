@@ -1,9 +1,5 @@
 #include "cli/JsonText.h"
-#include "cli/SearchFolders.h"
-#include "folders/FolderList.h"
-#include "folders/FolderWalk.h"
 #include "platform/Version.h"
-#include "tests/support/RecordingWindow.h"
 #include "tests/support/TempTree.h"
 
 #include <array>
@@ -171,39 +167,3 @@ TEST(JsonStringTest, EscapesControlsAndInvalidUtf8Only) {
 }
 
 } // namespace
-
-// The run's folder list must be exactly the one that adding folder by folder to a FolderList
-// gives, or the search would meet its files in another order.
-TEST(SearchFoldersTest, GivesTheFolderListOfAddingOneByOne) {
-    TempTree tree;
-    for (const char* d : {"b/Zeta", "b/alpha/x", "a/B", "a/b", "a/.hidden/in", "c"})
-        tree.CreateDir(d);
-    tree.CreateSymlink("b/link", tree.Path("c"));
-    RecordingWindow window;
-    bool stop = false;
-    const std::vector<std::string> starts = {tree.Path("b"), tree.Root(), tree.Path("a"),
-                                             tree.Path("b")};
-
-    FolderList reference;
-    SearchFolders folders(true);
-    for (const auto& start : starts) {
-        reference.AddFolderToList(start, true);
-        WalkSubfolders(
-            start, [&](const std::string& f) { reference.AddFolderToList(f, true); }, window, stop);
-        folders.Add(start);
-        folders.AddTree(start, window, stop);
-    }
-    EXPECT_EQ(folders.Sorted(), reference.Items());
-    EXPECT_EQ(folders.Sorted().size(), 9u); // root, a, a/B, a/b, b, b/Zeta, b/alpha, b/alpha/x, c
-}
-
-// One folder at a time: the protection and duplicate rules of the folder list.
-TEST(SearchFoldersTest, AddKeepsTheProtectionAndDuplicateRules) {
-    SearchFolders folders(true);
-    EXPECT_FALSE(folders.Add("/usr"));
-    EXPECT_FALSE(folders.Add("/usr/share"));
-    EXPECT_TRUE(folders.Add("/tmp"));
-    EXPECT_FALSE(folders.Add("/tmp"));
-    SearchFolders unprotected(false);
-    EXPECT_TRUE(unprotected.Add("/usr"));
-}

@@ -103,7 +103,7 @@ Outcome RunSearch(const std::vector<std::string>& folders, ComparerFactory engin
     SearchRun run(state, window, std::move(engine));
     run.UseListedFolders(listed);
     run.UseReaders(readers);
-    run.FindDuplicates();
+    run.FindDuplicates(window.folders);
     if (!taken.empty())
         std::filesystem::rename(action.stash, taken); // the next engine meets the same tree
     // The reference engine tells no file it could not read; the fast one's reports are checked

@@ -52,7 +52,7 @@ TEST_P(LargePair, PumpsAtLeastEveryHundredTicksWhileComparing) {
     platform::ScopedIoFaults installed(recorder);
     SearchRun run(state, window);
     run.UseReaders(GetParam());
-    run.FindDuplicates();
+    run.FindDuplicates(window.folders);
 
     ASSERT_EQ(state.DupeGrid.RowCount(), 2); // the pair was compared to the end: one group
     ASSERT_GE(pumpTicks.size(), 5u);
@@ -75,7 +75,7 @@ TEST_P(LargePair, StopDuringTheComparisonEndsTheRunWithoutAGroup) {
     platform::ScopedIoFaults installed(recorder);
     SearchRun run(state, window);
     run.UseReaders(GetParam());
-    run.FindDuplicates();
+    run.FindDuplicates(window.folders);
 
     ASSERT_GT(readsAtStop, 0);
     // Abandoned at once: every reader has ended before the stop is reported, each after the

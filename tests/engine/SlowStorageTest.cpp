@@ -55,7 +55,7 @@ protected:
         SearchRun run(state, window);
         run.UseListedFolders(&listed);
         run.UseReaders(readers);
-        run.FindDuplicates();
+        run.FindDuplicates(window.folders);
         return Groups();
     }
 

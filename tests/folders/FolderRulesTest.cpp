@@ -1,5 +1,6 @@
 #include "folders/FolderRules.h"
 #include "folders/FolderList.h"
+#include "platform/Errors.h"
 #include "tests/support/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,78 @@ TEST(FolderListTest, RefusesExactDuplicatesAndProtectedFoldersOnly) {
     EXPECT_FALSE(list.AddFolderToList("/usr/share", true));
     EXPECT_TRUE(list.AddFolderToList("/usr/share", false));
     EXPECT_EQ(list.Count(), 3);
+}
+
+// Checks every notice against the list as it is when the notice comes, as a view would.
+struct CheckingObserver : FolderListObserver {
+    const FolderList& list;
+    int before = 0, row = -1, first = -1, last = -1, notices = 0;
+    explicit CheckingObserver(const FolderList& l) : list(l) {}
+    void Inserting(int r) override { before = list.Count(), row = r; }
+    void Inserted() override {
+        ++notices;
+        EXPECT_EQ(list.Count(), before + 1);
+        EXPECT_TRUE(row == 0 || FolderLess(list.At(row - 1), list.At(row)));
+        EXPECT_TRUE(row + 1 == list.Count() || FolderLess(list.At(row), list.At(row + 1)));
+    }
+    void Removing(int f, int l) override { before = list.Count(), first = f, last = l; }
+    void Removed() override {
+        ++notices;
+        EXPECT_EQ(list.Count(), before - (last - first + 1));
+    }
+    void Resetting() override {}
+    void Reset() override { ++notices; }
+};
+
+// A walk's folders queued and inserted in batches of any size give exactly the list that adding
+// them one by one gives: order, duplicates and protection alike.
+TEST(FolderListTest, QueuedBatchesGiveTheListOfAddingOneByOne) {
+    const std::vector<std::string> found{"/t/b/Zeta", "/t/a",   "/t/b",    "/usr/share",
+                                         "/t/a/B",    "/t/a/b", "/t",      "/t/b",
+                                         "/t/c",      "/T/a",   "/t/\xff", "/t/a"};
+    FolderList reference;
+    reference.Add("/t/b", true);
+    for (const auto& f : found)
+        reference.Add(f, true);
+    for (std::size_t batch : {std::size_t(1), std::size_t(3), std::size_t(100)}) {
+        FolderList list;
+        CheckingObserver observer(list);
+        list.SetObserver(&observer);
+        list.Add("/t/b", true);
+        for (const auto& f : found)
+            list.Queue(f, true);
+        while (!list.QueueEmpty())
+            list.InsertQueued(batch);
+        EXPECT_EQ(list.Items(), reference.Items()) << "batches of " << batch;
+        EXPECT_EQ(observer.notices, list.Count());
+    }
+}
+
+// Near a full list each found folder goes in by itself: the list fills exactly, and the next
+// folder is the one refused.
+TEST(FolderListTest, FillsToItsCapacityAndRefusesTheNext) {
+    FolderList list(4);
+    list.Add("/a", false);
+    for (const char* f : {"/d", "/c", "/b"})
+        list.Queue(f, false);
+    EXPECT_THROW(list.Queue("/e", false), AppError);
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"/a", "/b", "/c", "/d"}));
+    EXPECT_EQ(list.Add("/c", false), -1); // a duplicate is no error, even when full
+    EXPECT_THROW(list.Assign({"/1", "/2", "/3", "/4", "/5"}), AppError);
+    EXPECT_EQ(list.Count(), 4); // a refused stored list leaves the list as it was
+}
+
+TEST(FolderListTest, RemovesRowsAndTakesAStoredListAsRead) {
+    FolderList list;
+    CheckingObserver observer(list);
+    list.SetObserver(&observer);
+    list.Assign({"/f", "/b", "/a", "/b", "/e", "/c", "/d"});
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"/a", "/b", "/b", "/c", "/d", "/e", "/f"}));
+    list.RemoveRows({0, 2, 3, 6});
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"/b", "/d", "/e"}));
+    EXPECT_EQ(observer.notices, 1 + 3); // the reset, then the runs {6}, {2, 3} and {0}
+    list.Clear();
+    EXPECT_TRUE(list.Empty());
 }
 
 TEST(FolderListTest, OrdersNamesThatAreNotUtf8Totally) {

@@ -82,6 +82,7 @@ protected:
         flow.UpdateSelectionInfo = [this] { ++selectionUpdates; };
         flow.RepaintGrid = [this] { ++repaints; };
         flow.SearchRunning = [this] { return searching; };
+        flow.NoFoldersListed = [this] { return window.folders.empty(); };
         // Three groups of sizes 300 (three copies), 200 (three) and 100 (two), one single file.
         for (const char* n : {"a1", "a2", "a3"})
             tree.CreatePatternFile(std::string("d/") + n, 300, 1);
@@ -98,7 +99,7 @@ protected:
         w.folders = {tree.Path("d")};
         SearchRun run(s, w);
         searching = &s == &state;
-        run.FindDuplicates();
+        run.FindDuplicates(w.folders);
         searching = false;
     }
     void Search() { Search(state, window); }

@@ -36,7 +36,7 @@ protected:
         sub = tree.Path("data/sub");
         other = tree.Path("other");
         window.folders = {data, sub, other};
-        SearchRun(state, window).FindDuplicates();
+        SearchRun(state, window).FindDuplicates(window.folders);
         ASSERT_EQ(state.DupeGrid.RowCount(), 4);
     }
 

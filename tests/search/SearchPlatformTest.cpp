@@ -159,7 +159,7 @@ protected:
         };
         window.folders = {tree.Path("1"), tree.Path("2")};
         SearchRun run(state, window, std::move(comparer));
-        run.FindDuplicates();
+        run.FindDuplicates(window.folders);
         ASSERT_TRUE(done);
     }
 

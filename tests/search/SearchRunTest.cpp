@@ -166,7 +166,7 @@ TEST_F(SearchRunTest, ProgressIsPacedByTheClock) {
     SearchState other;
     paced.folders = {tree.Path("1")};
     paced.tickStep = 100;
-    SearchRun(other, paced, MakePairwiseComparer).FindDuplicates();
+    SearchRun(other, paced, MakePairwiseComparer).FindDuplicates(paced.folders);
     EXPECT_EQ(paced.Only("counter:FilesChecked").size(), 1u + 4u);
 }
 
@@ -189,7 +189,7 @@ TEST_F(SearchRunTest, AnEmptyFolderListOnlyAsksForFolders) {
     ASSERT_EQ(Groups().size(), 1u);
     window.log.clear();
     window.folders.clear();
-    SearchRun(state, window).FindDuplicates();
+    SearchRun(state, window).FindDuplicates(window.folders);
     ASSERT_EQ(window.messages.size(), 1u);
     const MessageRequest& m = window.messages[0];
     EXPECT_EQ(m.type, MsgType::Plain);
@@ -210,7 +210,7 @@ TEST_F(SearchRunTest, ABusyWindowStartsNoSecondRun) {
     tree.CreateFile("1/a", "x");
     state.Busy = true;
     window.folders = {tree.Path("1")};
-    SearchRun(state, window).FindDuplicates();
+    SearchRun(state, window).FindDuplicates(window.folders);
     EXPECT_TRUE(window.log.empty());
 }
 

@@ -22,7 +22,7 @@ protected:
             window.folders.push_back(tree.Path(f));
         SearchRun run(state, window, std::move(comparer));
         run.UseReaders(readers);
-        run.FindDuplicates();
+        run.FindDuplicates(window.folders);
     }
 
     // Each group row as the names it holds, column by column.

@@ -76,7 +76,6 @@ public:
         return t;
     }
     bool SkipHiddenFiles() override { return skipHidden; }
-    std::vector<std::string> FolderListItems() override { return folders; }
     void ReportUnreadable(const std::string& path, int) override {
         log.push_back("unreadable:" + path);
     }
