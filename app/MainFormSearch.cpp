@@ -31,11 +31,13 @@ void TMainForm::FindFilesButtonClick() {
         // simply reads the files.
         cache::ContentCache::Options options;
         options.folder = cache::ContentCache::DefaultFolder();
-        const std::unique_ptr<cache::ContentCache> contentCache =
+        const std::shared_ptr<cache::ContentCache> contentCache =
             cache::ContentCache::Open(std::move(options));
         SearchRun run(State, *this);
-        run.UseCache(contentCache.get());
+        run.UseCache(contentCache);
         run.FindDuplicates();
+        if (contentCache)
+            contentCache->Close();
     }
     if (std::exchange(removedDuringSearch_, false))
         UpdateSelectionInfo();

@@ -392,7 +392,7 @@ int Search(Options& options) {
         // The cache's one line of warning may come from a reader: it is said after the run.
         std::mutex warnMutex;
         std::string cacheWarning;
-        std::unique_ptr<cache::ContentCache> contentCache;
+        std::shared_ptr<cache::ContentCache> contentCache;
         if (any && options.cache) {
             cache::ContentCache::Options co;
             co.folder = cache::ContentCache::DefaultFolder();
@@ -409,7 +409,7 @@ int Search(Options& options) {
             SearchRun run(state, searchWindow, engine);
             run.UseListedFolders(&listed);
             run.UseReaders(options.readers);
-            run.UseCache(contentCache.get(), options.trustCache);
+            run.UseCache(contentCache, options.trustCache);
             if (options.filter.Any())
                 run.UseFileFilter([&](const std::string& name, std::int64_t size) {
                     return options.filter.TakesFile(name, size);
@@ -439,6 +439,16 @@ int Search(Options& options) {
             status = 1;
         groups = GroupsOf(state);
         ApplyReferences(groups, references, options.refGroups);
+        // Said whatever the output, so that nobody takes these groups for compared bytes.
+        std::size_t trusted = 0;
+        for (const Group& g : groups)
+            trusted += static_cast<std::size_t>(
+                std::count_if(g.begin(), g.end(), [](const Member& m) { return m.trusted; }));
+        if (trusted > 0)
+            std::fprintf(stderr,
+                         "kelvaro-find: %zu grouped files were not read: their cached SHA-256 "
+                         "digests were trusted\n",
+                         trusted);
     }
 
     if (options.act.action != Action::None)

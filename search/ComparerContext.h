@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace cache {
@@ -29,8 +30,8 @@ struct ComparerContext {
     std::function<void(const std::string& path)> unstable;
     unsigned readers = 0;
     // Null: no cache. With trust, files whose cached whole-file digests are equal are grouped
-    // without being read.
-    cache::ContentCache* cache = nullptr;
+    // without being read. Shared: a reader stuck in a read may outlive the run.
+    std::shared_ptr<cache::ContentCache> cache;
     bool trustCache = false;
     ReadCounts* counts = nullptr;
 };

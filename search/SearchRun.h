@@ -52,8 +52,8 @@ public:
 
     // The content cache the fast comparer consults and fills (none by default). With trust,
     // equal cached whole-file digests group files without reading them.
-    void UseCache(cache::ContentCache* cache, bool trust = false) {
-        cache_ = cache;
+    void UseCache(std::shared_ptr<cache::ContentCache> cache, bool trust = false) {
+        cache_ = std::move(cache);
         trustCache_ = trust;
     }
     // What the comparer gets to see of this run.
@@ -100,7 +100,7 @@ private:
     std::function<bool(const std::string&, std::int64_t)> take_;
     int chosenReaders_ = -1;
     std::unique_ptr<ContentComparer> comparer_;
-    cache::ContentCache* cache_ = nullptr;
+    std::shared_ptr<cache::ContentCache> cache_;
     bool trustCache_ = false;
     ReadCounts counts_;
     std::int32_t groupNo_ = 1;

@@ -150,7 +150,7 @@ SizeRunReader::SizeRunReader(ReaderPool& pool, Limits limits)
     : SizeRunReader(pool, limits, CacheUse{}) {}
 
 SizeRunReader::SizeRunReader(ReaderPool& pool, Limits limits, CacheUse cache)
-    : queue_(pool.Queue()), threads_(pool.Threads()), limits_(limits), cache_(cache),
+    : queue_(pool.Queue()), threads_(pool.Threads()), limits_(limits), cache_(std::move(cache)),
       buffers_(std::make_shared<Buffers>()) {
     // Descriptors in use elsewhere count too: files are held open only where they are free.
     const std::size_t free = platform::FreeFileDescriptors();
@@ -654,7 +654,11 @@ void SizeRunReader::Prepare(const std::shared_ptr<SizeRunJob>& owner,
     if (cancelled_)
         return;
     std::vector<std::shared_ptr<Pass>> next;
-    if (!anyFirst) {
+    if (open.size() < 2) {
+        // Nothing left to compare it with: a representative of trusted files stands unread.
+        for (std::int32_t f : open)
+            Settle(job, fileOf(f));
+    } else if (!anyFirst) {
         Place(owner, std::move(open), 0, 0, false, next);
     } else {
         // Files of different first blocks are read apart. Within one first block, a file that

@@ -88,7 +88,7 @@ class SizeRunReader : public std::enable_shared_from_this<SizeRunReader> {
 public:
     // The content cache, when there is one, and whether its whole-file digests are trusted.
     struct CacheUse {
-        cache::ContentCache* cache = nullptr;
+        std::shared_ptr<cache::ContentCache> cache;
         bool trust = false;
         ReadCounts* counts = nullptr;
     };

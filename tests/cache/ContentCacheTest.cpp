@@ -70,7 +70,7 @@ struct Outcome {
 
 Outcome Search(const Tree& t, const std::string& folder, bool useCache = true, int busyMs = 5000) {
     Outcome r;
-    std::unique_ptr<ContentCache> c;
+    std::shared_ptr<ContentCache> c;
     if (useCache) {
         ContentCache::Options options;
         options.folder = folder;
@@ -83,7 +83,7 @@ Outcome Search(const Tree& t, const std::string& folder, bool useCache = true, i
     RecordingWindow window;
     window.folders = t.folders;
     SearchRun run(state, window);
-    run.UseCache(c.get());
+    run.UseCache(c);
     run.FindDuplicates();
     if (c)
         c->Close();

@@ -337,7 +337,7 @@ TEST(EngineDifferential, TheCacheNeverChangesARun) {
             auto contentCache = cache::ContentCache::Open(options);
             ASSERT_TRUE(contentCache);
             const Outcome got = RunSearch(g.folders, seed % 2 ? Fast() : Fast(kTight), {}, nullptr,
-                                          true, readers, contentCache.get(), trust);
+                                          true, readers, contentCache, trust);
             fromCache += contentCache->Counted().found;
             contentCache->Close();
             EXPECT_EQ(got.log, reference.log);
