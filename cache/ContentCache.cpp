@@ -222,11 +222,16 @@ bool ContentCache::OpenDatabase(bool& rebuild) {
         sqlite3_finalize(st);
         return r;
     };
+    // In one transaction: another run may be making the database at this moment.
     std::int64_t app = 0, version = 0, tables = 0;
-    if ((rc = number("PRAGMA application_id", app)) != SQLITE_OK ||
+    if ((rc = sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr)) != SQLITE_OK ||
+        (rc = number("SELECT count(*) FROM sqlite_master", tables)) != SQLITE_OK ||
+        (rc = number("PRAGMA application_id", app)) != SQLITE_OK ||
         (rc = number("PRAGMA user_version", version)) != SQLITE_OK ||
-        (rc = number("SELECT count(*) FROM sqlite_master", tables)) != SQLITE_OK)
+        (rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr)) != SQLITE_OK) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
         return fail(rc, "cannot be read");
+    }
     if (tables > 0 && app != kApplicationId) {
         Warn("the content cache " + path_ +
              " is not Kelvaro's; searching without it (--cache-clear removes it)");
@@ -296,16 +301,12 @@ void ContentCache::Fail(int code, const char* what) {
         return;
     failed_ = true;
     damaged_ = IsDamage(code);
+    const bool writing = std::strstr(what, "written") != nullptr;
     Warn("the content cache " + path_ + " " + what + ": " + sqlite3_errstr(code) +
-         (damaged_ ? "; searching without it, and it is made anew next time"
-                   : "; searching without it"));
+         (writing ? "; what this run read is not kept" : "; going on without it") +
+         (damaged_ ? " (it is made anew next time)" : ""));
     if (db_)
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-}
-
-bool ContentCache::Usable() const {
-    std::lock_guard lock(mutex_);
-    return db_ && !failed_;
 }
 
 ContentCache::Counts ContentCache::Counted() const {

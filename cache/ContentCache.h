@@ -64,7 +64,6 @@ public:
     void Store(const std::string& path, const platform::FileStamp& stamp, const Digests& digests);
     // Writes what is waiting and drops the oldest entries above the limit.
     void Close();
-    bool Usable() const;
     Counts Counted() const;
 
 private:

@@ -208,6 +208,36 @@ TEST_F(ContentCacheTest, FaultsOfTheDatabaseLeaveTheGroupsAlone) {
     }
 }
 
+// A file replaced by another that the file system gave the same inode number: the key matches,
+// the stamp does not, and the new file is read.
+TEST_F(ContentCacheTest, AFileReplacedUnderTheSameInodeIsReadAgain) {
+    Tree t;
+    ASSERT_EQ(Search(t, folder_).groups, Search(t, "", false).groups);
+    // b/t3 differs from a/g3 and b/g3 in its last byte only: its cached last-block digest says
+    // so. Its replacement is their copy.
+    const std::string victim = t.tree.Path("b/t3");
+    const std::string copy = Contents(t.tree.Path("a/g3"));
+    struct stat old {};
+    ASSERT_EQ(stat(victim.c_str(), &old), 0);
+    bool reused = false;
+    ASSERT_EQ(unlink(victim.c_str()), 0);
+    for (int attempt = 0; attempt < 50 && !reused; ++attempt) {
+        std::ofstream(victim, std::ios::binary) << copy;
+        struct stat now {};
+        ASSERT_EQ(stat(victim.c_str(), &now), 0);
+        reused = now.st_ino == old.st_ino;
+        // Another number: it is kept aside, so that the next file may get the old one.
+        if (!reused)
+            ASSERT_EQ(rename(victim.c_str(), t.tree.Path("held" + std::to_string(attempt)).c_str()),
+                      0);
+    }
+    if (!reused)
+        GTEST_SKIP() << "this file system gave no freed inode number again in 50 tries";
+    const Outcome r = Search(t, folder_);
+    EXPECT_EQ(r.groups, Search(t, "", false).groups);
+    EXPECT_NE(r.groups.find("t3|"), std::string::npos) << r.groups;
+}
+
 // A folder that refuses writes, and one that is full: the run reads the files instead.
 TEST_F(ContentCacheTest, AReadOnlyOrFullFolderIsSkipped) {
     if (geteuid() != 0)
@@ -231,7 +261,7 @@ TEST_F(ContentCacheTest, AReadOnlyOrFullFolderIsSkipped) {
         EXPECT_EQ(r.groups, reference_);
         EXPECT_EQ(r.warnings.size(), 1u);
         for (const std::string& w : r.warnings)
-            EXPECT_NE(w.find("searching without it"), std::string::npos) << w;
+            EXPECT_EQ(w.find("the content cache " + db_), 0u) << w;
     }
 }
 

@@ -84,7 +84,7 @@ std::string DescribeIndex(const TFileList& list) {
 
 Outcome RunSearch(const std::vector<std::string>& folders, ComparerFactory engine,
                   const PumpAction& action, FolderFiles* listed = nullptr, bool skipHidden = true,
-                  int readers = kAutoReaders, cache::ContentCache* cache = nullptr,
+                  int readers = kAutoReaders, std::shared_ptr<cache::ContentCache> cache = {},
                   bool trust = false) {
     SearchState state;
     RecordingWindow window;
@@ -334,7 +334,7 @@ TEST(EngineDifferential, TheCacheNeverChangesARun) {
             options.folder = home.Path("cache");
             options.settledNs = 0;
             options.warn = [&](const std::string&) { ++warnings; };
-            auto contentCache = cache::ContentCache::Open(options);
+            std::shared_ptr<cache::ContentCache> contentCache = cache::ContentCache::Open(options);
             ASSERT_TRUE(contentCache);
             const Outcome got = RunSearch(g.folders, seed % 2 ? Fast() : Fast(kTight), {}, nullptr,
                                           true, readers, contentCache, trust);
