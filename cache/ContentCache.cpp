@@ -28,6 +28,8 @@ constexpr std::size_t kBatch = 4096;
 constexpr std::int64_t kTouchSeconds = 24 * 3600;
 constexpr unsigned long kBtrfsMagic = 0x9123683E;
 constexpr unsigned long kExtMagic = 0xEF53;
+// The database's three and room for the readers.
+constexpr std::size_t kDescriptorsWanted = 32;
 
 const char* const kSchema = R"(
 CREATE TABLE volumes(id INTEGER PRIMARY KEY, key TEXT NOT NULL UNIQUE);
@@ -158,8 +160,15 @@ void ContentCache::Warn(const std::string& line) {
     warned_ = true;
 }
 
-std::unique_ptr<ContentCache> ContentCache::Open(Options options) {
-    std::unique_ptr<ContentCache> c(new ContentCache(std::move(options)));
+std::shared_ptr<ContentCache> ContentCache::Open(Options options) {
+    std::shared_ptr<ContentCache> c(new ContentCache(std::move(options)));
+    // The database holds three descriptors (itself, its log and its index of the log) for the
+    // whole run: where the search itself is short of them, it goes first.
+    if (const std::size_t free = platform::FreeFileDescriptors(); free < kDescriptorsWanted) {
+        c->Warn("the content cache is not used: only " + std::to_string(free) +
+                " file descriptors are free; searching without it");
+        return nullptr;
+    }
     std::error_code ec;
     // Private: it tells which files the user has and when they changed.
     if (std::filesystem::create_directories(c->options_.folder, ec))

@@ -50,7 +50,7 @@ public:
     static std::string DefaultFolder();
     static std::string DatabasePath(const std::string& folder);
     // Null when the cache cannot be used; options.warn has said why.
-    static std::unique_ptr<ContentCache> Open(Options options);
+    static std::shared_ptr<ContentCache> Open(Options options);
     // Removes the database whatever it holds. False with error when something stays.
     static bool Clear(const std::string& folder, std::string& error);
 

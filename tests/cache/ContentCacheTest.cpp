@@ -227,9 +227,10 @@ TEST_F(ContentCacheTest, AFileReplacedUnderTheSameInodeIsReadAgain) {
         ASSERT_EQ(stat(victim.c_str(), &now), 0);
         reused = now.st_ino == old.st_ino;
         // Another number: it is kept aside, so that the next file may get the old one.
-        if (!reused)
-            ASSERT_EQ(rename(victim.c_str(), t.tree.Path("held" + std::to_string(attempt)).c_str()),
-                      0);
+        const std::string held = t.tree.Path("held" + std::to_string(attempt));
+        if (!reused) {
+            ASSERT_EQ(rename(victim.c_str(), held.c_str()), 0);
+        }
     }
     if (!reused)
         GTEST_SKIP() << "this file system gave no freed inode number again in 50 tries";
