@@ -1,6 +1,7 @@
 // The search from the window: Find Duplicates and Stop!, and the window a run talks to.
 #include "app/MainForm.h"
 
+#include "cache/ContentCache.h"
 #include "search/SearchRun.h"
 
 #include <QApplication>
@@ -25,7 +26,18 @@ void TMainForm::FindFilesButtonClick() {
     unstableFile_.clear();
     {
         const PacedDisplay::Operation paced(display_);
-        SearchRun(State, *this).FindDuplicates(FolderListItems());
+        // The cache only ever proves files different, so the window's groups and figures are
+        // those of a run without it. Its faults are not the user's concern here: the search
+        // simply reads the files.
+        cache::ContentCache::Options options;
+        options.folder = cache::ContentCache::DefaultFolder();
+        const std::shared_ptr<cache::ContentCache> contentCache =
+            cache::ContentCache::Open(std::move(options));
+        SearchRun run(State, *this);
+        run.UseCache(contentCache);
+        run.FindDuplicates(FolderListItems());
+        if (contentCache)
+            contentCache->Close();
     }
     if (std::exchange(removedDuringSearch_, false))
         UpdateSelectionInfo();

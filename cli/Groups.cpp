@@ -13,7 +13,7 @@ std::vector<Group> GroupsOf(const SearchState& state) {
             if (const TFile* f = grid.Object(col, row))
                 group.push_back({platform::JoinPath(
                                      state.DirList[static_cast<std::size_t>(f->DirIndex)], f->Name),
-                                 SeenStamp(*f), false});
+                                 SeenStamp(*f), false, HasFlag(*f, flTrusted)});
         if (group.size() > 1)
             groups.push_back(std::move(group));
     }

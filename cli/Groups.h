@@ -13,6 +13,8 @@ struct Member {
     platform::FileStamp stamp;
     // In a reference folder: never removed or replaced.
     bool reference = false;
+    // Grouped by its cached whole-file digest, not read (--trust-cache).
+    bool trusted = false;
 };
 using Group = std::vector<Member>;
 

@@ -29,6 +29,8 @@ std::string JsonMember(const Member& m) {
            ", \"ctime_nsec\": " + Number(s.changed % 1000000000);
     if (m.reference)
         out += ", \"reference\": true";
+    if (m.trusted)
+        out += ", \"trusted_digest\": true";
     return out + "}";
 }
 

@@ -1,5 +1,6 @@
 // kelvaro-find: the duplicate search without a window, for scripts and comparisons.
 
+#include "cache/ContentCache.h"
 #include "cli/Actions.h"
 #include "cli/CliWindow.h"
 #include "cli/Filters.h"
@@ -22,6 +23,7 @@
 #include <cstring>
 #include <exception>
 #include <limits>
+#include <mutex>
 #include <new>
 #include <string>
 #include <unistd.h>
@@ -50,6 +52,20 @@ const char* const kUsage =
     "                      default) reads each file once, pairwise is the slow reference\n"
     "      --threads N     reader threads that list folders and read files ahead of the\n"
     "                      search, 0 to 64 (default: four, or one on a rotating disk)\n"
+    "\n"
+    "Content cache ($XDG_CACHE_HOME/kelvaro, ~/.cache/kelvaro by default):\n"
+    "      --no-cache      neither use nor fill the cache. By default digests of what was\n"
+    "                      read are kept for each file (by file system, inode, size,\n"
+    "                      modification and status-change time) and used only to prove\n"
+    "                      files different; identical files are still compared byte for byte\n"
+    "      --trust-cache   group unchanged files whose cached SHA-256 digests of the whole\n"
+    "                      file are equal without reading them; other files are read as\n"
+    "                      usual. The groups then rest on digests, not bytes (--json marks\n"
+    "                      such files \"trusted_digest\"); an action still compares each file\n"
+    "                      with the copy that stays, byte for byte\n"
+    "      --cache-clear   empty the cache (then search, when folders are given)\n"
+    "      --stats         say on stderr how many files were read and how many were\n"
+    "                      settled by the cache unread\n"
     "\n"
     "Output:\n"
     "  -0, --null          end each path with a NUL instead of a line break, and put an\n"
@@ -101,6 +117,10 @@ struct Options {
     bool summary = false;
     bool pairwise = false;
     bool refGroups = false;
+    bool cache = true;
+    bool trustCache = false;
+    bool cacheClear = false;
+    bool stats = false;
     int readers = kAutoReaders;
     std::vector<std::string> folders;
     std::vector<std::string> references;
@@ -254,6 +274,14 @@ int Parse(int argc, char** argv, Options& o) {
             o.pairwise = true;
         else if (a == "--ref-groups")
             o.refGroups = true;
+        else if (a == "--no-cache")
+            o.cache = false;
+        else if (a == "--trust-cache")
+            o.trustCache = true;
+        else if (a == "--cache-clear")
+            o.cacheClear = true;
+        else if (a == "--stats")
+            o.stats = true;
         else if (a == "-n" || a == "--dry-run")
             o.act.dryRun = true;
         else if (a == "--trash" || a == "--delete" || a == "--hardlink" || a == "--reflink") {
@@ -270,6 +298,10 @@ int Parse(int argc, char** argv, Options& o) {
         else
             return Bad("unknown option '" + a + "'");
     }
+    if (o.trustCache && !o.cache)
+        return Bad("--trust-cache needs the cache: not with --no-cache");
+    if (o.trustCache && o.pairwise)
+        return Bad("--trust-cache goes with the fast engine only");
     if (o.json && o.null && !o.summary)
         return Bad("--json and --null do not go together");
     const bool acting = o.act.action != Action::None;
@@ -283,7 +315,7 @@ int Parse(int argc, char** argv, Options& o) {
             return Bad("--from-report needs an action");
         if (!o.folders.empty())
             return Bad("--from-report acts on the report's files: no folder goes with it");
-    } else if (o.folders.empty() && o.references.empty()) {
+    } else if (o.folders.empty() && o.references.empty() && !o.cacheClear) {
         return Bad("no folder given");
     }
     if (!o.logGiven)
@@ -366,6 +398,19 @@ int Search(Options& options) {
 
         CliWindow searchWindow(!options.includeHidden, isatty(STDERR_FILENO) == 1, &unreadable);
         SearchState state;
+        // The cache's one line of warning may come from a reader: it is said after the run.
+        std::mutex warnMutex;
+        std::string cacheWarning;
+        std::shared_ptr<cache::ContentCache> contentCache;
+        if (!list.Empty() && options.cache) {
+            cache::ContentCache::Options co;
+            co.folder = cache::ContentCache::DefaultFolder();
+            co.warn = [&](const std::string& line) {
+                std::lock_guard lock(warnMutex);
+                cacheWarning = line;
+            };
+            contentCache = cache::ContentCache::Open(std::move(co));
+        }
         if (!list.Empty()) {
             ComparerFactory engine;
             if (options.pairwise)
@@ -373,14 +418,25 @@ int Search(Options& options) {
             SearchRun run(state, searchWindow, engine);
             run.UseListedFolders(&listed);
             run.UseReaders(options.readers);
+            run.UseCache(contentCache, options.trustCache);
             if (options.filter.Any())
                 run.UseFileFilter([&](const std::string& name, std::int64_t size) {
                     return options.filter.TakesFile(name, size);
                 });
             run.FindDuplicates(list.Items());
+            if (contentCache)
+                contentCache->Close();
+            if (options.stats)
+                std::fprintf(stderr,
+                             "kelvaro-find: %lld files read, %lld settled by the content cache "
+                             "unread\n",
+                             static_cast<long long>(run.Counted().opened.load()),
+                             static_cast<long long>(run.Counted().fromCache.load()));
         }
         searchWindow.ClearProgressLine();
         window.ClearProgressLine();
+        if (!cacheWarning.empty())
+            std::fprintf(stderr, "kelvaro-find: %s\n", cacheWarning.c_str());
         // Said again at the end, where the many lines of a large tree leave it easy to see.
         if (unreadable.Count() > 0)
             std::fprintf(stderr, "kelvaro-find: %zu %s could not be read and %s left out\n",
@@ -392,6 +448,16 @@ int Search(Options& options) {
             status = 1;
         groups = GroupsOf(state);
         ApplyReferences(groups, references, options.refGroups);
+        // Said whatever the output, so that nobody takes these groups for compared bytes.
+        std::size_t trusted = 0;
+        for (const Group& g : groups)
+            trusted += static_cast<std::size_t>(
+                std::count_if(g.begin(), g.end(), [](const Member& m) { return m.trusted; }));
+        if (trusted > 0)
+            std::fprintf(stderr,
+                         "kelvaro-find: %zu grouped files were not read: their cached SHA-256 "
+                         "digests were trusted\n",
+                         trusted);
     }
 
     if (options.act.action != Action::None)
@@ -418,6 +484,16 @@ int main(int argc, char** argv) {
         else if (rc == -2)
             std::printf("kelvaro-find %s\n", VersionText().c_str());
         return rc < 0 ? FlushOutput() : rc;
+    }
+    if (options.cacheClear) {
+        std::string error;
+        if (!cache::ContentCache::Clear(cache::ContentCache::DefaultFolder(), error)) {
+            std::fprintf(stderr, "kelvaro-find: the content cache cannot be cleared: %s\n",
+                         error.c_str());
+            return 1;
+        }
+        if (options.folders.empty() && options.references.empty() && options.report.empty())
+            return 0;
     }
     try {
         return Search(options);

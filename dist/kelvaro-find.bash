@@ -20,7 +20,8 @@ _kelvaro_find() {
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '-r --recursive --include-hidden --no-protect --exclude
-            --min-size --max-size --engine=fast --engine=pairwise --threads -0 --null
+            --min-size --max-size --engine=fast --engine=pairwise --threads --no-cache
+            --trust-cache --cache-clear --stats -0 --null
             -m --summary --json --keep --keep-in --ref-groups --trash --move-to --delete
             --hardlink --reflink -n --dry-run --from-report --log -h --help --version' \
             -- "$cur"))

@@ -5,8 +5,10 @@
 # What building, testing and starting the window need. Liberation Sans has the widths the
 # window's layout was drawn for; the validators check the desktop entry and the metainfo;
 # trash-cli restores from the Trash in the tests as a user would; btrfs and XFS made on a loop
-# device show that links share their blocks; jq reads kelvaro-find's JSON as scripts do.
+# device show that links share their blocks; jq reads kelvaro-find's JSON as scripts do. The
+# content cache is an SQLite database of SHA-256 and XXH3 digests.
 KELVARO_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+                  libsqlite3-dev libssl-dev libxxhash-dev
                   clang-format xvfb xauth fonts-liberation2 desktop-file-utils appstream
                   trash-cli btrfs-progs xfsprogs e2fsprogs jq
                   libfuse3-dev fuse3 pkgconf)

@@ -1,10 +1,9 @@
 #include "search/FastComparer.h"
 
-#include "search/SearchRun.h"
-
 #include <algorithm>
 #include <new>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -23,11 +22,13 @@ struct IdentityHash {
 
 } // namespace
 
-FastComparer::FastComparer(SearchRun& run) : FastComparer(run, Limits{}) {}
+FastComparer::FastComparer(ComparerContext context) : FastComparer(std::move(context), Limits{}) {}
 
-FastComparer::FastComparer(SearchRun& run, Limits limits)
-    : run_(run), pool_(std::make_unique<ReaderPool>(run.Readers())),
-      reader_(std::make_shared<SizeRunReader>(*pool_, limits)) {}
+FastComparer::FastComparer(ComparerContext context, Limits limits)
+    : context_(std::move(context)), pool_(std::make_unique<ReaderPool>(context_.readers)),
+      reader_(std::make_shared<SizeRunReader>(
+          *pool_, limits,
+          SizeRunReader::CacheUse{context_.cache, context_.trustCache, context_.counts})) {}
 
 FastComparer::~FastComparer() {
     // A reader still busy then keeps what it works on; this waits for none of them.
@@ -35,12 +36,8 @@ FastComparer::~FastComparer() {
     pool_.reset();
 }
 
-std::unique_ptr<ContentComparer> MakeFastComparer(SearchRun& run) {
-    return std::make_unique<FastComparer>(run);
-}
-
 std::shared_ptr<SizeRunJob> FastComparer::MakeJob(std::int64_t first, std::int64_t end) {
-    const TFileList& list = run_.State().FileList;
+    const TFileList& list = *context_.files;
     auto job = std::make_shared<SizeRunJob>();
     job->first = first;
     job->size = list[first]->Size;
@@ -52,7 +49,7 @@ std::shared_ptr<SizeRunJob> FastComparer::MakeJob(std::int64_t first, std::int64
         if (f.GroupNo != 0 || HasFlag(f, flDeleted))
             continue;
         SizeRunJob::Entry& entry = job->entries[static_cast<std::size_t>(p - first)];
-        entry.path = run_.GetFilePath(p);
+        entry.path = context_.pathOf(p);
         entry.seen = SeenStamp(f);
         auto [it, added] = files.emplace(f.Id, static_cast<std::int32_t>(job->files.size()));
         if (added) {
@@ -66,7 +63,7 @@ std::shared_ptr<SizeRunJob> FastComparer::MakeJob(std::int64_t first, std::int64
 }
 
 bool FastComparer::PlanNext() {
-    const TFileList& list = run_.State().FileList;
+    const TFileList& list = *context_.files;
     // The same size runs, in the same order, as the walk will examine.
     while (planned_ < list.Count()) {
         const std::int64_t first = planned_;
@@ -107,6 +104,8 @@ void FastComparer::BeginSizeRun(std::int64_t first, std::int64_t end) {
     if (!Await(*job, end))
         return; // stopped: nothing unproven may count as identical
     ReportUnreadable(*job);
+    if (context_.trustCache)
+        MarkTrusted(*job);
     for (std::size_t e = 0; e < job->classOf.size(); ++e) {
         const std::int32_t c = job->classOf[e];
         if (c < 0)
@@ -132,8 +131,8 @@ bool FastComparer::Await(const SizeRunJob& job, std::int64_t end) {
         else if (!pool_->RunOne())
             break;
         // "Files checked" follows the files of the run read so far.
-        run_.ShowProgress(std::min(job.first + job.checked.load(), end), false);
-        if (run_.State().StopFlag) {
+        context_.progress(std::min(job.first + job.checked.load(), end));
+        if (*context_.stop) {
             reader_->Cancel();
             return false;
         }
@@ -147,10 +146,17 @@ void FastComparer::ReportUnreadable(const SizeRunJob& job) {
     for (const SizeRunJob::File& file : job.files) {
         const std::string& path = job.entries[static_cast<std::size_t>(file.entry)].path;
         if (file.failed && file.error != 0)
-            run_.Window().ReportUnreadable(path, file.error);
+            context_.unreadable(path, file.error);
         else if (file.unstable)
-            run_.Window().ReportUnstableIdentity(path);
+            context_.unstable(path);
     }
+}
+
+void FastComparer::MarkTrusted(const SizeRunJob& job) {
+    TFileList& list = *context_.files;
+    for (std::size_t e = 0; e < job.classOf.size(); ++e)
+        if (job.classOf[e] >= 0 && job.files[static_cast<std::size_t>(job.entries[e].file)].settled)
+            SetFlag(*list[job.first + static_cast<std::int64_t>(e)], flTrusted, true);
 }
 
 bool FastComparer::Same(std::int64_t a, std::int64_t b) {
@@ -160,7 +166,7 @@ bool FastComparer::Same(std::int64_t a, std::int64_t b) {
     const auto ia = static_cast<std::size_t>(a - first_);
     const auto ib = static_cast<std::size_t>(b - first_);
     // Two entries that are one file are never duplicates of each other.
-    const TFileList& list = run_.State().FileList;
+    const TFileList& list = *context_.files;
     return classOf_[ia] >= 0 && classOf_[ia] == classOf_[ib] && !(list[a]->Id == list[b]->Id);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/ComparerContext.h"
 #include "search/ContentComparer.h"
 #include "search/ReaderPool.h"
 #include "search/SizeRunReader.h"
@@ -10,8 +11,6 @@
 #include <memory>
 #include <vector>
 
-class SearchRun;
-
 // Answers Same and Candidates from classes of byte-identical files that reader threads compute
 // ahead of the analysis walk, several size runs at a time (SizeRunReader), exactly as the
 // pairwise comparison would answer. Only this, on the window's thread, touches the index: the
@@ -21,8 +20,8 @@ class FastComparer final : public ContentComparer {
 public:
     using Limits = SizeRunReader::Limits;
 
-    explicit FastComparer(SearchRun& run);
-    FastComparer(SearchRun& run, Limits limits);
+    explicit FastComparer(ComparerContext context);
+    FastComparer(ComparerContext context, Limits limits);
     ~FastComparer() override;
 
     void BeginSizeRun(std::int64_t first, std::int64_t end) override;
@@ -38,8 +37,10 @@ private:
     bool Await(const SizeRunJob& job, std::int64_t end);
     // Tells the window of the job's files that could not be read or checked.
     void ReportUnreadable(const SizeRunJob& job);
+    // Marks the entries grouped by their cached digests alone.
+    void MarkTrusted(const SizeRunJob& job);
 
-    SearchRun& run_;
+    ComparerContext context_;
     std::unique_ptr<ReaderPool> pool_;
     std::shared_ptr<SizeRunReader> reader_;
     std::deque<std::shared_ptr<SizeRunJob>> jobs_; // started, in the walk's order
@@ -52,5 +53,3 @@ private:
     std::vector<std::int32_t> classOf_;
     std::vector<std::vector<std::int64_t>> classes_;
 };
-
-std::unique_ptr<ContentComparer> MakeFastComparer(SearchRun& run);

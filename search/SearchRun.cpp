@@ -308,7 +308,7 @@ bool SearchRun::Analyse() {
     ShowStatus(window_, "Analysing " + FormatThousands(list.Count()) + " files..");
     groupNo_ = 1;
     state_.NextGroupRow = 1;
-    comparer_ = makeComparer_ ? makeComparer_(*this) : MakeFastComparer(*this);
+    comparer_ = makeComparer_ ? makeComparer_(*this) : std::make_unique<FastComparer>(Context());
     // A stop ends the readers before it is reported: nothing is read behind its message.
     auto stopped = [&] {
         if (state_.StopFlag)
@@ -381,6 +381,23 @@ bool SearchRun::Analyse() {
     comparer_.reset();
     ShowProgress(list.Count(), true);
     return true;
+}
+
+ComparerContext SearchRun::Context() {
+    ComparerContext c;
+    c.files = &state_.FileList;
+    c.pathOf = [this](std::int64_t pos) { return GetFilePath(pos); };
+    c.progress = [this](std::int64_t checked) { ShowProgress(checked, false); };
+    c.stop = &state_.StopFlag;
+    c.unreadable = [this](const std::string& path, int error) {
+        window_.ReportUnreadable(path, error);
+    };
+    c.unstable = [this](const std::string& path) { window_.ReportUnstableIdentity(path); };
+    c.readers = Readers();
+    c.cache = cache_;
+    c.trustCache = trustCache_;
+    c.counts = &counts_;
+    return c;
 }
 
 bool SearchRun::JoinsGroup(std::int64_t rep, std::int64_t m, bool repJoined,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileSystem.h"
+#include "search/ComparerContext.h"
 #include "search/ContentComparer.h"
 #include "search/FolderFiles.h"
 #include "search/MainWindowInterface.h"
@@ -49,6 +50,16 @@ public:
         take_ = std::move(take);
     }
 
+    // The content cache the fast comparer consults and fills (none by default). With trust,
+    // equal cached whole-file digests group files without reading them.
+    void UseCache(std::shared_ptr<cache::ContentCache> cache, bool trust = false) {
+        cache_ = std::move(cache);
+        trustCache_ = trust;
+    }
+    // What the comparer gets to see of this run.
+    ComparerContext Context();
+    const ReadCounts& Counted() const { return counts_; }
+
     // The whole run over the folder list's folders, in its order, as Find Duplicates starts it.
     // Lack of memory outside the scan ends it as a stop does and throws AppError to the general
     // error display.
@@ -90,6 +101,9 @@ private:
     std::function<bool(const std::string&, std::int64_t)> take_;
     int chosenReaders_ = -1;
     std::unique_ptr<ContentComparer> comparer_;
+    std::shared_ptr<cache::ContentCache> cache_;
+    bool trustCache_ = false;
+    ReadCounts counts_;
     std::int32_t groupNo_ = 1;
     bool shownProgress_ = false;
     std::int64_t lastProgressTick_ = 0;

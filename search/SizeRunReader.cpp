@@ -1,5 +1,6 @@
 #include "search/SizeRunReader.h"
 
+#include "cache/ContentCache.h"
 #include "platform/AlignedBuffer.h"
 #include "platform/ReaderDescriptors.h"
 
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <new>
 #include <thread>
 #include <utility>
@@ -145,7 +147,10 @@ struct SizeRunReader::Pass {
 };
 
 SizeRunReader::SizeRunReader(ReaderPool& pool, Limits limits)
-    : queue_(pool.Queue()), threads_(pool.Threads()), limits_(limits),
+    : SizeRunReader(pool, limits, CacheUse{}) {}
+
+SizeRunReader::SizeRunReader(ReaderPool& pool, Limits limits, CacheUse cache)
+    : queue_(pool.Queue()), threads_(pool.Threads()), limits_(limits), cache_(std::move(cache)),
       buffers_(std::make_shared<Buffers>()) {
     // Descriptors in use elsewhere count too: files are held open only where they are free.
     const std::size_t free = platform::FreeFileDescriptors();
@@ -216,6 +221,14 @@ void SizeRunReader::Start(const std::shared_ptr<SizeRunJob>& job) {
     };
     std::sort(all.begin(), all.end(),
               [&](std::int32_t a, std::int32_t b) { return inode(a) < inode(b); });
+    if (cache_.cache) {
+        // The database is asked on a reader, never on the window's thread.
+        job->passes = 1;
+        queue_->Post(job->order, [self = shared_from_this(), job, all = std::move(all)]() mutable {
+            self->Guard([&] { self->Prepare(job, std::move(all)); });
+        });
+        return;
+    }
     std::vector<std::shared_ptr<Pass>> next;
     Place(job, std::move(all), 0, 0, false, next);
     job->passes = 1;
@@ -259,6 +272,8 @@ void SizeRunReader::RunChunk(const std::shared_ptr<Pass>& pass, std::size_t chun
         bool ok;
         if (!p.sift) {
             ok = ReadRegion(job, file, p.Slot(s), p.offset, p.len);
+            if (ok)
+                NoteBlock(job, file, p.Slot(s), p.offset, p.len);
         } else if (job.size <= static_cast<std::int64_t>(2 * kSiftBlock)) {
             const auto n = static_cast<std::size_t>(job.size);
             ok = ReadRegion(job, file, scratch.data(), 0, n);
@@ -352,8 +367,13 @@ void SizeRunReader::SplitRead(Pass& pass, std::vector<std::shared_ptr<Pass>>& ne
         suffix += static_cast<std::int64_t>(len);
     auto place = [&](auto from, auto to) {
         std::vector<std::int32_t> members;
-        for (auto it = from; it != to; ++it)
+        for (auto it = from; it != to; ++it) {
             members.push_back(pass.members[*it]);
+            // Only files still alike are worth a whole-file digest.
+            if (to - from >= 2)
+                Stream(job, job.files[static_cast<std::size_t>(members.back())], slot(*it),
+                       pass.offset, len);
+        }
         Place(pass.job, std::move(members), prefix, suffix, pass.sifted, next);
     };
     place(same.begin(), same.end());
@@ -439,11 +459,30 @@ void SizeRunReader::Finish(SizeRunJob& job) {
     for (std::size_t c = 0; c < job.classes.size(); ++c)
         for (std::int32_t f : job.classes[c])
             classOfFile[static_cast<std::size_t>(f)] = static_cast<std::int32_t>(c);
+    // Files trusted by their digests join the class of the file whose digest they share, or
+    // make one with it.
+    std::size_t classes = job.classes.size();
+    std::map<std::int32_t, std::int32_t> madeFor;
+    for (std::size_t f = 0; f < job.files.size(); ++f) {
+        const std::int32_t with = job.files[f].trustedWith;
+        if (with < 0)
+            continue;
+        std::int32_t& c = classOfFile[static_cast<std::size_t>(with)];
+        if (c < 0) {
+            auto [it, added] = madeFor.emplace(with, static_cast<std::int32_t>(classes));
+            classes += added ? 1 : 0;
+            classOfFile[f] = it->second;
+            if (!job.files[static_cast<std::size_t>(with)].failed)
+                c = it->second;
+        } else {
+            classOfFile[f] = c;
+        }
+    }
     // A path that no longer leads to the file that was read, as it was read, stands for nothing
     // that was compared: it drops out. A class needs two different files that stay.
     std::vector<std::int32_t> classOf(entries, -1);
-    std::vector<std::int32_t> lastFile(job.classes.size(), -1);
-    std::vector<int> files(job.classes.size(), 0);
+    std::vector<std::int32_t> lastFile(classes, -1);
+    std::vector<int> files(classes, 0);
     for (std::size_t e = 0; e < entries; ++e) {
         const SizeRunJob::Entry& entry = job.entries[e];
         if (entry.file < 0)
@@ -466,6 +505,7 @@ void SizeRunReader::Finish(SizeRunJob& job) {
     for (std::int32_t& c : classOf)
         if (c >= 0 && files[static_cast<std::size_t>(c)] < 2)
             c = -1;
+    StoreDigests(job);
     job.classOf = std::move(classOf);
     job.done = true;
     Notify();
@@ -504,6 +544,11 @@ bool SizeRunReader::Open(SizeRunJob& job, SizeRunJob::File& file) {
         return false;
     }
     ++open_;
+    if (!file.counted) {
+        file.counted = true;
+        if (cache_.counts)
+            ++cache_.counts->opened;
+    }
     // Only the file the scan saw, unchanged, may join a class: on every opening, so that a
     // file replaced between two blocks drops out too.
     file.opened = file.in.Stamp();
@@ -560,4 +605,216 @@ bool SizeRunReader::CloseIdleFiles() {
     }
     idle_.clear();
     return true;
+}
+
+void SizeRunReader::Prepare(const std::shared_ptr<SizeRunJob>& owner,
+                            std::vector<std::int32_t> all) {
+    if (cancelled_)
+        return;
+    SizeRunJob& job = *owner;
+    auto fileOf = [&](std::int32_t f) -> SizeRunJob::File& {
+        return job.files[static_cast<std::size_t>(f)];
+    };
+    {
+        std::vector<cache::ContentCache::Query> batch(all.size());
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const SizeRunJob::Entry& e =
+                job.entries[static_cast<std::size_t>(fileOf(all[i]).entry)];
+            batch[i].path = e.path;
+            batch[i].stamp = e.seen;
+        }
+        cache_.cache->Lookup(batch);
+        for (std::size_t i = 0; i < all.size(); ++i)
+            fileOf(all[i]).known = batch[i].found;
+    }
+    // Trusted: of the files with one whole-file digest, the first stands for the others, which
+    // are not read; it is compared with the rest as any file is.
+    std::vector<std::int32_t> open;
+    std::map<cache::FileDigest, std::int32_t> standsFor;
+    for (std::int32_t f : all) {
+        SizeRunJob::File& file = fileOf(f);
+        if (cache_.trust && file.known.hasWhole) {
+            auto [it, added] = standsFor.emplace(file.known.whole, f);
+            if (!added) {
+                file.trustedWith = it->second;
+                Settle(job, file);
+                continue;
+            }
+        }
+        open.push_back(f);
+    }
+    // Digests prove files different only where both have one: a file without a first-block
+    // digest has its first block read, when the others have theirs.
+    const bool anyFirst = std::any_of(open.begin(), open.end(),
+                                      [&](std::int32_t f) { return fileOf(f).known.hasFirst; });
+    if (anyFirst)
+        for (std::int32_t f : open)
+            if (!fileOf(f).known.hasFirst && !cancelled_)
+                ReadFirst(job, fileOf(f));
+    if (cancelled_)
+        return;
+    std::vector<std::shared_ptr<Pass>> next;
+    if (open.size() < 2) {
+        // Nothing left to compare it with: a representative of trusted files stands unread.
+        for (std::int32_t f : open)
+            Settle(job, fileOf(f));
+    } else if (!anyFirst) {
+        Place(owner, std::move(open), 0, 0, false, next);
+    } else {
+        // Files of different first blocks are read apart. Within one first block, a file that
+        // no other can match on the last block and the whole file (where both have a digest)
+        // is settled unread.
+        struct Level {
+            int files = 0;
+            int noWhole = 0;
+            std::map<cache::FileDigest, int> whole;
+            void Add(const cache::Digests& d) {
+                ++files;
+                if (d.hasWhole)
+                    ++whole[d.whole];
+                else
+                    ++noWhole;
+            }
+            int Matching(const cache::Digests& d) const {
+                if (!d.hasWhole)
+                    return files;
+                auto it = whole.find(d.whole);
+                return noWhole + (it == whole.end() ? 0 : it->second);
+            }
+        };
+        std::map<cache::BlockDigest, std::vector<std::int32_t>> byFirst;
+        std::map<std::int32_t, cache::Digests> digests;
+        for (std::int32_t f : open) {
+            SizeRunJob::File& file = fileOf(f);
+            if (file.failed)
+                continue;
+            cache::Digests d = file.known;
+            d.Merge(file.fresh);
+            digests[f] = d;
+            byFirst[d.first].push_back(f);
+        }
+        for (auto& [first, members] : byFirst) {
+            Level all, noLast;
+            std::map<cache::BlockDigest, Level> byLast;
+            for (std::int32_t f : members) {
+                const cache::Digests& d = digests[f];
+                all.Add(d);
+                (d.hasLast ? byLast[d.last] : noLast).Add(d);
+            }
+            std::vector<std::int32_t> keep;
+            for (std::int32_t f : members) {
+                const cache::Digests& d = digests[f];
+                // Counts the file itself too.
+                const int alike =
+                    d.hasLast ? byLast[d.last].Matching(d) + noLast.Matching(d) : all.Matching(d);
+                if (alike > 1)
+                    keep.push_back(f);
+                else
+                    Settle(job, fileOf(f));
+            }
+            if (keep.size() == 1)
+                Settle(job, fileOf(keep.front()));
+            else if (!keep.empty())
+                Place(owner, std::move(keep), 0, 0, false, next);
+        }
+    }
+    job.passes += static_cast<int>(next.size());
+    for (const auto& n : next)
+        Post(n);
+    EndPass(job);
+}
+
+void SizeRunReader::Settle(SizeRunJob& job, SizeRunJob::File& file) {
+    file.settled = !file.counted;
+    if (!file.counted)
+        file.opened = job.entries[static_cast<std::size_t>(file.entry)].seen;
+    if (file.settled && cache_.counts)
+        ++cache_.counts->fromCache;
+    Release(file);
+    if (!file.read) {
+        file.read = true;
+        job.checked += file.entries;
+    }
+}
+
+void SizeRunReader::ReadFirst(SizeRunJob& job, SizeRunJob::File& file) {
+    const auto n = static_cast<std::size_t>(cache::RegionsOf(job.size).first);
+    Buffer scratch = Buffers::Get(buffers_, n + 1);
+    if (ReadRegion(job, file, scratch.data(), 0, n)) {
+        NoteBlock(job, file, scratch.data(), 0, n);
+        Park(file);
+    } else {
+        file.failed = true;
+        Close(file);
+    }
+    if (!file.read) {
+        file.read = true;
+        job.checked += file.entries;
+    }
+    Notify();
+}
+
+void SizeRunReader::NoteBlock(SizeRunJob& job, SizeRunJob::File& file, const unsigned char* data,
+                              std::int64_t offset, std::size_t len) {
+    if (!cache_.cache)
+        return;
+    const cache::Regions r = cache::RegionsOf(job.size);
+    const auto n = static_cast<std::int64_t>(len);
+    if (offset == 0 && n == r.first) {
+        file.fresh.first = cache::HashBlock(data, len);
+        file.fresh.hasFirst = true;
+    }
+    if (r.tail > 0 && offset == job.size - r.tail && n == r.tail) {
+        file.fresh.last = cache::HashBlock(data, len);
+        file.fresh.hasLast = true;
+    }
+}
+
+void SizeRunReader::Stream(SizeRunJob& job, SizeRunJob::File& file, const unsigned char* data,
+                           std::int64_t offset, std::size_t len) {
+    if (!cache_.cache || file.broken || file.fresh.hasWhole)
+        return;
+    const cache::Regions r = cache::RegionsOf(job.size);
+    const std::int64_t tailAt = job.size - r.tail;
+    const auto n = static_cast<std::int64_t>(len);
+    if (r.tail > 0 && offset == tailAt && n == r.tail) {
+        file.tail = cache::Sha256(data, len);
+        file.hasTail = true;
+    } else if (offset == file.streamed && offset + n <= tailAt) {
+        if (!file.stream)
+            file.stream = std::make_unique<cache::WholeDigest>();
+        file.stream->Add(data, len);
+        file.streamed += n;
+    } else {
+        file.broken = true; // read in other pieces than the digest is made of
+        file.stream.reset();
+        return;
+    }
+    if (r.tail == 0 && !file.hasTail) {
+        file.tail = cache::Sha256("", 0);
+        file.hasTail = true;
+    }
+    if (file.hasTail && file.streamed == tailAt) {
+        if (!file.stream)
+            file.stream = std::make_unique<cache::WholeDigest>();
+        file.fresh.whole = file.stream->Finish(file.tail);
+        file.fresh.hasWhole = true;
+        file.stream.reset();
+    }
+}
+
+void SizeRunReader::StoreDigests(SizeRunJob& job) {
+    if (!cache_.cache)
+        return;
+    for (SizeRunJob::File& file : job.files) {
+        const SizeRunJob::Entry& entry = job.entries[static_cast<std::size_t>(file.entry)];
+        if (!file.counted || file.failed || !(file.opened == entry.seen))
+            continue;
+        // What was read now wins over an entry it contradicts.
+        cache::Digests d = file.fresh;
+        if (!d.ProvesDifferent(file.known))
+            d.Merge(file.known);
+        if (!(d == file.known))
+            cache_.cache->Store(entry.path, entry.seen, d);
+    }
 }

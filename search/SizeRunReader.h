@@ -1,6 +1,8 @@
 #pragma once
 
+#include "cache/Digests.h"
 #include "platform/FileSystem.h"
+#include "search/ComparerContext.h"
 #include "search/ReaderPool.h"
 
 #include <atomic>
@@ -39,6 +41,19 @@ struct SizeRunJob {
         bool unstable = false; // its identity or times change at every look
         bool read = false;     // its first region has been read (or failed)
         bool idle = false;     // open between two passes: may be closed when descriptors run out
+
+        // With a content cache: what an entry valid for the scan's stamp holds, and what this
+        // run read. The whole-file digest is streamed as a class is read on in order.
+        cache::Digests known;
+        cache::Digests fresh;
+        std::unique_ptr<cache::WholeDigest> stream;
+        std::int64_t streamed = 0; // bytes of the stream so far, from the start
+        cache::FileDigest tail{};  // SHA-256 of the tail region
+        bool hasTail = false;
+        bool broken = false;           // read out of order: no whole-file digest this run
+        bool counted = false;          // opened at least once
+        bool settled = false;          // decided by its cached digests without being read
+        std::int32_t trustedWith = -1; // the file whose class it joins, by equal digests
     };
 
     // Set on the window's thread before the job starts.
@@ -71,6 +86,12 @@ struct SizeRunJob {
 // so that a read that never returns keeps a reader, never its owner, waiting.
 class SizeRunReader : public std::enable_shared_from_this<SizeRunReader> {
 public:
+    // The content cache, when there is one, and whether its whole-file digests are trusted.
+    struct CacheUse {
+        std::shared_ptr<cache::ContentCache> cache;
+        bool trust = false;
+        ReadCounts* counts = nullptr;
+    };
     struct Limits {
         // Files held open between two blocks; the rest are reopened.
         std::size_t maxOpen = 128;
@@ -80,6 +101,7 @@ public:
 
     // Made with std::make_shared only.
     SizeRunReader(ReaderPool& pool, Limits limits);
+    SizeRunReader(ReaderPool& pool, Limits limits, CacheUse cache);
     ~SizeRunReader();
 
     void Start(const std::shared_ptr<SizeRunJob>& job);
@@ -98,6 +120,18 @@ private:
 
     void Post(const std::shared_ptr<Pass>& pass);
     void Begin(const std::shared_ptr<Pass>& pass);
+    // Looks the job's files up in the cache, settles what their digests decide and starts
+    // reading the rest, apart wherever digests prove files different.
+    void Prepare(const std::shared_ptr<SizeRunJob>& job, std::vector<std::int32_t> all);
+    void Settle(SizeRunJob& job, SizeRunJob::File& file);
+    // Reads the first region of a file that has no digest of it, to set it apart by one.
+    void ReadFirst(SizeRunJob& job, SizeRunJob::File& file);
+    // The digests of a region just read, and the whole-file stream of a class read on.
+    void NoteBlock(SizeRunJob& job, SizeRunJob::File& file, const unsigned char* data,
+                   std::int64_t offset, std::size_t len);
+    void Stream(SizeRunJob& job, SizeRunJob::File& file, const unsigned char* data,
+                std::int64_t offset, std::size_t len);
+    void StoreDigests(SizeRunJob& job);
     void RunChunk(const std::shared_ptr<Pass>& pass, std::size_t chunk);
     void Split(Pass& pass);
     void SplitSifted(Pass& pass, std::vector<std::shared_ptr<Pass>>& next);
@@ -122,6 +156,7 @@ private:
     std::shared_ptr<ReaderQueue> queue_;
     unsigned threads_;
     Limits limits_;
+    CacheUse cache_;
     std::shared_ptr<Buffers> buffers_;
     std::atomic<bool> cancelled_{false};
     std::atomic<bool> outOfMemory_{false};

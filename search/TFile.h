@@ -12,6 +12,8 @@
 constexpr std::uint16_t flIndexed = 1;
 constexpr std::uint16_t flSelected = 2;
 constexpr std::uint16_t flDeleted = 4;
+// Grouped by its cached whole-file digest without being read (kelvaro-find --trust-cache).
+constexpr std::uint16_t flTrusted = 8;
 
 // One indexed file. Holds no path or attributes: the path is its folder in DirList plus its
 // name. Size is 64-bit so that two compared files always have really equal lengths. Id,

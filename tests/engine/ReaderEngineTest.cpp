@@ -97,7 +97,7 @@ TEST_F(ReaderEngineTest, RunningOutOfDescriptorsClosesHeldFilesAndTriesAgain) {
     platform::ScopedIoFaults installed(hooks);
     // Small buffers: every file is opened in several passes.
     Run({"crowd"}, 1, [](SearchRun& run) {
-        return std::make_unique<FastComparer>(run, FastComparer::Limits{8, 64 * 1024});
+        return std::make_unique<FastComparer>(run.Context(), FastComparer::Limits{8, 64 * 1024});
     });
     EXPECT_GT(opens, 500);
     EXPECT_EQ(Groups(), reference);
