@@ -4,6 +4,7 @@
 #include "cli/Filters.h"
 #include "cli/Report.h"
 #include "removal/RemovalFaults.h"
+#include "tests/support/Command.h"
 #include "tests/support/TempTree.h"
 
 #include <QByteArray>
@@ -30,32 +31,20 @@ struct Outcome {
     std::string out, err;
 };
 
-std::string Quoted(const std::string& a) {
-    std::string q = "'";
-    for (char c : a)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 // kelvaro-find with the arguments, its Trash and log in the tree's own home.
 Outcome Find(const TempTree& tree, const std::vector<std::string>& args) {
-    std::string command = "XDG_DATA_HOME=" + Quoted(tree.Path("home/data")) +
-                          " XDG_STATE_HOME=" + Quoted(tree.Path("home/state")) + " " + KELVARO_FIND;
+    std::string command = "XDG_DATA_HOME=" + ShellQuoted(tree.Path("home/data")) +
+                          " XDG_STATE_HOME=" + ShellQuoted(tree.Path("home/state")) + " " +
+                          KELVARO_FIND;
     for (const auto& a : args)
-        command += " " + Quoted(a);
+        command += " " + ShellQuoted(a);
     const std::string err = tree.Path("home/stderr");
     fs::create_directories(tree.Path("home"));
-    command += " 2>" + Quoted(err);
+    command += " 2>" + ShellQuoted(err);
+    const CommandResult run = RunCommand(command);
     Outcome r;
-    FILE* p = popen(command.c_str(), "r");
-    if (!p)
-        return r;
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), p)) > 0)
-        r.out.append(buffer.data(), n);
-    const int raw = pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.status = run.status;
+    r.out = run.out;
     std::ifstream in(err, std::ios::binary);
     r.err.assign(std::istreambuf_iterator<char>(in), {});
     return r;
@@ -151,7 +140,8 @@ TEST(ActionsTest, EachActionOnARealTree) {
             const std::string files = tree.Path("home/data/Trash/files");
             EXPECT_EQ(std::distance(fs::directory_iterator(files), fs::directory_iterator()), 3);
             FILE* p = popen(
-                ("XDG_DATA_HOME=" + Quoted(tree.Path("home/data")) + " trash-list").c_str(), "r");
+                ("XDG_DATA_HOME=" + ShellQuoted(tree.Path("home/data")) + " trash-list").c_str(),
+                "r");
             std::string list;
             for (int ch; p && (ch = std::fgetc(p)) != EOF;)
                 list += static_cast<char>(ch);
@@ -366,7 +356,7 @@ TEST(ActionsTest, JsonPathsComeBackByteExactThroughJq) {
     const Outcome json = Find(tree, {"--json", tree.Path("t")});
     tree.CreateFile("home/r.json", json.out);
     FILE* p = popen(("jq -r '.[][] | .path_base64 // (.path | @base64)' " +
-                     Quoted(tree.Path("home/r.json")) + " 2>&1")
+                     ShellQuoted(tree.Path("home/r.json")) + " 2>&1")
                         .c_str(),
                     "r");
     std::string lines;

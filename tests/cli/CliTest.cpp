@@ -1,5 +1,6 @@
 #include "cli/JsonText.h"
 #include "platform/Version.h"
+#include "tests/support/Command.h"
 #include "tests/support/TempTree.h"
 
 #include <array>
@@ -9,32 +10,14 @@
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-};
+using Result = CommandResult;
 
 // Runs kelvaro-find with the arguments (each quoted for the shell), stderr discarded.
 Result Find(const std::vector<std::string>& args) {
     std::string command = KELVARO_FIND;
-    for (const auto& a : args) {
-        command += " '";
-        for (char c : a)
-            command += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        command += "'";
-    }
-    command += " 2>/dev/null";
-    Result r;
-    FILE* p = popen(command.c_str(), "r");
-    if (!p)
-        return r;
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), p)) > 0)
-        r.out.append(buffer.data(), n);
-    const int raw = pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return r;
+    for (const auto& a : args)
+        command += " " + ShellQuoted(a);
+    return RunCommand(command + " 2>/dev/null");
 }
 
 TEST(CliTest, PrintsGroupsInGridOrderWithAnEmptyLineBetween) {

@@ -1,6 +1,7 @@
 // Reflinks and hard links for real, on a btrfs and an XFS made on loop devices for the test.
 // Making and mounting them needs root; the tests say why they cannot run otherwise.
 
+#include "tests/support/Command.h"
 #include "tests/support/TempTree.h"
 
 #include <algorithm>
@@ -18,18 +19,10 @@
 namespace {
 
 std::string Output(const std::string& command, int* status = nullptr) {
-    std::string out;
-    FILE* p = popen((command + " 2>&1").c_str(), "r");
-    if (!p)
-        return out;
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), p)) > 0)
-        out.append(buffer.data(), n);
-    const int raw = pclose(p);
+    CommandResult r = RunCommand(command + " 2>&1");
     if (status)
-        *status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return out;
+        *status = r.status;
+    return r.out;
 }
 
 // A file system of its own, made in an image file and mounted through a loop device.
