@@ -33,7 +33,6 @@ FolderHandles::Order::iterator FolderHandles::Take(std::string_view folder) {
     std::unique_lock lock(mutex_);
     if (auto it = index_.find(folder); it != index_.end() && !it->second->stale) {
         ++it->second->users;
-        order_.splice(order_.begin(), order_, it->second);
         return it->second;
     }
     if (!Room())
@@ -72,26 +71,30 @@ void FolderHandles::Done(Order::iterator folder, bool stale) {
     }
     std::lock_guard lock(mutex_);
     --folder->users;
-    folder->stale = folder->stale || stale;
-    if (folder->stale && folder->users == 0)
+    if (!folder->stale) {
+        folder->stale = true;
+        ++stale_;
+    }
+    if (folder->users == 0)
         Drop(folder);
 }
 
 bool FolderHandles::Room() {
-    if (order_.size() < capacity_ && readerDescriptors::TryTake())
-        return true;
-    // The least recently used folder that no open uses gives its descriptor to the new one.
-    for (auto it = order_.end(); it != order_.begin();) {
-        --it;
-        if (it->users == 0) {
-            Drop(it);
-            return readerDescriptors::TryTake();
-        }
-    }
-    return false;
+    // A stale folder that no open uses goes first.
+    if (stale_ > 0)
+        for (auto it = order_.begin(); it != order_.end(); ++it)
+            if (it->stale && it->users == 0) {
+                Drop(it);
+                break;
+            }
+    // Once full, a folder is never put out for another: with more folders than room, files
+    // would be opened through a folder opened for them alone, two opens instead of one.
+    return order_.size() < capacity_ && readerDescriptors::TryTake();
 }
 
 void FolderHandles::Drop(Order::iterator folder) {
+    if (folder->stale)
+        --stale_;
     ::close(folder->fd);
     readerDescriptors::Give();
     if (auto it = index_.find(folder->path); it != index_.end() && it->second == folder)

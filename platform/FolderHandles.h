@@ -14,8 +14,9 @@ namespace platform {
 
 // Descriptors of the folders that reader threads open files in, kept between opens. A file is
 // then looked up by its name in its folder instead of through every folder of its path from the
-// root, which in a deep tree costs more than the open itself. The least recently used folder
-// goes first. Each kept folder holds one of the readers' descriptors (ReaderDescriptors.h).
+// root, which in a deep tree costs more than the open itself. Folders are kept as they come
+// until there is no more room; files in the others are opened from the root. Each kept folder
+// holds one of the readers' descriptors (ReaderDescriptors.h).
 //
 // A kept folder may have been renamed or replaced since it was opened, so a file opened through
 // it is only known to be the file the caller compares with its stamp: the caller still checks
@@ -46,14 +47,15 @@ private:
     // The kept folder of that path, in use until Done; end() when none could be kept.
     Order::iterator Take(std::string_view folder);
     void Done(Order::iterator folder, bool stale);
-    // Makes room for one more; called with mutex_ held. False when every kept folder is in use
-    // and no descriptor is free.
+    // Makes room for one more and takes a descriptor for it; called with mutex_ held. False
+    // when the folders kept fill the room or no descriptor is free.
     bool Room();
     void Drop(Order::iterator folder);
 
     const std::size_t capacity_;
     std::mutex mutex_;
-    Order order_; // most recently used first
+    Order order_;
+    std::size_t stale_ = 0; // folders in order_ marked stale
     std::unordered_map<std::string_view, Order::iterator> index_;
 };
 
