@@ -251,6 +251,7 @@ def print_targets(warm_rows, cold_rows):
 
 
 def main():
+    global SCRATCH, RUNS
     ap = argparse.ArgumentParser()
     ap.add_argument("--finder", required=True)
     ap.add_argument("--out", required=True)
@@ -259,10 +260,8 @@ def main():
     ap.add_argument("--only", help="comma-separated corpora to run, and no index corpus")
     ap.add_argument("--runs", type=int, default=RUNS, help="timed runs of each tool")
     args = ap.parse_args()
-    global RUNS
     RUNS = args.runs
     finder = os.path.abspath(args.finder)
-    global SCRATCH
     SCRATCH = os.path.abspath(os.path.join(args.out, "scratch"))
     os.makedirs(SCRATCH, exist_ok=True)
     corpora_root = os.path.abspath(os.path.join(args.out, "corpora"))
@@ -300,12 +299,12 @@ def main():
         if not args.keep:
             shutil.rmtree(root)
 
-    print_table("Warm page cache (median of three runs after one that fills the cache):",
+    print_table(f"Warm page cache (median of {RUNS} runs after one that fills the cache):",
                 warm_rows, warm=True)
     if refusal:
         print(f"\nCold-cache rows skipped: {refusal} (run bench/run.sh as root).")
     else:
-        print_table("Cold page cache (median of three runs, the cache dropped before each):",
+        print_table(f"Cold page cache (median of {RUNS} runs, the cache dropped before each):",
                     cold_rows, warm=False)
     print_cpu("CPU per candidate against the floor, warm:", warm_rows)
     print_cpu("CPU per candidate against the floor, cold:", cold_rows)
