@@ -298,8 +298,12 @@ TEST(FolderHandlesTest, OpensByNameInKeptFoldersAndFallsBackToThePath) {
         EXPECT_EQ(file.Identity(), identity(tree.Path(name)));
     }
     EXPECT_EQ(folders.Kept(), 1u);
+    // A name missing from a kept folder puts the folder out, in case it was replaced.
     EXPECT_FALSE(folders.Open(tree.Path("a/none"), file));
     EXPECT_EQ(file.OpenError(), ENOENT);
+    EXPECT_EQ(folders.Kept(), 0u);
+    ASSERT_TRUE(folders.Open(tree.Path("a/1"), file));
+    EXPECT_EQ(folders.Kept(), 1u);
 
     // The kept folder replaced by another: a name only the new one holds is opened by its path.
     std::filesystem::rename(tree.Path("a"), tree.Path("a-old"));
