@@ -91,17 +91,21 @@ def candidates(root):
 
 
 def measure(cmd, stdin=None):
-    """Wall seconds and peak resident MiB of one run."""
+    """Wall seconds, peak resident MiB and CPU seconds (user and system, children included) of
+    one run."""
     start = time.monotonic()
     # In a scratch folder: some finders write their reports into the current folder.
     proc = subprocess.run(["/usr/bin/time", "-v"] + cmd, stdin=stdin, cwd=SCRATCH,
                           stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
     wall = time.monotonic() - start
     peak = 0.0
+    cpu = 0.0
     for line in proc.stderr.splitlines():
         if "Maximum resident set size" in line:
             peak = int(line.split(":")[1]) / 1024
-    return wall, peak, proc.returncode
+        elif "User time (seconds)" in line or "System time (seconds)" in line:
+            cpu += float(line.split(":")[1])
+    return wall, peak, cpu, proc.returncode
 
 
 def cold_cache_refusal():
@@ -120,7 +124,8 @@ def drop_caches():
 
 
 def median_runs(commands, cold):
-    """Median wall seconds and peak MiB of RUNS runs of each command, taken in turns so that
+    """Median wall seconds, peak MiB and median CPU seconds of RUNS runs of each command, taken
+    in turns so that
     a noisy moment of the machine falls on every tool alike. Warm runs follow one run that
     fills the page cache; cold runs follow a drop of the page cache."""
     def run(cmd, input_file):
@@ -136,7 +141,8 @@ def median_runs(commands, cold):
             if cold:
                 drop_caches()
             results[tool].append(run(cmd, input_file))
-    return {tool: (statistics.median(r[0] for r in rs), max(r[1] for r in rs))
+    return {tool: (statistics.median(r[0] for r in rs), max(r[1] for r in rs),
+                   statistics.median(r[2] for r in rs))
             for tool, rs in results.items()}
 
 
@@ -152,6 +158,13 @@ def tools(finder, root):
 
 
 CAT = "cat (candidates once)"
+# The least work a finder can do, one file after another: find's sizes, then one open and one
+# whole read of each candidate (bench/floor.c).
+FLOOR = "floor (find + read)"
+NOT_PEERS = (CAT, FLOOR, "kelvaro-find")
+# Where the CPU per candidate target applies: many small candidates, where system calls and
+# bookkeeping are most of the cost.
+CPU_CORPORA = ("10k-one-size", "50k-small-deep")
 # The finders the targets name: kelvaro-find at most half the fastest of them, cold and warm.
 TARGET_PEERS = ("fdupes", "jdupes", "rdfind")
 
@@ -178,18 +191,42 @@ def print_table(title, rows, warm):
               "| vs fastest of fdupes, jdupes, rdfind | vs cat |")
         print("|---|---:|---|---:|---:|---:|---:|")
     for name, count, figures in rows:
-        peers = [t for t in figures if t not in (CAT, "kelvaro-find")]
+        peers = [t for t in figures if t not in NOT_PEERS]
         best = fastest(figures, peers)
         best_target = fastest(figures, TARGET_PEERS)
         jdupes = figures["jdupes"][0] if "jdupes" in figures else None
         cat = figures[CAT][0]
-        for tool, (wall, peak) in figures.items():
+        for tool, (wall, peak, _) in figures.items():
             if warm:
                 print(f"| {name} | {count} | {tool} | {wall:.3f} | {peak:.1f} | "
                       f"{ratio(wall, best)} | {ratio(wall, jdupes)} | {ratio(wall, cat)} |")
             else:
                 print(f"| {name} | {count} | {tool} | {wall:.3f} | {ratio(wall, best)} | "
                       f"{ratio(wall, best_target)} | {ratio(wall, cat)} |")
+
+
+def print_cpu(title, rows):
+    """CPU (user and system, threads included) per candidate, kelvaro-find against the floor,
+    and wall time against jdupes: where the per-file cost goes."""
+    rows = [r for r in rows if FLOOR in r[2] and "kelvaro-find" in r[2]]
+    if not rows:
+        return
+    print()
+    print(title)
+    print()
+    print("| corpus | candidates | tool | CPU s | CPU us per candidate | vs floor | wall s "
+          "| wall vs jdupes |")
+    print("|---|---:|---|---:|---:|---:|---:|---:|")
+    for name, count, figures in rows:
+        floor_cpu = figures[FLOOR][2]
+        jdupes = figures["jdupes"][0] if "jdupes" in figures else None
+        for tool in (FLOOR, "kelvaro-find", "jdupes"):
+            if tool not in figures:
+                continue
+            wall, _, cpu = figures[tool]
+            per = cpu / count * 1e6 if count else 0.0
+            print(f"| {name} | {count} | {tool} | {cpu:.3f} | {per:.1f} | "
+                  f"{ratio(cpu, floor_cpu)} | {wall:.3f} | {ratio(wall, jdupes)} |")
 
 
 def print_targets(warm_rows, cold_rows):
@@ -204,16 +241,27 @@ def print_targets(warm_rows, cold_rows):
                 continue
             r = figures["kelvaro-find"][0] / best
             print(f"  {label} {name}: {r:.3f}x {'met' if r <= 0.5 else 'MISSED'}")
+    print("Target: kelvaro-find's CPU per candidate at most 1.20x the floor's")
+    for label, rows in (("warm", warm_rows), ("cold", cold_rows)):
+        for name, _, figures in rows:
+            if name not in CPU_CORPORA or FLOOR not in figures or "kelvaro-find" not in figures:
+                continue
+            r = figures["kelvaro-find"][2] / figures[FLOOR][2] if figures[FLOOR][2] else 0.0
+            print(f"  {label} {name}: {r:.3f}x {'met' if r <= 1.2 else 'MISSED'}")
 
 
 def main():
+    global SCRATCH, RUNS
     ap = argparse.ArgumentParser()
     ap.add_argument("--finder", required=True)
     ap.add_argument("--out", required=True)
+    ap.add_argument("--floor", help="the floor program built from bench/floor.c")
     ap.add_argument("--keep", action="store_true")
+    ap.add_argument("--only", help="comma-separated corpora to run, and no index corpus")
+    ap.add_argument("--runs", type=int, default=RUNS, help="timed runs of each tool")
     args = ap.parse_args()
+    RUNS = args.runs
     finder = os.path.abspath(args.finder)
-    global SCRATCH
     SCRATCH = os.path.abspath(os.path.join(args.out, "scratch"))
     os.makedirs(SCRATCH, exist_ok=True)
     corpora_root = os.path.abspath(os.path.join(args.out, "corpora"))
@@ -224,15 +272,23 @@ def main():
     absent = [t for t in tools(finder, ".") if t not in available]
     refusal = cold_cache_refusal()
 
+    only = args.only.split(",") if args.only else None
     for name, make in CORPORA:
+        if only and name not in only:
+            continue
         root = os.path.join(corpora_root, name)
         if not os.path.isdir(root):
-            make(root, rng)
+            # Each corpus its own generator: the same files whichever corpora run.
+            make(root, random.Random(7))
         cand = candidates(root)
         listing = os.path.join(args.out, name + ".list")
         with open(listing, "wb") as f:
             f.write(b"\0".join(os.fsencode(p) for p in cand))
         commands = {CAT: (["xargs", "-0", "cat"], listing)}
+        if args.floor:
+            floor = os.path.abspath(args.floor)
+            commands[FLOOR] = (["sh", "-c", f"find \"$1\" -type f -printf '%s %p\\0' | \"$2\"",
+                                "floor", root, floor], None)
         for tool, cmd in tools(finder, root).items():
             if tool in available:
                 commands[tool] = (cmd, None)
@@ -243,16 +299,20 @@ def main():
         if not args.keep:
             shutil.rmtree(root)
 
-    print_table("Warm page cache (median of three runs after one that fills the cache):",
+    print_table(f"Warm page cache (median of {RUNS} runs after one that fills the cache):",
                 warm_rows, warm=True)
     if refusal:
         print(f"\nCold-cache rows skipped: {refusal} (run bench/run.sh as root).")
     else:
-        print_table("Cold page cache (median of three runs, the cache dropped before each):",
+        print_table(f"Cold page cache (median of {RUNS} runs, the cache dropped before each):",
                     cold_rows, warm=False)
+    print_cpu("CPU per candidate against the floor, warm:", warm_rows)
+    print_cpu("CPU per candidate against the floor, cold:", cold_rows)
     print_targets(warm_rows, cold_rows)
     if absent:
         print(f"\nNot available here: {', '.join(absent)}")
+    if only:
+        return
 
     root = os.path.join(corpora_root, "index-1M")
     if not os.path.isdir(root):
@@ -260,7 +320,7 @@ def main():
         corpus_index(root, rng)
         print(f"bench: index corpus made in {time.monotonic() - made:.0f} s", file=sys.stderr)
     index = median_runs({"kelvaro-find": ([finder, "-r", root], None)}, cold=False)
-    wall, peak = index["kelvaro-find"]
+    wall, peak, _ = index["kelvaro-find"]
     print(f"\n1,000,000 indexed files: scan {wall:.2f} s, peak {peak:.1f} MiB, "
           f"{peak * MiB / 1e6:.0f} bytes per file")
     if not args.keep:

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds an optimised kelvaro-find, makes the benchmark corpora, installs the other duplicate
 # finders that the distribution packages, and prints how they all compare.
-# Usage: bench/run.sh [--keep]   (--keep leaves the corpora in bench/out for another run)
+# Usage: bench/run.sh [--keep] [--only CORPUS,...] [--runs N]
+#   --keep leaves the corpora in bench/out for another run; --only runs those corpora alone
+#   (10k-one-size,50k-small-deep for the CPU per candidate), without the index corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,5 +25,10 @@ fi
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELVARO_SANITIZE=OFF >/dev/null
 cmake --build build/bench -j2 --target kelvaro-find >/dev/null
 finder=$(find build/bench -name kelvaro-find -type f -perm -u+x | head -n 1)
+command -v cc >/dev/null || {
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq gcc >/dev/null
+}
+cc -O2 -o build/bench/floor bench/floor.c
 
-python3 bench/bench.py --finder "$finder" --out bench/out "$@"
+python3 bench/bench.py --finder "$finder" --floor build/bench/floor --out bench/out "$@"

@@ -170,12 +170,16 @@ InputFile& InputFile::operator=(InputFile&& other) noexcept {
 }
 
 bool InputFile::Open(const std::string& path) {
+    return OpenAt(AT_FDCWD, path.c_str(), path);
+}
+
+bool InputFile::OpenAt(int folder, const char* name, const std::string& path) {
     Close();
     openError_ = ENOENT;
     if (IoFaults* faults = InstalledIoFaults(); faults && faults->FailOpen(path))
         return false;
     // O_NONBLOCK keeps a FIFO that replaced the file since the scan from blocking the open.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    int fd = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         openError_ = errno;
         return false;

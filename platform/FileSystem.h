@@ -89,6 +89,9 @@ public:
 
     // Fails for anything but a regular file. OpenError() then tells why.
     bool Open(const std::string& path);
+    // As Open, but name is looked up in the folder open as folder (a descriptor, or AT_FDCWD),
+    // which saves looking up every folder of path again; path is what it is known by.
+    bool OpenAt(int folder, const char* name, const std::string& path);
     int OpenError() const { return openError_; }
     void Close();
     bool IsOpen() const { return fd_ >= 0; }

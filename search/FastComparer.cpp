@@ -121,8 +121,9 @@ void FastComparer::BeginSizeRun(std::int64_t first, std::int64_t end) {
     PlanAhead();
 }
 
-bool FastComparer::Await(const SizeRunJob& job, std::int64_t end) {
+bool FastComparer::Await(SizeRunJob& job, std::int64_t end) {
     const bool inline_ = pool_->Threads() == 0;
+    job.awaited = true;
     while (!job.done) {
         if (reader_->OutOfMemory())
             throw std::bad_alloc();

@@ -34,7 +34,7 @@ private:
     void PlanAhead();
     std::shared_ptr<SizeRunJob> MakeJob(std::int64_t first, std::int64_t end);
     // False when a stop ended the wait.
-    bool Await(const SizeRunJob& job, std::int64_t end);
+    bool Await(SizeRunJob& job, std::int64_t end);
     // Tells the window of the job's files that could not be read or checked.
     void ReportUnreadable(const SizeRunJob& job);
     // Marks the entries grouped by their cached digests alone.

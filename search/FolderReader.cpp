@@ -133,12 +133,17 @@ bool FolderReader::Shared::ListRetrying(
 void FolderReader::Shared::Read(const std::shared_ptr<Slot>& slot) {
     std::vector<std::string> children;
     Batch batch;
+    // Only the listing that List waits for wakes it: a wake-up for each of the folders read
+    // ahead cost more than listing them.
     auto deliver = [&] {
+        bool awaited;
         {
             std::lock_guard lock(mutex_);
             slot->batches.push_back(std::move(batch));
+            awaited = slot->awaited;
         }
-        changed_.notify_all();
+        if (awaited)
+            changed_.notify_all();
         batch = {};
     };
     bool opened = false;
@@ -169,8 +174,10 @@ void FolderReader::Shared::Read(const std::shared_ptr<Slot>& slot) {
         // Only an allocation can fail here; List tells its caller after the entries so far.
         outOfMemory = true;
     }
+    bool awaited;
     {
         std::lock_guard lock(mutex_);
+        awaited = slot->awaited;
         slot->opened = opened || outOfMemory;
         slot->outOfMemory = outOfMemory;
         slot->error = error;
@@ -185,7 +192,8 @@ void FolderReader::Shared::Read(const std::shared_ptr<Slot>& slot) {
             }
         }
     }
-    changed_.notify_all();
+    if (awaited)
+        changed_.notify_all();
 }
 
 bool FolderReader::List(const std::string& folder,
@@ -226,6 +234,7 @@ bool FolderReader::List(const std::string& folder,
         bool got = false;
         {
             std::unique_lock lock(s.mutex_);
+            slot->awaited = true;
             if (slot->batches.empty() && !slot->done)
                 s.changed_.wait_for(lock, std::chrono::milliseconds(kWaitMilliseconds));
             if (!slot->batches.empty()) {

@@ -50,6 +50,7 @@ private:
         bool done = false;
         bool opened = false;
         bool outOfMemory = false;
+        bool awaited = false; // List waits for it
         int error = 0;
         std::deque<Batch> batches;
         std::atomic<bool> abandoned{false};

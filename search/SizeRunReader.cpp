@@ -32,6 +32,9 @@ constexpr std::size_t kChunkFiles = 8;
 constexpr std::size_t kCachedBytes = 64u << 20;
 // Descriptors left to the rest of the program.
 constexpr std::size_t kSpareDescriptors = 8;
+// Folders kept open at most, of the descriptors that files held open leave free: a folder
+// costs one descriptor and a few hundred bytes of the kernel's.
+constexpr std::size_t kMaxFolders = 16384;
 
 std::size_t RoundUp(std::size_t n, std::size_t to) {
     return (n + to - 1) / to * to;
@@ -156,6 +159,8 @@ SizeRunReader::SizeRunReader(ReaderPool& pool, Limits limits, CacheUse cache)
     const std::size_t free = platform::FreeFileDescriptors();
     const std::size_t spare = threads_ + 1 + kSpareDescriptors;
     limits_.maxOpen = std::min(limits_.maxOpen, free > spare ? (free - spare) / 2 : 0);
+    const std::size_t left = free > spare + limits_.maxOpen ? free - spare - limits_.maxOpen : 0;
+    folders_ = std::make_unique<platform::FolderHandles>(std::min(kMaxFolders, left / 2));
     platform::readerDescriptors::Plan();
 }
 
@@ -295,7 +300,7 @@ void SizeRunReader::RunChunk(const std::shared_ptr<Pass>& pass, std::size_t chun
             job.checked += file.entries;
         }
     }
-    Notify();
+    // No wake-up for progress: the window's thread looks at it between short waits anyway.
     if (p.left.fetch_sub(1) == 1)
         Split(p);
 }
@@ -479,7 +484,10 @@ void SizeRunReader::Finish(SizeRunJob& job) {
         }
     }
     // A path that no longer leads to the file that was read, as it was read, stands for nothing
-    // that was compared: it drops out. A class needs two different files that stay.
+    // that was compared: it drops out. A class needs two different files that stay. This stays
+    // a look-up of the whole path: files are opened through their folders' kept descriptors,
+    // and a kept folder may have been renamed or replaced since, so the descriptor of the file
+    // tells which file was read but not that its path still leads to it.
     std::vector<std::int32_t> classOf(entries, -1);
     std::vector<std::int32_t> lastFile(classes, -1);
     std::vector<int> files(classes, 0);
@@ -508,7 +516,11 @@ void SizeRunReader::Finish(SizeRunJob& job) {
     StoreDigests(job);
     job.classOf = std::move(classOf);
     job.done = true;
-    Notify();
+    // Only the job the window's thread waits for wakes it: with thousands of small runs read
+    // ahead, a wake-up for each cost more than reading them. Of the two stores, done and
+    // awaited, each side sees at least the other's, so no wake-up is lost.
+    if (job.awaited)
+        Notify();
 }
 
 bool SizeRunReader::ReadRegion(SizeRunJob& job, SizeRunJob::File& file, unsigned char* slot,
@@ -535,8 +547,9 @@ bool SizeRunReader::ReadRegion(SizeRunJob& job, SizeRunJob::File& file, unsigned
 bool SizeRunReader::Open(SizeRunJob& job, SizeRunJob::File& file) {
     const SizeRunJob::Entry& entry = job.entries[static_cast<std::size_t>(file.entry)];
     const int error = platform::readerDescriptors::OpenAsReader(
-        [&] { return file.in.Open(entry.path) ? 0 : file.in.OpenError(); },
-        [this] { return cancelled_.load(); }, [this] { return CloseIdleFiles(); });
+        [&] { return folders_->Open(entry.path, file.in) ? 0 : file.in.OpenError(); },
+        [this] { return cancelled_.load(); },
+        [this] { return CloseIdleFiles() || folders_->Release(); });
     if (error != 0) {
         // Gone, or something else than a regular file now: changed since the scan, not unreadable.
         if (error != ENOENT && error != ENOTDIR && error != ELOOP)

@@ -2,6 +2,7 @@
 
 #include "cache/Digests.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderHandles.h"
 #include "search/ComparerContext.h"
 #include "search/ReaderPool.h"
 
@@ -68,6 +69,8 @@ struct SizeRunJob {
     std::atomic<std::int64_t> checked{0};
     // Set once classOf is complete.
     std::atomic<bool> done{false};
+    // Set by the thread that waits for done.
+    std::atomic<bool> awaited{false};
     // The class of each entry; -1 for none. Entries of one class are byte-identical and come
     // from at least two different files.
     std::vector<std::int32_t> classOf;
@@ -164,6 +167,8 @@ private:
     std::mutex filesMutex_;
     std::unordered_set<SizeRunJob::File*> idle_;
     std::atomic<std::size_t> open_{0};
+    // Files are opened by their name in their folder: readers open many in few folders.
+    std::unique_ptr<platform::FolderHandles> folders_;
 
     std::mutex progressMutex_;
     std::condition_variable progress_;

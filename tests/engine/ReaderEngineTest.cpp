@@ -391,6 +391,106 @@ INSTANTIATE_TEST_SUITE_P(Changes, ChangedDuringTheRead,
                                            Change::WrittenTo, Change::WrittenToTimePutBack),
                          ChangeName);
 
+// ---- Folders changed while their run is read ----
+
+// Readers open a file by its name in its folder's kept descriptor. A folder swapped for another
+// after the scan must not let the path stand for the file read through the old one.
+enum class FolderChange { Renamed, ReplacedByCopies, SymlinkToItself, SymlinkElsewhere };
+
+class FolderChangedDuringTheRead : public ReaderEngineTest,
+                                   public ::testing::WithParamInterface<FolderChange> {};
+
+TEST_P(FolderChangedDuringTheRead, OnlyPathsThatStillLeadToTheFileReadAreGrouped) {
+    // Two files in folder 2: the first one read keeps the folder open for the second.
+    for (const char* name : {"1/a", "2/b1", "2/b2", "3/c"})
+        tree.CreatePatternFile(name, 1000, 3);
+    tree.CreatePatternFile("3/other", 1000, 4);
+    std::atomic<bool> changed{false};
+    Hooks hooks;
+    hooks.onRead = [&](const std::string& path, std::int64_t) {
+        if (path.rfind(tree.Path("2") + "/", 0) != 0 || changed.exchange(true))
+            return false;
+        std::filesystem::rename(tree.Path("2"), tree.Path("2-old"));
+        switch (GetParam()) {
+        case FolderChange::Renamed:
+            break;
+        case FolderChange::ReplacedByCopies:
+            // The same bytes under the same names, but other files than the scan saw.
+            tree.CreatePatternFile("2/b1", 1000, 3);
+            tree.CreatePatternFile("2/b2", 1000, 3);
+            break;
+        case FolderChange::SymlinkToItself:
+            tree.CreateSymlink("2", tree.Path("2-old"));
+            break;
+        case FolderChange::SymlinkElsewhere:
+            tree.CreateDir("elsewhere");
+            tree.CreateSymlink("2", tree.Path("elsewhere"));
+            tree.CreatePatternFile("elsewhere/b1", 1000, 4);
+            break;
+        }
+        return false;
+    };
+    platform::ScopedIoFaults installed(hooks);
+    for (int readers : {1, 4}) {
+        SCOPED_TRACE("readers " + std::to_string(readers));
+        if (changed.exchange(false)) {
+            tree.Remove("2");
+            std::filesystem::rename(tree.Path("2-old"), tree.Path("2"));
+            std::filesystem::remove_all(tree.Path("elsewhere"));
+        }
+        Run({"1", "2", "3"}, readers);
+        ASSERT_TRUE(changed);
+        std::set<std::string> grouped;
+        for (const auto& row : Groups())
+            grouped.insert(row.begin(), row.end());
+        if (GetParam() == FolderChange::SymlinkToItself)
+            EXPECT_EQ(grouped, (std::set<std::string>{"a", "b1", "b2", "c"}));
+        else
+            EXPECT_EQ(grouped, (std::set<std::string>{"a", "c"}));
+        EXPECT_LE(Groups().size(), 1u);
+    }
+}
+
+std::string FolderChangeName(const ::testing::TestParamInfo<FolderChange>& info) {
+    const char* const names[] = {"Renamed", "ReplacedByCopies", "SymlinkToItself",
+                                 "SymlinkElsewhere"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, FolderChangedDuringTheRead,
+                         ::testing::Values(FolderChange::Renamed, FolderChange::ReplacedByCopies,
+                                           FolderChange::SymlinkToItself,
+                                           FolderChange::SymlinkElsewhere),
+                         FolderChangeName);
+
+TEST_F(ReaderEngineTest, MoreFoldersThanDescriptorsStillFindEveryGroup) {
+    // A group in every other folder of 300, each folder with one distinct file besides.
+    for (int f = 0; f < 300; ++f) {
+        const std::string folder = "many/" + std::to_string(f) + "/";
+        tree.CreatePatternFile(folder + "u", 2048, 10000 + static_cast<unsigned>(f));
+        tree.CreatePatternFile(folder + "g", 2048, static_cast<unsigned>(f / 2));
+    }
+    // Every subfolder listed, as the walk before the search lists them.
+    window.folders.clear();
+    for (int f = 0; f < 300; ++f)
+        window.folders.push_back(tree.Path("many/" + std::to_string(f)));
+    auto runAll = [&](int readers) {
+        SearchRun run(state, window);
+        run.UseReaders(readers);
+        run.FindDuplicates();
+        return Groups();
+    };
+    const GroupList reference = runAll(0);
+    ASSERT_EQ(reference.size(), 150u);
+
+    DescriptorLimit limit(64, 16);
+    for (int readers : {1, 4}) {
+        SCOPED_TRACE("readers " + std::to_string(readers));
+        EXPECT_EQ(runAll(readers), reference);
+        EXPECT_EQ(platform::readerDescriptors::Held(), 0u);
+    }
+}
+
 // ---- Many paths to one file ----
 
 TEST_F(ReaderEngineTest, ManyLinksToOneFileAreReadOnce) {

@@ -1,7 +1,10 @@
+#include "platform/FolderHandles.h"
 #include "platform/IoFaults.h"
+#include "platform/ReaderDescriptors.h"
 #include "tests/search/SearchTestSupport.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -269,6 +272,53 @@ TEST_F(ChangedAfterScan, AFileReplacedByAFifoIsNotOpened) {
         tree.CreateFifo("2/b");
     });
     EXPECT_TRUE(Groups().empty());
+}
+
+// ---- Files opened through their folder's kept descriptor ----
+
+TEST(FolderHandlesTest, OpensByNameInKeptFoldersAndFallsBackToThePath) {
+    TempTree tree;
+    tree.CreateFile("a/1", "one");
+    tree.CreateFile("a/2", "two");
+    tree.CreateFile("b/3", "three");
+    platform::readerDescriptors::Plan();
+    const std::size_t held = platform::readerDescriptors::Held();
+    platform::FolderHandles folders(1);
+    platform::InputFile file;
+    auto identity = [](const std::string& path) {
+        platform::FileIdentity id;
+        EXPECT_TRUE(platform::Identify(path, id));
+        return id;
+    };
+
+    // Two files of one folder through one kept descriptor; no room for a second folder, whose
+    // file is opened from the root.
+    for (const char* name : {"a/1", "a/2", "b/3"}) {
+        ASSERT_TRUE(folders.Open(tree.Path(name), file)) << name;
+        EXPECT_EQ(file.Identity(), identity(tree.Path(name)));
+    }
+    EXPECT_EQ(folders.Kept(), 1u);
+    // A name missing from a kept folder puts the folder out, in case it was replaced.
+    EXPECT_FALSE(folders.Open(tree.Path("a/none"), file));
+    EXPECT_EQ(file.OpenError(), ENOENT);
+    EXPECT_EQ(folders.Kept(), 0u);
+    ASSERT_TRUE(folders.Open(tree.Path("a/1"), file));
+    EXPECT_EQ(folders.Kept(), 1u);
+
+    // The kept folder replaced by another: a name only the new one holds is opened by its path.
+    std::filesystem::rename(tree.Path("a"), tree.Path("a-old"));
+    tree.CreateFile("a/4", "four");
+    ASSERT_TRUE(folders.Open(tree.Path("a/4"), file));
+    EXPECT_EQ(file.Identity(), identity(tree.Path("a/4")));
+    EXPECT_EQ(folders.Kept(), 0u); // the stale folder went
+
+    // Links are still never followed at the last component.
+    tree.CreateSymlink("a/link", tree.Path("a/4"));
+    EXPECT_FALSE(folders.Open(tree.Path("a/link"), file));
+    EXPECT_EQ(folders.Kept(), 1u);
+    EXPECT_TRUE(folders.Release());
+    EXPECT_EQ(folders.Kept(), 0u);
+    EXPECT_EQ(platform::readerDescriptors::Held(), held);
 }
 
 } // namespace
