@@ -309,6 +309,7 @@ void ContentCache::Fail(int code, const char* what) {
     if (failed_)
         return;
     failed_ = true;
+    reading_ = false;
     damaged_ = IsDamage(code);
     const bool writing = std::strstr(what, "written") != nullptr;
     Warn("the content cache " + path_ + " " + what + ": " + sqlite3_errstr(code) +
@@ -359,7 +360,13 @@ void ContentCache::Lookup(std::vector<Query>& batch) {
     if (!db_ || failed_)
         return;
     counts_.lookedUp += static_cast<std::int64_t>(batch.size());
-    int rc = sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
+    // One read transaction serves the lookups until this run writes: a transaction for each
+    // size run cost locks and a stat of the database file each, a third of a warm rescan.
+    int rc = SQLITE_OK;
+    if (!reading_) {
+        rc = sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
+        reading_ = rc == SQLITE_OK;
+    }
     for (Query& q : batch) {
         if (rc != SQLITE_OK)
             break;
@@ -400,10 +407,14 @@ void ContentCache::Lookup(std::vector<Query>& batch) {
             touched_.emplace_back(volume, inode);
     }
     sqlite3_reset(select_);
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         Fail(rc, "cannot be read");
+}
+
+void ContentCache::EndReading() {
+    if (reading_)
+        sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    reading_ = false;
 }
 
 void ContentCache::Store(const std::string& path, const platform::FileStamp& stamp,
@@ -427,6 +438,7 @@ void ContentCache::Store(const std::string& path, const platform::FileStamp& sta
 void ContentCache::Flush(std::unique_lock<std::mutex>&) {
     if (!db_ || failed_ || (pending_.empty() && touched_.empty()))
         return;
+    EndReading();
     int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     for (const Pending& p : pending_) {
         if (rc != SQLITE_OK)
@@ -501,6 +513,7 @@ void ContentCache::Close() {
     if (!db_)
         return;
     Flush(lock);
+    EndReading();
     Trim();
     Finalize();
     if (damaged_) {

@@ -80,6 +80,8 @@ private:
     // The database's number for the file system of a file; -1 when it cannot be told.
     std::int64_t VolumeOf(const std::string& path, dev_t device, bool create);
     void Flush(std::unique_lock<std::mutex>& lock);
+    // Ends the read transaction that lookups keep open between writes.
+    void EndReading();
     void Trim();
     // Stops using the database for the rest of the run after an error; one warning.
     void Fail(int code, const char* what);
@@ -93,6 +95,7 @@ private:
     sqlite3_stmt* insert_ = nullptr;
     sqlite3_stmt* touch_ = nullptr;
     bool failed_ = false;
+    bool reading_ = false; // a read transaction is open
     bool damaged_ = false; // found damaged during the run: made anew when it closes
     bool warned_ = false;
     std::int64_t now_ = 0; // seconds, for the age of entries

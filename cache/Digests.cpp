@@ -1,11 +1,13 @@
 #include "cache/Digests.h"
 
-#include <openssl/evp.h>
+// The plain SHA-256 functions keep no state per thread: the EVP interface allocates some in each
+// reader thread, which is never given back while the pool's threads live.
+#define OPENSSL_SUPPRESS_DEPRECATED
+#include <openssl/sha.h>
 #include <xxhash.h>
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 
 namespace cache {
 
@@ -54,34 +56,33 @@ BlockDigest HashBlock(const void* data, std::size_t n) {
 }
 
 struct WholeDigest::State {
-    EVP_MD_CTX* ctx = EVP_MD_CTX_new();
-    ~State() { EVP_MD_CTX_free(ctx); }
+    SHA256_CTX ctx;
 };
 
 WholeDigest::WholeDigest() : state_(std::make_unique<State>()) {
-    if (!state_->ctx || EVP_DigestInit_ex(state_->ctx, EVP_sha256(), nullptr) != 1)
-        throw std::bad_alloc();
+    SHA256_Init(&state_->ctx);
 }
 
 WholeDigest::~WholeDigest() = default;
 
 void WholeDigest::Add(const void* data, std::size_t n) {
-    EVP_DigestUpdate(state_->ctx, data, n);
+    SHA256_Update(&state_->ctx, data, n);
 }
 
 FileDigest WholeDigest::Finish(const FileDigest& tail) {
     FileDigest both[2];
-    unsigned int n = 0;
-    EVP_DigestFinal_ex(state_->ctx, both[0].data(), &n);
+    SHA256_Final(both[0].data(), &state_->ctx);
     both[1] = tail;
     return Sha256(both, sizeof both);
 }
 
 FileDigest Sha256(const void* data, std::size_t n) {
+    // Not the one-shot SHA256(), which goes through the EVP interface.
+    SHA256_CTX ctx;
+    SHA256_Init(&ctx);
+    SHA256_Update(&ctx, data, n);
     FileDigest out{};
-    unsigned int len = 0;
-    if (EVP_Digest(data, n, out.data(), &len, EVP_sha256(), nullptr) != 1)
-        throw std::bad_alloc();
+    SHA256_Final(out.data(), &ctx);
     return out;
 }
 

@@ -33,5 +33,5 @@ struct ComparerContext {
     // without being read. Shared: a reader stuck in a read may outlive the run.
     std::shared_ptr<cache::ContentCache> cache;
     bool trustCache = false;
-    ReadCounts* counts = nullptr;
+    std::shared_ptr<ReadCounts> counts;
 };

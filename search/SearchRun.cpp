@@ -396,7 +396,7 @@ ComparerContext SearchRun::Context() {
     c.readers = Readers();
     c.cache = cache_;
     c.trustCache = trustCache_;
-    c.counts = &counts_;
+    c.counts = counts_;
     return c;
 }
 

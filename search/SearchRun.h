@@ -58,7 +58,7 @@ public:
     }
     // What the comparer gets to see of this run.
     ComparerContext Context();
-    const ReadCounts& Counted() const { return counts_; }
+    const ReadCounts& Counted() const { return *counts_; }
 
     // The whole run over the folder list's folders, in its order, as Find Duplicates starts it.
     // Lack of memory outside the scan ends it as a stop does and throws AppError to the general
@@ -103,7 +103,8 @@ private:
     std::unique_ptr<ContentComparer> comparer_;
     std::shared_ptr<cache::ContentCache> cache_;
     bool trustCache_ = false;
-    ReadCounts counts_;
+    // Shared with the readers, which a read that never returns may keep past the run.
+    std::shared_ptr<ReadCounts> counts_ = std::make_shared<ReadCounts>();
     std::int32_t groupNo_ = 1;
     bool shownProgress_ = false;
     std::int64_t lastProgressTick_ = 0;

@@ -785,7 +785,8 @@ void SizeRunReader::NoteBlock(SizeRunJob& job, SizeRunJob::File& file, const uns
 
 void SizeRunReader::Stream(SizeRunJob& job, SizeRunJob::File& file, const unsigned char* data,
                            std::int64_t offset, std::size_t len) {
-    if (!cache_.cache || file.broken || file.fresh.hasWhole)
+    // A rescan does not hash again what the cache already holds.
+    if (!cache_.cache || file.broken || file.fresh.hasWhole || file.known.hasWhole)
         return;
     const cache::Regions r = cache::RegionsOf(job.size);
     const std::int64_t tailAt = job.size - r.tail;

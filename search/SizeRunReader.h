@@ -93,7 +93,7 @@ public:
     struct CacheUse {
         std::shared_ptr<cache::ContentCache> cache;
         bool trust = false;
-        ReadCounts* counts = nullptr;
+        std::shared_ptr<ReadCounts> counts;
     };
     struct Limits {
         // Files held open between two blocks; the rest are reopened.
