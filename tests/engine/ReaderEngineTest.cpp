@@ -477,7 +477,7 @@ TEST_F(ReaderEngineTest, MoreFoldersThanDescriptorsStillFindEveryGroup) {
     auto runAll = [&](int readers) {
         SearchRun run(state, window);
         run.UseReaders(readers);
-        run.FindDuplicates();
+        run.FindDuplicates(window.folders);
         return Groups();
     };
     const GroupList reference = runAll(0);
