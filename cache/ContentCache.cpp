@@ -360,13 +360,10 @@ void ContentCache::Lookup(std::vector<Query>& batch) {
     if (!db_ || failed_)
         return;
     counts_.lookedUp += static_cast<std::int64_t>(batch.size());
-    // One read transaction serves the lookups until this run writes: a transaction for each
-    // size run cost locks and a stat of the database file each, a third of a warm rescan.
-    int rc = SQLITE_OK;
-    if (!reading_) {
-        rc = sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
-        reading_ = rc == SQLITE_OK;
-    }
+    // One transaction per batch: one held open across batches made another run's writes
+    // give up as locked.
+    int rc = sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
+    reading_ = rc == SQLITE_OK;
     for (Query& q : batch) {
         if (rc != SQLITE_OK)
             break;
@@ -407,7 +404,9 @@ void ContentCache::Lookup(std::vector<Query>& batch) {
             touched_.emplace_back(volume, inode);
     }
     sqlite3_reset(select_);
-    if (rc != SQLITE_OK)
+    if (rc == SQLITE_OK)
+        EndReading();
+    else
         Fail(rc, "cannot be read");
 }
 
