@@ -3,7 +3,8 @@
 // window was idle again (wall and CPU seconds of the program), the worst lateness of input that
 // arrived meanwhile, and the longest time the window went without looking at its input (also
 // counted in CPU time of its thread).
-// Usage: kelvaro_window_bench TREE [--no-find] [--free-descriptors N]
+// Usage: kelvaro_window_bench TREE... [--no-find] [--free-descriptors N]
+// Each TREE is added with its subfolders, one after the other.
 // --free-descriptors leaves the window only N descriptors more than it holds once it is up, to
 // try it where descriptors run short.
 #include "app/Appearance.h"
@@ -35,6 +36,7 @@
 #include <sys/resource.h>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -210,16 +212,19 @@ template <typename Click> Figures Measure(Click click, InputProbe& probe, PumpGa
 int main(int argc, char** argv) {
     platform::UseOneHeap(); // as the program does
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s TREE [--no-find] [--free-descriptors N]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s TREE... [--no-find] [--free-descriptors N]\n", argv[0]);
         return 2;
     }
     bool find = true;
     long freeDescriptors = -1; // none: the limit stays as it is
-    for (int i = 2; i < argc; ++i) {
+    std::vector<const char*> trees;
+    for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-find") == 0)
             find = false;
         else if (std::strcmp(argv[i], "--free-descriptors") == 0 && i + 1 < argc)
             freeDescriptors = std::atol(argv[++i]);
+        else
+            trees.push_back(argv[i]);
     }
     QApplication app(argc, argv);
     KeepQtThreadsReady();
@@ -243,12 +248,18 @@ int main(int argc, char** argv) {
         setrlimit(RLIMIT_NOFILE, &limit);
     }
 
-    form.DirectoryEdit1->setText(QString::fromLocal8Bit(argv[1]));
     form.IncludeSubdirCheck->setChecked(true);
 
     InputProbe probe(form.DupeGrid->viewport());
     PumpGaps gaps;
-    const Figures add = Measure([&] { form.AddDirButton->click(); }, probe, gaps);
+    const Figures add = Measure(
+        [&] {
+            for (const char* tree : trees) {
+                form.DirectoryEdit1->setText(QString::fromLocal8Bit(tree));
+                form.AddDirButton->click();
+            }
+        },
+        probe, gaps);
     Figures search;
     if (find)
         search = Measure([&] { form.FindFilesButton->click(); }, probe, gaps);

@@ -11,9 +11,7 @@ std::vector<Group> GroupsOf(const SearchState& state) {
         Group group;
         for (int col = 0; col < grid.ColCount(); ++col)
             if (const TFile* f = grid.Object(col, row))
-                group.push_back({platform::JoinPath(
-                                     state.DirList[static_cast<std::size_t>(f->DirIndex)], f->Name),
-                                 SeenStamp(*f), false});
+                group.push_back({EntryPath(state.DirList, *f), SeenStamp(*f), false});
         if (group.size() > 1)
             groups.push_back(std::move(group));
     }

@@ -214,8 +214,7 @@ void SearchRun::ScanDirectories() {
             if (state_.StopFlag)
                 return false;
             try {
-                auto file = std::make_unique<TFile>();
-                file->Name = name;
+                TFile* file = list.Add(name);
                 file->DirIndex = static_cast<std::int32_t>(d);
                 file->Size = stamp.size;
                 file->Id = stamp.identity;
@@ -223,7 +222,6 @@ void SearchRun::ScanDirectories() {
                 file->Changed = stamp.changed;
                 file->GroupNo = 0;
                 SetFlag(*file, flIndexed, true);
-                list.Add(std::move(file));
             } catch (const std::bad_alloc&) {
                 outOfMemory = true;
                 return false;
@@ -464,7 +462,7 @@ void SearchRun::PublishFile(int dataRow, int col, TFile* entry) {
         grid.SetColCount(col + 1);
         grid.SetText(col, 0, " Dupe #" + std::to_string(col + 1));
     }
-    grid.SetCell(col, dataRow + 1, {entry->Name, entry});
+    grid.SetCell(col, dataRow + 1, {{}, entry}); // the cell shows the entry's name
     window_.ProcessMessages();
 }
 
@@ -472,10 +470,7 @@ std::string SearchRun::GetFilePath(std::int64_t pos) const {
     const TFileList& list = state_.FileList;
     if (pos < 0 || pos >= list.Count())
         return {};
-    const TFile& f = *list[pos];
-    if (f.DirIndex < 0 || static_cast<std::size_t>(f.DirIndex) >= state_.DirList.size())
-        return {};
-    return platform::JoinPath(state_.DirList[static_cast<std::size_t>(f.DirIndex)], f.Name);
+    return EntryPath(state_.DirList, *list[pos]);
 }
 
 bool SearchRun::CompareFiles(std::int64_t a, std::int64_t b) {

@@ -56,7 +56,7 @@ std::string Describe(const SearchState& state) {
             const TFile* f = grid.Object(c, r);
             out << "[" << grid.Text(c, r) << "|";
             if (f)
-                out << f->DirIndex << "/" << f->Name << "#" << f->GroupNo;
+                out << f->DirIndex << "/" << f->Name() << "#" << f->GroupNo;
             out << "]";
         }
         out << "\n";
@@ -69,8 +69,8 @@ std::string DescribeIndex(const TFileList& list) {
     std::ostringstream out;
     for (std::int64_t i = 0; i < list.Count(); ++i) {
         const TFile& f = *list[i];
-        out << f.DirIndex << "/" << f.Name << " " << f.Size << " g" << f.GroupNo << " f" << f.Flags
-            << "\n";
+        out << f.DirIndex << "/" << f.Name() << " " << f.Size << " g" << f.GroupNo << " f"
+            << f.Flags << "\n";
     }
     return out.str();
 }
