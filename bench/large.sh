@@ -4,20 +4,18 @@
 # The tree lives on an XFS file system made in a sparse image on a loop device, so that the
 # machine's own file system spends no inodes on it; the image is kept in bench/out/large for
 # the next run (making it takes a while). Needs root for the loop device and the mount.
-# Usage: bench/large.sh [--cold] [--upto MILLIONS] [--only find|window] [--heaptrack]
-#        (--cold drops the page cache before every timed run; --heaptrack also records where
-#        kelvaro-find's memory goes at one million files, for heaptrack_print)
+# Usage: bench/large.sh [--cold] [--upto MILLIONS] [--only find|window]
+#        (--cold drops the page cache before every timed run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-cold=0 upto=5 only="" heap=0
+cold=0 upto=5 only=""
 while [ $# -gt 0 ]; do
     case $1 in
     --cold) cold=1 ;;
     --upto) upto=$2; shift ;;
     --only) only=$2; shift ;;
-    --heaptrack) heap=1 ;;
-    *) echo "usage: bench/large.sh [--cold] [--upto MILLIONS] [--only find|window] [--heaptrack]" >&2
+    *) echo "usage: bench/large.sh [--cold] [--upto MILLIONS] [--only find|window]" >&2
        exit 2 ;;
     esac
     shift
@@ -32,9 +30,7 @@ if [ ! -e /dev/loop-control ] && ! losetup -f >/dev/null 2>&1; then
     exit 1
 fi
 source scripts/deps.sh
-extra=(time)
-[ "$heap" = 1 ] && extra+=(heaptrack)
-kelvaro_install_deps "${extra[@]}"
+kelvaro_install_deps time
 
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELVARO_SANITIZE=OFF \
     -DKELVARO_BENCH=ON >/dev/null
@@ -54,6 +50,7 @@ cleanup() {
     return 0
 }
 trap cleanup EXIT
+trap "exit 130" INT TERM
 
 if [ ! -f "$image" ]; then
     # 1 KiB blocks keep small files small; room for 5 million inodes and more.
@@ -112,10 +109,3 @@ for part in 1 2 3 4 5; do
     echo "$line   ${groups:-}"
 done
 
-if [ "$heap" = 1 ]; then
-    echo
-    echo "Where kelvaro-find's memory goes at one million files (heaptrack):"
-    heaptrack -o "$out/heaptrack.find" "$finder" -r -m "$mnt/part1" >/dev/null 2>&1 || true
-    heaptrack_print "$out"/heaptrack.find.*zst 2>/dev/null |
-        sed -n '/^PEAK MEMORY CONSUMERS/,/^MOST TEMPORARY/p' | head -n 60
-fi

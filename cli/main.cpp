@@ -353,6 +353,7 @@ int Search(Options& options) {
         }
 
         std::vector<std::string> folders = list.Sorted();
+        list = SearchFolders(options.protect); // two more copies of every folder, not needed now
         const bool any = !folders.empty();
         CliWindow searchWindow(std::move(folders), !options.includeHidden,
                                isatty(STDERR_FILENO) == 1, &unreadable);

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
+#include "platform/Memory.h"
 #include "platform/Paths.h"
 #include "search/FastComparer.h"
 #include "search/FolderReader.h"
@@ -26,6 +27,9 @@ namespace {
 constexpr std::size_t kBlock = 256;
 // Folders the scan asks the readers to list before it reaches them.
 constexpr std::size_t kFoldersListedAhead = 64;
+// Bytes of folder listings the scan takes before it gives their pages back to the system: the
+// walk made them in its own order, so that the index never reuses them whole.
+constexpr std::size_t kListingBytesReturned = 32u << 20;
 // How often the window takes input while the scan waits for a reader.
 constexpr std::int64_t kWaitPumpMs = 100;
 
@@ -190,6 +194,7 @@ void SearchRun::ScanDirectories() {
     };
     std::deque<Pending> pending;
     std::size_t ahead = 0;
+    std::size_t listingBytesTaken = 0;
     for (std::size_t d = 0; d < dirs.size(); ++d) {
         for (; ahead < dirs.size() && ahead < d + kFoldersListedAhead; ++ahead) {
             Pending next;
@@ -200,6 +205,15 @@ void SearchRun::ScanDirectories() {
         }
         Pending current = std::move(pending.front());
         pending.pop_front();
+        if (current.listed) {
+            listingBytesTaken += current.known.names.capacity() +
+                                 current.known.stamps.capacity() * sizeof(platform::FileStamp);
+            if (listingBytesTaken >= kListingBytesReturned) {
+                // The listings taken before this one are gone by now.
+                platform::ReturnFreedMemory();
+                listingBytesTaken = 0;
+            }
+        }
         const std::string& folder = dirs[d];
         window_.SetCounter(SearchCounter::DirsChecked,
                            FormatThousands(static_cast<std::int64_t>(d) + 1));

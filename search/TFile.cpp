@@ -19,8 +19,8 @@ namespace {
 
 // 64 KiB of entries and names at a time: small enough that a list of a few files stays small,
 // large enough that the bookkeeping per chunk does not count.
-constexpr std::size_t kEntriesPerChunk = 1024;
-constexpr std::size_t kNameBlock = 16 * 1024;
+constexpr std::size_t kEntriesPerChunk = 64;
+constexpr std::size_t kNameBlock = 2048;
 
 } // namespace
 

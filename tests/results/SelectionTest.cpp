@@ -44,7 +44,7 @@ protected:
         std::vector<std::string> names;
         for (std::int64_t i = 0; i < state.FileList.Count(); ++i)
             if (HasFlag(*state.FileList[i], flSelected))
-                names.push_back(state.FileList[i]->Name());
+                names.emplace_back(state.FileList[i]->Name());
         std::sort(names.begin(), names.end());
         return names;
     }
