@@ -3,6 +3,8 @@
 // window was idle again (wall and CPU seconds of the program), the worst lateness of input that
 // arrived meanwhile, and the longest time the window went without looking at its input (also
 // counted in CPU time of its thread).
+// Also the heap in use (MiB) before, after the folders were added (what the folder list
+// costs) and after the search (what its results keep).
 // Usage: kelvaro_window_bench TREE... [--no-find] [--free-descriptors N]
 // Each TREE is added with its subfolders, one after the other.
 // --free-descriptors leaves the window only N descriptors more than it holds once it is up, to
@@ -44,6 +46,10 @@ using Clock = std::chrono::steady_clock;
 
 double Seconds(Clock::duration d) {
     return std::chrono::duration<double>(d).count();
+}
+
+double HeapInUseMiB() {
+    return static_cast<double>(mallinfo2().uordblks) / (1 << 20);
 }
 
 // CPU seconds of the whole program, every thread.
@@ -252,6 +258,7 @@ int main(int argc, char** argv) {
 
     InputProbe probe(form.DupeGrid->viewport());
     PumpGaps gaps;
+    const double heapStart = HeapInUseMiB();
     const Figures add = Measure(
         [&] {
             for (const char* tree : trees) {
@@ -260,16 +267,19 @@ int main(int argc, char** argv) {
             }
         },
         probe, gaps);
+    const double heapAdded = HeapInUseMiB();
     Figures search;
     if (find)
         search = Measure([&] { form.FindFilesButton->click(); }, probe, gaps);
+    const double heapFound = HeapInUseMiB();
     std::printf("platform=%s folders=%d groups=%d asked=%d "
                 "add_s=%.3f add_cpu_s=%.3f add_late_ms=%.1f add_gap_ms=%.1f add_gap_cpu_ms=%.1f "
                 "add_pumps=%ld find_s=%.3f find_cpu_s=%.3f find_late_ms=%.1f find_gap_ms=%.1f "
-                "find_gap_cpu_ms=%.1f find_pumps=%ld\n",
+                "find_gap_cpu_ms=%.1f find_pumps=%ld heap_start_mib=%.1f heap_added_mib=%.1f "
+                "heap_found_mib=%.1f\n",
                 qPrintable(QGuiApplication::platformName()), form.DirListBox->count(),
                 form.State.NextGroupRow - 1, dialogs.asked, add.wall, add.cpu, add.lateMs,
                 add.gapMs, add.gapCpuMs, add.pumps, search.wall, search.cpu, search.lateMs,
-                search.gapMs, search.gapCpuMs, search.pumps);
+                search.gapMs, search.gapCpuMs, search.pumps, heapStart, heapAdded, heapFound);
     return 0;
 }

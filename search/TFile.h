@@ -119,7 +119,7 @@ public:
         return static_cast<std::int64_t>(removed);
     }
 
-    // What the list holds now, for the benchmark's account of memory.
+    // What the list holds now: its chunks and the bytes they and the order take.
     struct Footprint {
         std::size_t chunks = 0;
         std::size_t entryBytes = 0;    // entries' storage, used or not
