@@ -3,7 +3,10 @@
 // window was idle again (wall and CPU seconds of the program), the worst lateness of input that
 // arrived meanwhile, and the longest time the window went without looking at its input (also
 // counted in CPU time of its thread).
-// Usage: kelvaro_window_bench TREE [--no-find] [--free-descriptors N]
+// Also the heap in use (MiB) before, after the folders were added (what the folder list
+// costs) and after the search (what its results keep).
+// Usage: kelvaro_window_bench TREE... [--no-find] [--free-descriptors N]
+// Each TREE is added with its subfolders, one after the other.
 // --free-descriptors leaves the window only N descriptors more than it holds once it is up, to
 // try it where descriptors run short.
 #include "app/Appearance.h"
@@ -35,6 +38,7 @@
 #include <sys/resource.h>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -42,6 +46,10 @@ using Clock = std::chrono::steady_clock;
 
 double Seconds(Clock::duration d) {
     return std::chrono::duration<double>(d).count();
+}
+
+double HeapInUseMiB() {
+    return static_cast<double>(mallinfo2().uordblks) / (1 << 20);
 }
 
 // CPU seconds of the whole program, every thread.
@@ -210,16 +218,19 @@ template <typename Click> Figures Measure(Click click, InputProbe& probe, PumpGa
 int main(int argc, char** argv) {
     platform::UseOneHeap(); // as the program does
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s TREE [--no-find] [--free-descriptors N]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s TREE... [--no-find] [--free-descriptors N]\n", argv[0]);
         return 2;
     }
     bool find = true;
     long freeDescriptors = -1; // none: the limit stays as it is
-    for (int i = 2; i < argc; ++i) {
+    std::vector<const char*> trees;
+    for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-find") == 0)
             find = false;
         else if (std::strcmp(argv[i], "--free-descriptors") == 0 && i + 1 < argc)
             freeDescriptors = std::atol(argv[++i]);
+        else
+            trees.push_back(argv[i]);
     }
     QApplication app(argc, argv);
     KeepQtThreadsReady();
@@ -243,22 +254,32 @@ int main(int argc, char** argv) {
         setrlimit(RLIMIT_NOFILE, &limit);
     }
 
-    form.DirectoryEdit1->setText(QString::fromLocal8Bit(argv[1]));
     form.IncludeSubdirCheck->setChecked(true);
 
     InputProbe probe(form.DupeGrid->viewport());
     PumpGaps gaps;
-    const Figures add = Measure([&] { form.AddDirButton->click(); }, probe, gaps);
+    const double heapStart = HeapInUseMiB();
+    const Figures add = Measure(
+        [&] {
+            for (const char* tree : trees) {
+                form.DirectoryEdit1->setText(QString::fromLocal8Bit(tree));
+                form.AddDirButton->click();
+            }
+        },
+        probe, gaps);
+    const double heapAdded = HeapInUseMiB();
     Figures search;
     if (find)
         search = Measure([&] { form.FindFilesButton->click(); }, probe, gaps);
+    const double heapFound = HeapInUseMiB();
     std::printf("platform=%s folders=%d groups=%d asked=%d "
                 "add_s=%.3f add_cpu_s=%.3f add_late_ms=%.1f add_gap_ms=%.1f add_gap_cpu_ms=%.1f "
                 "add_pumps=%ld find_s=%.3f find_cpu_s=%.3f find_late_ms=%.1f find_gap_ms=%.1f "
-                "find_gap_cpu_ms=%.1f find_pumps=%ld\n",
+                "find_gap_cpu_ms=%.1f find_pumps=%ld heap_start_mib=%.1f heap_added_mib=%.1f "
+                "heap_found_mib=%.1f\n",
                 qPrintable(QGuiApplication::platformName()), form.DirListBox->model()->rowCount(),
                 form.State.NextGroupRow - 1, dialogs.asked, add.wall, add.cpu, add.lateMs,
                 add.gapMs, add.gapCpuMs, add.pumps, search.wall, search.cpu, search.lateMs,
-                search.gapMs, search.gapCpuMs, search.pumps);
+                search.gapMs, search.gapCpuMs, search.pumps, heapStart, heapAdded, heapFound);
     return 0;
 }

@@ -11,9 +11,8 @@ std::vector<Group> GroupsOf(const SearchState& state) {
         Group group;
         for (int col = 0; col < grid.ColCount(); ++col)
             if (const TFile* f = grid.Object(col, row))
-                group.push_back({platform::JoinPath(
-                                     state.DirList[static_cast<std::size_t>(f->DirIndex)], f->Name),
-                                 SeenStamp(*f), false, HasFlag(*f, flTrusted)});
+                group.push_back(
+                    {EntryPath(state.DirList, *f), SeenStamp(*f), false, HasFlag(*f, flTrusted)});
         if (group.size() > 1)
             groups.push_back(std::move(group));
     }

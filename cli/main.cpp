@@ -396,13 +396,15 @@ int Search(Options& options) {
             }
         }
 
+        // The search keeps its own copy of the folders: the list's goes before the run.
+        std::vector<std::string> folders = list.Take();
         CliWindow searchWindow(!options.includeHidden, isatty(STDERR_FILENO) == 1, &unreadable);
         SearchState state;
         // The cache's one line of warning may come from a reader: it is said after the run.
         std::mutex warnMutex;
         std::string cacheWarning;
         std::shared_ptr<cache::ContentCache> contentCache;
-        if (!list.Empty() && options.cache) {
+        if (!folders.empty() && options.cache) {
             cache::ContentCache::Options co;
             co.folder = cache::ContentCache::DefaultFolder();
             co.warn = [&](const std::string& line) {
@@ -411,7 +413,7 @@ int Search(Options& options) {
             };
             contentCache = cache::ContentCache::Open(std::move(co));
         }
-        if (!list.Empty()) {
+        if (!folders.empty()) {
             ComparerFactory engine;
             if (options.pairwise)
                 engine = MakePairwiseComparer;
@@ -423,7 +425,7 @@ int Search(Options& options) {
                 run.UseFileFilter([&](const std::string& name, std::int64_t size) {
                     return options.filter.TakesFile(name, size);
                 });
-            run.FindDuplicates(list.Items());
+            run.FindDuplicates(std::move(folders));
             if (contentCache)
                 contentCache->Close();
             if (options.stats)

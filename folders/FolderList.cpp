@@ -178,6 +178,16 @@ void FolderList::RemoveRows(const std::vector<int>& rows) {
     }
 }
 
+std::vector<std::string> FolderList::Take() {
+    if (observer_)
+        observer_->Resetting();
+    std::vector<std::string> items = std::move(items_);
+    items_.clear();
+    if (observer_)
+        observer_->Reset();
+    return items;
+}
+
 void FolderList::Clear() {
     Assign({});
 }

@@ -72,6 +72,8 @@ public:
     std::size_t InsertQueued(std::size_t most = SIZE_MAX);
     bool QueueEmpty() const { return queued_.empty(); }
 
+    // Hands the entries over and leaves the list empty.
+    std::vector<std::string> Take();
     // Rows in increasing order.
     void RemoveRows(const std::vector<int>& rows);
     void Clear();

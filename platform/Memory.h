@@ -14,4 +14,10 @@ inline void UseOneHeap() {
 #endif
 }
 
+// Gives the system back the pages that freed memory left whole. Memory freed in many small
+// pieces stays with the process otherwise, even when nothing will use it again.
+inline void ReturnFreedMemory() {
+    malloc_trim(0);
+}
+
 } // namespace platform

@@ -31,7 +31,7 @@ std::string XdgFolder(const char* variable, const char* underHome) {
 
 } // namespace
 
-std::string JoinPath(const std::string& folder, const std::string& name) {
+std::string JoinPath(const std::string& folder, std::string_view name) {
     std::string path;
     path.reserve(folder.size() + 1 + name.size());
     path = folder;

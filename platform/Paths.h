@@ -1,11 +1,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace platform {
 
 // Folder + "/" + name, without doubling the separator (the root "/" gives "/name").
-std::string JoinPath(const std::string& folder, const std::string& name);
+std::string JoinPath(const std::string& folder, std::string_view name);
 
 // The last component of a path ("" for "/").
 std::string BaseName(const std::string& path);

@@ -23,8 +23,8 @@
 
 namespace {
 
-QString FromBytes(const std::string& s) {
-    return QFile::decodeName(QByteArray::fromStdString(s));
+QString FromBytes(std::string_view s) {
+    return QFile::decodeName(QByteArray(s.data(), static_cast<qsizetype>(s.size())));
 }
 
 const char* const kEraseWarning =

@@ -21,7 +21,7 @@ void DeleteFilesModel::ClearFiles() {
 void DeleteFilesModel::SetFileRow(int row, TFile* entry, const std::string& folder) {
     if (row >= filesGrid_.RowCount())
         filesGrid_.SetRowCount(row + 1);
-    filesGrid_.SetCell(0, row, {entry->Name, entry});
+    filesGrid_.SetCell(0, row, {std::string(entry->Name()), entry});
     filesGrid_.SetCell(1, row, {folder, nullptr});
     filesGrid_.SetRowCount(row + 1);
 }

@@ -41,7 +41,7 @@ std::string StayedText(const std::vector<std::string>& names,
 }
 
 std::string ShownPath(const std::vector<std::string>& folders, const std::string& folder,
-                      const std::string& name) {
+                      std::string_view name) {
     const std::string full = platform::JoinPath(folder, name);
     const std::string* outermost = nullptr;
     for (const std::string& f : folders)
@@ -68,20 +68,14 @@ RemovalFlow::RemovalFlow(SearchState& state, MainWindowInterface& window,
                          DeleteDialogInterface& dialog, ShellOperations& shell)
     : state_(state), window_(window), dialog_(dialog), shell_(shell) {}
 
-const std::string* RemovalFlow::FolderOf(const TFile& entry) const {
-    if (entry.DirIndex < 0 || static_cast<std::size_t>(entry.DirIndex) >= state_.DirList.size())
-        return nullptr;
-    return &state_.DirList[static_cast<std::size_t>(entry.DirIndex)];
-}
-
 int RemovalFlow::LastCompleteRow() const {
     const int last = state_.DupeGrid.RowCount() - 1;
     return Searching() ? std::min(last, state_.NextGroupRow - 1) : last;
 }
 
 void RemovalFlow::AddCandidate(TFile* entry) {
-    const std::string* folder = FolderOf(*entry);
-    if (!folder || !platform::PathExists(platform::JoinPath(*folder, entry->Name)))
+    const std::string* folder = EntryFolder(state_.DirList, *entry);
+    if (!folder || !platform::PathExists(EntryPath(state_.DirList, *entry)))
         return;
     dialog_.Model().SetFileRow(row_, entry, *folder);
     ++row_;
@@ -175,9 +169,10 @@ void RemovalFlow::DeleteFiles() {
         if (result.restamped && result.putBackAs.empty() && result.stamp.identity == entry->Id &&
             result.stamp.size == entry->Size && result.stamp.modified == entry->Modified)
             entry->Changed = result.stamp.changed;
-        names.push_back(entry->Name);
-        const std::string* folder = FolderOf(*entry);
-        lines.push_back((folder ? ShownPath(state_.DirList, *folder, entry->Name) : entry->Name) +
+        names.emplace_back(entry->Name());
+        const std::string* folder = EntryFolder(state_.DirList, *entry);
+        lines.push_back((folder ? ShownPath(state_.DirList, *folder, entry->Name())
+                                : std::string(entry->Name())) +
                         ": " + StayedReason(result));
     }
     list.ForgetEntries();

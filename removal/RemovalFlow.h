@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // "Unable to delete " + this + ".": up to five names joined with ", " and a final " and ",
@@ -23,7 +24,7 @@ std::string StayedText(const std::vector<std::string>& names,
 // How a file stands in that message: its path from the outermost listed folder that holds it
 // (that folder's own name first), or the whole path for a folder at the root.
 std::string ShownPath(const std::vector<std::string>& folders, const std::string& folder,
-                      const std::string& name);
+                      std::string_view name);
 
 // Step 5 of the main window: gathers the selected copies, has them confirmed, and hands them to
 // the shell in one batch, which removes each one only after checking it at that moment against
@@ -63,7 +64,6 @@ private:
     std::vector<RemovalResult> Remove(const std::vector<PlannedRemoval>& plan, TRemoveMethod method,
                                       const std::string& archive);
     // The entry's folder, or nothing when its DirIndex points nowhere.
-    const std::string* FolderOf(const TFile& entry) const;
     void SweepGrid();
 
     SearchState& state_;

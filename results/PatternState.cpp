@@ -52,7 +52,7 @@ std::optional<std::string> PatternState::DupeGridMouseDown(const ResultGrid& gri
     const TFile* file = CellEntry(grid, col, row);
     if (!file)
         return std::nullopt;
-    source_ = file->Name;
+    source_ = file->Name();
     const std::string extension = PatternExtension(source_);
     maximum_ = ClampedCount(CharCount(source_) - CharCount(extension));
     position_ = maximum_;

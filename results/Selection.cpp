@@ -15,23 +15,12 @@ const char* const kNoFolderHighlightedText =
 
 namespace {
 
-const std::string* FolderOf(const SearchState& state, const TFile& file) {
-    if (file.DirIndex < 0 || static_cast<std::size_t>(file.DirIndex) >= state.DirList.size())
-        return nullptr;
-    return &state.DirList[static_cast<std::size_t>(file.DirIndex)];
-}
-
 SelectionFigures FinishMarking(SearchState& state, bool leaveOne) {
     KeepOnePerGroup(state.DupeGrid, leaveOne);
     return UpdateSelectionInfo(state);
 }
 
 } // namespace
-
-std::string EntryPath(const SearchState& state, const TFile& file) {
-    const std::string* folder = FolderOf(state, file);
-    return folder ? platform::JoinPath(*folder, file.Name) : std::string();
-}
 
 std::vector<TFile*> SelectedFiles(const SearchState& state) {
     std::vector<TFile*> files;
@@ -112,7 +101,7 @@ SelectionFigures SelectByFolder(SearchState& state, const std::vector<std::strin
     std::sort(folders.begin(), folders.end());
     for (std::int64_t i = 0; i < state.FileList.Count(); ++i) {
         TFile& file = *state.FileList[i];
-        const std::string* folder = FolderOf(state, file);
+        const std::string* folder = EntryFolder(state.DirList, file);
         const bool inFolders =
             folder && std::binary_search(folders.begin(), folders.end(), *folder);
         SetFlag(file, flSelected, inFolders && file.GroupNo > 0);
@@ -131,7 +120,7 @@ SelectionFigures SelectPattern(SearchState& state, const std::string& mask, bool
             continue;
         if (!compiled)
             compiled.emplace(mask);
-        SetFlag(file, flSelected, compiled->Matches(file.Name));
+        SetFlag(file, flSelected, compiled->Matches(file.Name()));
     }
     return FinishMarking(state, leaveOne);
 }

@@ -17,7 +17,9 @@ struct SelectionFigures {
 };
 
 // An entry's full path: its folder in DirList, "/", its name. Empty when its folder is unknown.
-std::string EntryPath(const SearchState& state, const TFile& file);
+inline std::string EntryPath(const SearchState& state, const TFile& file) {
+    return EntryPath(state.DirList, file);
+}
 
 // What the removal takes and the figures count: with the marks every entry of FileList that has
 // flSelected; with the range every entry in its cells, column by column, top to bottom.

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <stdexcept>
 
+const GridCell ResultGrid::kEmpty{};
+
 ResultGrid::ResultGrid() {
-    rows_.assign(1, std::vector<GridCell>(1));
+    rows_.resize(1);
 }
 
 void ResultGrid::SetRowCount(int rows) {
@@ -12,8 +14,7 @@ void ResultGrid::SetRowCount(int rows) {
         rows = 1;
     if (rows == RowCount())
         return;
-    rows_.resize(static_cast<std::size_t>(rows),
-                 std::vector<GridCell>(static_cast<std::size_t>(cols_)));
+    rows_.resize(static_cast<std::size_t>(rows));
     if (fixedRows_ >= rows) {
         fixedRows_ = 0;
         Notify(GridChange::FixedRows);
@@ -28,7 +29,8 @@ void ResultGrid::SetColCount(int cols) {
         return;
     cols_ = cols;
     for (auto& row : rows_)
-        row.resize(static_cast<std::size_t>(cols));
+        if (row.size() > static_cast<std::size_t>(cols))
+            row.resize(static_cast<std::size_t>(cols));
     Notify(GridChange::Columns);
 }
 
@@ -41,19 +43,27 @@ void ResultGrid::SetFixedRows(int fixed) {
     Notify(GridChange::FixedRows);
 }
 
+GridCell& ResultGrid::Place(int col, int row) {
+    auto& cells = rows_.at(static_cast<std::size_t>(row));
+    if (col < 0 || col >= cols_)
+        throw std::out_of_range("Grid column out of range");
+    if (static_cast<std::size_t>(col) >= cells.size())
+        cells.resize(static_cast<std::size_t>(col) + 1);
+    return cells[static_cast<std::size_t>(col)];
+}
+
 void ResultGrid::SetText(int col, int row, std::string text) {
-    rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)).Text =
-        std::move(text);
+    Place(col, row).Text = std::move(text);
     Notify(GridChange::Cell, col, row);
 }
 
 void ResultGrid::SetObject(int col, int row, TFile* object) {
-    rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)).Object = object;
+    Place(col, row).Object = object;
     Notify(GridChange::Cell, col, row);
 }
 
 void ResultGrid::SetCell(int col, int row, GridCell cell) {
-    rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)) = std::move(cell);
+    Place(col, row) = std::move(cell);
     Notify(GridChange::Cell, col, row);
 }
 
@@ -78,16 +88,16 @@ void ResultGrid::DeleteCell(int col, int row) {
     auto& cells = rows_.at(static_cast<std::size_t>(row));
     if (col < 0 || col >= cols_)
         return;
-    for (int c = col; c + 1 < cols_; ++c) {
-        cells[static_cast<std::size_t>(c)] = std::move(cells[static_cast<std::size_t>(c + 1)]);
+    // Every cell from col to the last column changes, stored or not.
+    if (static_cast<std::size_t>(col) < cells.size())
+        cells.erase(cells.begin() + col);
+    for (int c = col; c < cols_; ++c)
         Notify(GridChange::Cell, c, row);
-    }
-    cells[static_cast<std::size_t>(cols_ - 1)] = GridCell{};
-    Notify(GridChange::Cell, cols_ - 1, row);
 }
 
 void ResultGrid::Clear() {
-    rows_.assign(1, std::vector<GridCell>(1));
+    rows_.assign(1, {});
+    rows_.shrink_to_fit();
     cols_ = 1;
     fixedRows_ = 0;
     Notify(GridChange::Reset);

@@ -4,13 +4,19 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The result grid's cells as plain data: a text and an entry per cell, row 0 the header once
 // it is fixed. Columns and rows as the string grid of the window counts them (col, row).
+// A cell with an entry and no text of its own shows the entry's name, so that millions of
+// cells keep no copy of the names.
 struct GridCell {
     std::string Text;
     TFile* Object = nullptr;
+    std::string_view Shown() const {
+        return Text.empty() && Object ? Object->Name() : std::string_view(Text);
+    }
 };
 
 // A rectangle of cells, inclusive, as the grid's highlighted range: (left, top) to
@@ -52,10 +58,14 @@ public:
     // Needs rows > fixed; only 0 and 1 are used.
     void SetFixedRows(int fixed);
 
+    // Each row stores cells only up to its last one set: one group of thousands of copies
+    // widens every row, and rows of empty cells would cost more than the files themselves.
     const GridCell& Cell(int col, int row) const {
-        return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+        const auto& cells = rows_[static_cast<std::size_t>(row)];
+        return static_cast<std::size_t>(col) < cells.size() ? cells[static_cast<std::size_t>(col)]
+                                                            : kEmpty;
     }
-    const std::string& Text(int col, int row) const { return Cell(col, row).Text; }
+    std::string Text(int col, int row) const { return std::string(Cell(col, row).Shown()); }
     TFile* Object(int col, int row) const { return Cell(col, row).Object; }
     void SetText(int col, int row, std::string text);
     void SetObject(int col, int row, TFile* object);
@@ -76,11 +86,14 @@ public:
     void SetListener(Listener listener) { listener_ = std::move(listener); }
 
 private:
+    // The cell to write, made when the row is shorter; col and row checked.
+    GridCell& Place(int col, int row);
     void Notify(GridChange change, int col = -1, int row = -1) {
         if (listener_)
             listener_(change, col, row);
     }
 
+    static const GridCell kEmpty;
     std::vector<std::vector<GridCell>> rows_;
     int cols_ = 1;
     int fixedRows_ = 0;

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
+#include "platform/Memory.h"
 #include "platform/Paths.h"
 #include "search/FastComparer.h"
 #include "search/FolderReader.h"
@@ -26,6 +27,9 @@ namespace {
 constexpr std::size_t kBlock = 256;
 // Folders the scan asks the readers to list before it reaches them.
 constexpr std::size_t kFoldersListedAhead = 64;
+// Bytes of folder listings the scan takes before it gives their pages back to the system: the
+// walk made them in its own order, so that the index never reuses them whole.
+constexpr std::size_t kListingBytesReturned = 32u << 20;
 // How often the window takes input while the scan waits for a reader.
 constexpr std::int64_t kWaitPumpMs = 100;
 
@@ -189,6 +193,7 @@ void SearchRun::ScanDirectories() {
     };
     std::deque<Pending> pending;
     std::size_t ahead = 0;
+    std::size_t listingBytesTaken = 0;
     for (std::size_t d = 0; d < dirs.size(); ++d) {
         for (; ahead < dirs.size() && ahead < d + kFoldersListedAhead; ++ahead) {
             Pending next;
@@ -199,6 +204,15 @@ void SearchRun::ScanDirectories() {
         }
         Pending current = std::move(pending.front());
         pending.pop_front();
+        if (current.listed) {
+            listingBytesTaken += current.known.names.capacity() +
+                                 current.known.stamps.capacity() * sizeof(platform::FileStamp);
+            if (listingBytesTaken >= kListingBytesReturned) {
+                // The listings taken before this one are gone by now.
+                platform::ReturnFreedMemory();
+                listingBytesTaken = 0;
+            }
+        }
         const std::string& folder = dirs[d];
         window_.SetCounter(SearchCounter::DirsChecked,
                            FormatThousands(static_cast<std::int64_t>(d) + 1));
@@ -213,8 +227,7 @@ void SearchRun::ScanDirectories() {
             if (state_.StopFlag)
                 return false;
             try {
-                auto file = std::make_unique<TFile>();
-                file->Name = name;
+                TFile* file = list.Add(name);
                 file->DirIndex = static_cast<std::int32_t>(d);
                 file->Size = stamp.size;
                 file->Id = stamp.identity;
@@ -222,7 +235,6 @@ void SearchRun::ScanDirectories() {
                 file->Changed = stamp.changed;
                 file->GroupNo = 0;
                 SetFlag(*file, flIndexed, true);
-                list.Add(std::move(file));
             } catch (const std::bad_alloc&) {
                 outOfMemory = true;
                 return false;
@@ -480,7 +492,7 @@ void SearchRun::PublishFile(int dataRow, int col, TFile* entry) {
         grid.SetColCount(col + 1);
         grid.SetText(col, 0, " Dupe #" + std::to_string(col + 1));
     }
-    grid.SetCell(col, dataRow + 1, {entry->Name, entry});
+    grid.SetCell(col, dataRow + 1, {{}, entry}); // the cell shows the entry's name
     window_.ProcessMessages();
 }
 
@@ -488,10 +500,7 @@ std::string SearchRun::GetFilePath(std::int64_t pos) const {
     const TFileList& list = state_.FileList;
     if (pos < 0 || pos >= list.Count())
         return {};
-    const TFile& f = *list[pos];
-    if (f.DirIndex < 0 || static_cast<std::size_t>(f.DirIndex) >= state_.DirList.size())
-        return {};
-    return platform::JoinPath(state_.DirList[static_cast<std::size_t>(f.DirIndex)], f.Name);
+    return EntryPath(state_.DirList, *list[pos]);
 }
 
 bool SearchRun::CompareFiles(std::int64_t a, std::int64_t b) {

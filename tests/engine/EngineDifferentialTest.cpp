@@ -63,7 +63,7 @@ std::string Describe(const SearchState& state) {
             const TFile* f = grid.Object(c, r);
             out << "[" << grid.Text(c, r) << "|";
             if (f)
-                out << f->DirIndex << "/" << f->Name << "#" << f->GroupNo;
+                out << f->DirIndex << "/" << f->Name() << "#" << f->GroupNo;
             out << "]";
         }
         out << "\n";
@@ -76,8 +76,8 @@ std::string DescribeIndex(const TFileList& list) {
     std::ostringstream out;
     for (std::int64_t i = 0; i < list.Count(); ++i) {
         const TFile& f = *list[i];
-        out << f.DirIndex << "/" << f.Name << " " << f.Size << " g" << f.GroupNo << " f" << f.Flags
-            << "\n";
+        out << f.DirIndex << "/" << f.Name() << " " << f.Size << " g" << f.GroupNo << " f"
+            << f.Flags << "\n";
     }
     return out.str();
 }
@@ -257,25 +257,30 @@ TEST(EngineDifferential, FilesKeptByTheWalkGiveTheRunOfReadingTheFolders) {
         g.tree.CreateFile("elsewhere/x", "abc");
         platform::ScopedIoFaults installed(g.faults);
 
-        RecordingWindow walkWindow;
-        bool stop = false;
-        FolderFiles listed;
-        std::vector<std::string> folders{g.tree.Root()};
-        WalkSubfolders(
-            g.tree.Root(), [&](const std::string& f) { folders.push_back(f); }, walkWindow, stop,
-            &listed);
-        ASSERT_EQ(folders.size(), 3u + g.folders.size());
-        // A folder the walk did not read, and one listed twice: both read from the disk.
-        FolderFiles::Listing forgotten;
-        ASSERT_TRUE(listed.Take(g.tree.Path("elsewhere"), forgotten));
-        folders.push_back(g.folders[0]);
-        for (bool skipHidden : {true, false}) {
-            FolderFiles kept = listed;
-            const Outcome reference = RunSearch(folders, Fast(), {}, nullptr, skipHidden);
-            const Outcome got = RunSearch(folders, Fast(), {}, &kept, skipHidden);
-            EXPECT_EQ(got.log, reference.log);
-            EXPECT_EQ(got.grid, reference.grid);
-            EXPECT_EQ(got.index, reference.index);
+        // With a budget that holds only some of the listings, the others are read again.
+        for (std::size_t budget : {FolderFiles::kDefaultBudget, std::size_t{1500}}) {
+            SCOPED_TRACE("budget " + std::to_string(budget));
+            RecordingWindow walkWindow;
+            bool stop = false;
+            FolderFiles listed(budget);
+            std::vector<std::string> folders{g.tree.Root()};
+            WalkSubfolders(
+                g.tree.Root(), [&](const std::string& f) { folders.push_back(f); }, walkWindow,
+                stop, &listed);
+            ASSERT_EQ(folders.size(), 3u + g.folders.size());
+            // A folder the walk did not read, and one listed twice: both read from the disk.
+            FolderFiles::Listing forgotten;
+            const bool kept = listed.Take(g.tree.Path("elsewhere"), forgotten);
+            ASSERT_TRUE(kept || budget < FolderFiles::kDefaultBudget);
+            folders.push_back(g.folders[0]);
+            for (bool skipHidden : {true, false}) {
+                FolderFiles copy = listed;
+                const Outcome reference = RunSearch(folders, Fast(), {}, nullptr, skipHidden);
+                const Outcome got = RunSearch(folders, Fast(), {}, &copy, skipHidden);
+                EXPECT_EQ(got.log, reference.log);
+                EXPECT_EQ(got.grid, reference.grid);
+                EXPECT_EQ(got.index, reference.index);
+            }
         }
     }
 }

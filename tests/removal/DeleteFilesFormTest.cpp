@@ -26,10 +26,9 @@ class DeleteFilesFormTest : public QObject {
     void Fill(TDeleteFilesForm& form, int n) {
         form.Model().ClearFiles();
         for (int i = 1; i <= n; ++i) {
-            auto& f = files_.emplace_back();
-            f.Name = "file" + std::to_string(i);
-            f.Size = 1000 * i;
-            form.Model().SetFileRow(i, &f, "/folder");
+            TFile* f = files_.Add("file" + std::to_string(i));
+            f->Size = 1000 * i;
+            form.Model().SetFileRow(i, f, "/folder");
         }
         form.UpdateNotification();
     }
@@ -38,7 +37,7 @@ class DeleteFilesFormTest : public QObject {
         QTimer::singleShot(0, &form, [act] { act(); });
         return form.ShowModal();
     }
-    std::deque<TFile> files_;
+    TFileList files_;
 
 private slots:
     void initTestCase() { platform::SetUserNumberFormat({",", "."}); }

@@ -14,10 +14,9 @@ protected:
         model.ClearFiles();
         int row = 1;
         for (auto size : sizes) {
-            auto& f = files.emplace_back();
-            f.Name = "f" + std::to_string(row);
-            f.Size = size;
-            model.SetFileRow(row++, &f, "/dir");
+            TFile* f = files.Add("f" + std::to_string(row));
+            f->Size = size;
+            model.SetFileRow(row++, f, "/dir");
         }
         model.UpdateNotification();
     }
@@ -29,7 +28,7 @@ protected:
     }
     std::string archive = "/prog/Archive";
     DeleteFilesModel model{archive};
-    std::deque<TFile> files;
+    TFileList files;
 };
 
 TEST_F(DeleteFilesModelTest, NotificationLinesPerMethod) {

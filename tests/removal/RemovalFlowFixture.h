@@ -55,8 +55,8 @@ inline Rows GridRows(const SearchState& s, bool sortRows = false) {
         std::vector<std::string> names;
         for (int c = 0; c < s.DupeGrid.ColCount(); ++c)
             if (const TFile* f = s.DupeGrid.Object(c, r)) {
-                EXPECT_EQ(f->Name, s.DupeGrid.Text(c, r));
-                names.push_back(f->Name);
+                EXPECT_EQ(f->Name(), s.DupeGrid.Text(c, r));
+                names.emplace_back(f->Name());
             } else {
                 EXPECT_EQ(s.DupeGrid.Text(c, r), "");
             }
@@ -70,7 +70,7 @@ inline Rows GridRows(const SearchState& s, bool sortRows = false) {
 inline std::set<std::string> IndexNames(const SearchState& s) {
     std::set<std::string> names;
     for (std::int64_t i = 0; i < s.FileList.Count(); ++i)
-        names.insert(s.FileList[i]->Name);
+        names.emplace(s.FileList[i]->Name());
     return names;
 }
 
@@ -104,7 +104,7 @@ protected:
     }
     void Search() { Search(state, window); }
     TFile* Cell(int col, int row) { return state.DupeGrid.Object(col, row); }
-    std::string PathOf(const TFile* f) { return tree.Path("d/" + f->Name); }
+    std::string PathOf(const TFile* f) { return tree.Path("d/" + std::string(f->Name())); }
     void Mark(std::initializer_list<std::pair<int, int>> cells) {
         state.UseMarks = true;
         for (auto [c, r] : cells)

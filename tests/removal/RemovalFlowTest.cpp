@@ -110,7 +110,7 @@ TEST_F(RemovalFlowTest, HighlightedRangeListsColumnByColumnAndWholeGroupsGo) {
 
 TEST_F(RemovalFlowTest, MovedFilesCountAsRemoved) {
     Search();
-    const std::string name = Cell(0, 3)->Name;
+    const std::string name(Cell(0, 3)->Name());
     Mark({{0, 3}});
     dialog.model.SetRemoveMethod(rmMove);
     flow.DeleteFiles();
@@ -154,7 +154,7 @@ TEST_F(RemovalFlowTest, NothingToRemoveGivesOneOfThreeMessages) {
     flow.DeleteFiles();
     // Marked files that vanished before the removal are not listed either.
     Mark({{0, 1}});
-    tree.Remove("d/" + Cell(0, 1)->Name);
+    tree.Remove("d/" + std::string(Cell(0, 1)->Name()));
     flow.DeleteFiles();
 
     ASSERT_EQ(window.messages.size(), 4u);
@@ -233,15 +233,15 @@ TEST_F(RemovalFlowTest, RemovalFromAPumpPointOfARunningSearch) {
             return;
         removed = true;
         Mark({{1, 1}, {0, 2}, {2, 2}, {0, 3}});
-        partialMarked = Cell(0, 3)->Name;
+        partialMarked = Cell(0, 3)->Name();
         for (auto [c, r] : {std::pair{1, 1}, {0, 2}, {2, 2}})
-            erased.push_back(Cell(c, r)->Name);
+            erased.emplace_back(Cell(c, r)->Name());
         dialog.model.SetRemoveMethod(rmErase);
         flow.DeleteFiles();
         // Nothing the search holds was freed; the half-published row is untouched.
         EXPECT_EQ(state.FileList.Count(), 9);
         EXPECT_EQ(state.NextGroupRow, 2);
-        EXPECT_EQ(state.DupeGrid.Object(0, 2)->Name, partialMarked);
+        EXPECT_EQ(state.DupeGrid.Object(0, 2)->Name(), partialMarked);
     };
     Search();
     ASSERT_TRUE(removed);

@@ -11,10 +11,10 @@ protected:
     void SetUp() override {
         platform::SetUserNumberFormat({",", "."});
         state.DirList = {tree.Root()};
-        present.Name = "here.txt";
+        present.NameBytes = "here.txt";
         tree.CreateFile("here.txt", "12345");
-        gone.Name = "gone.txt";
-        folder.Name = "dir";
+        gone.NameBytes = "gone.txt";
+        folder.NameBytes = "dir";
         tree.CreateDir("dir");
         state.DupeGrid.SetColCount(4);
         state.DupeGrid.SetRowCount(2);

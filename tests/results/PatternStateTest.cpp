@@ -13,13 +13,14 @@ using Arrow = PatternState::Arrow;
 // A grid with one file in cell (1, 1) and an empty cell (0, 1).
 struct OneFileGrid {
     explicit OneFileGrid(const std::string& name) {
-        file.Name = name;
+        file = names.Add(name);
         grid.SetColCount(2);
         grid.SetRowCount(2);
         grid.SetText(1, 1, name);
-        grid.SetObject(1, 1, &file);
+        grid.SetObject(1, 1, file);
     }
-    TFile file;
+    TFileList names;
+    TFile* file = nullptr;
     ResultGrid grid;
 };
 

@@ -44,7 +44,7 @@ protected:
         std::vector<std::string> names;
         for (std::int64_t i = 0; i < state.FileList.Count(); ++i)
             if (HasFlag(*state.FileList[i], flSelected))
-                names.push_back(state.FileList[i]->Name);
+                names.emplace_back(state.FileList[i]->Name());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -146,8 +146,7 @@ TEST_F(SelectionTest, InvalidMaskChangesNoMarkButSwitchesToMarks) {
 }
 
 TEST_F(SelectionTest, PatternKeepsMarksOfEntriesWithoutGroup) {
-    TFile* loose = state.FileList.Add(std::make_unique<TFile>());
-    loose->Name = "loose.zip";
+    TFile* loose = state.FileList.Add("loose.zip");
     SetFlag(*loose, flSelected, true);
     SelectPattern(state, "nothing", true);
     EXPECT_TRUE(HasFlag(*loose, flSelected));
@@ -194,7 +193,7 @@ TEST_F(SelectionTest, KilobyteFiguresRoundHalfToEven) {
     SearchState s;
     s.UseMarks = true;
     auto add = [&](std::int64_t size) {
-        TFile* f = s.FileList.Add(std::make_unique<TFile>());
+        TFile* f = s.FileList.Add("");
         f->Size = size;
         SetFlag(*f, flSelected, true);
         return f;
@@ -271,15 +270,6 @@ TEST(KeepOnePerGroup, WorksOnTheRowsAsShown) {
     EXPECT_FALSE(HasFlag(a, flSelected));
     EXPECT_TRUE(HasFlag(b, flSelected));
     EXPECT_TRUE(HasFlag(c, flSelected));
-}
-
-TEST(EntryPath, JoinsFolderAndName) {
-    SearchState s;
-    s.DirList = {"/", "/home/me"};
-    TFile root{"x.txt", 0}, home{"y.txt", 1}, lost{"z.txt", 7};
-    EXPECT_EQ(EntryPath(s, root), "/x.txt");
-    EXPECT_EQ(EntryPath(s, home), "/home/me/y.txt");
-    EXPECT_EQ(EntryPath(s, lost), "");
 }
 
 } // namespace

@@ -33,7 +33,7 @@ protected:
             std::vector<std::string> row;
             for (int c = 0; c < g.ColCount(); ++c)
                 if (g.Object(c, r))
-                    row.push_back(g.Object(c, r)->Name);
+                    row.emplace_back(g.Object(c, r)->Name());
             if (!row.empty())
                 rows.push_back(row);
         }

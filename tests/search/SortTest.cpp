@@ -36,10 +36,8 @@ TEST(SortTest, GivesTheSameOrderAsTheRecursiveQuicksort) {
         const int n = static_cast<int>(rng() % 300);
         const int distinct = 1 + static_cast<int>(rng() % 20);
         for (int i = 0; i < n; ++i) {
-            auto f = std::make_unique<TFile>();
+            TFile* f = list.Add(std::to_string(i));
             f->Size = static_cast<std::int64_t>(rng() % static_cast<unsigned>(distinct));
-            f->Name = std::to_string(i);
-            list.Add(std::move(f));
         }
         std::vector<TFile*> expected;
         for (std::int64_t i = 0; i < list.Count(); ++i)
@@ -58,23 +56,18 @@ TEST(SortTest, EqualSizesComeOutInTheOrderTheSortLeaves) {
     // Three of a size: the middle one is the pivot and the outer two swap.
     TFileList list;
     for (const char* n : {"a", "b", "c"}) {
-        auto f = std::make_unique<TFile>();
-        f->Name = n;
-        f->Size = 10;
-        list.Add(std::move(f));
+        list.Add(n)->Size = 10;
     }
     SortFileList(list);
-    EXPECT_EQ(list[0]->Name, "c");
-    EXPECT_EQ(list[1]->Name, "b");
-    EXPECT_EQ(list[2]->Name, "a");
+    EXPECT_EQ(list[0]->Name(), "c");
+    EXPECT_EQ(list[1]->Name(), "b");
+    EXPECT_EQ(list[2]->Name(), "a");
 }
 
 TEST(SortTest, SizesAbove4GiBSortAsTheyAre) {
     TFileList list;
     for (std::int64_t s : {1LL, (1LL << 32) + 1, 1LL << 33}) {
-        auto f = std::make_unique<TFile>();
-        f->Size = s;
-        list.Add(std::move(f));
+        list.Add("")->Size = s;
     }
     SortFileList(list);
     EXPECT_EQ(list[0]->Size, 1LL << 33);

@@ -1,0 +1,89 @@
+#include "search/TFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Names of every length a file system allows, some not UTF-8 and some not text at all.
+std::string NameOf(int i) {
+    std::string name(static_cast<std::size_t>(i % 256), static_cast<char>('a' + i % 26));
+    if (i % 7 == 0 && !name.empty())
+        name[0] = static_cast<char>(0xff); // not UTF-8
+    if (i % 11 == 0 && name.size() > 2)
+        name[1] = static_cast<char>(0x80 | (i % 64));
+    return name;
+}
+
+TEST(FileList, EntriesNeverMoveAndKeepTheirNamesWhileTheListGrows) {
+    TFileList list;
+    std::vector<TFile*> made;
+    for (int i = 0; i < 5000; ++i) {
+        TFile* f = list.Add(NameOf(i));
+        f->Size = i;
+        made.push_back(f);
+    }
+    ASSERT_EQ(list.Count(), 5000);
+    for (int i = 0; i < 5000; ++i) {
+        ASSERT_EQ(list[i], made[static_cast<std::size_t>(i)]);
+        ASSERT_EQ(list[i]->Name(), NameOf(i)) << i;
+        ASSERT_EQ(list[i]->Size, i);
+        ASSERT_EQ(list[i]->GroupNo, 0);
+        ASSERT_EQ(list[i]->Flags, 0);
+    }
+    EXPECT_EQ(sizeof(TFile), 64u); // what the index costs per file
+}
+
+TEST(FileList, TakingEntriesOutFreesTheirChunksAndLeavesTheOthersInPlace) {
+    TFileList list;
+    for (int i = 0; i < 3000; ++i)
+        list.Add(NameOf(i))->Size = i;
+    const std::size_t chunks = list.Measure().chunks;
+    ASSERT_GT(chunks, 2u);
+
+    // Every other entry: no chunk empties, the rest stay where they were, in order.
+    std::vector<TFile*> kept;
+    for (std::int64_t i = 1; i < list.Count(); i += 2)
+        kept.push_back(list[i]);
+    EXPECT_EQ(list.RemoveIf([](const TFile& f) { return f.Size % 2 == 0; }), 1500);
+    EXPECT_EQ(list.Measure().chunks, chunks);
+    ASSERT_EQ(list.Count(), 1500);
+    for (std::int64_t i = 0; i < list.Count(); ++i) {
+        ASSERT_EQ(list[i], kept[static_cast<std::size_t>(i)]);
+        ASSERT_EQ(list[i]->Name(), NameOf(static_cast<int>(2 * i + 1)));
+    }
+
+    // One at a time from the front, then the rest at once: each chunk goes with its last entry.
+    while (list.Count() > 0 && list[0]->Size < 1500)
+        list.Delete(0);
+    EXPECT_LT(list.Measure().chunks, chunks);
+    EXPECT_EQ(list[0]->Name(), NameOf(1501));
+    list.RemoveIf([](const TFile&) { return true; });
+    EXPECT_EQ(list.Measure().chunks, 0u);
+
+    // Emptied, it makes new entries as before.
+    EXPECT_EQ(list.Add("again")->Name(), "again");
+    list.Clear();
+    EXPECT_TRUE(list.Empty());
+    EXPECT_EQ(list.Measure().chunks, 0u);
+}
+
+TEST(EntryPath, IsTheFolderOfTheEntryAndItsName) {
+    const TDirList dirs{"/", "/home/me", "/odd \xff"};
+    TFileList list;
+    TFile* f = list.Add("x.txt");
+    EXPECT_EQ(EntryPath(dirs, *f), "/x.txt");
+    f->DirIndex = 1;
+    EXPECT_EQ(EntryPath(dirs, *f), "/home/me/x.txt");
+    f->DirIndex = 2;
+    EXPECT_EQ(EntryPath(dirs, *f), "/odd \xff/x.txt");
+    for (std::int32_t outside : {3, -1}) {
+        f->DirIndex = outside;
+        EXPECT_EQ(EntryPath(dirs, *f), "");
+        EXPECT_EQ(EntryFolder(dirs, *f), nullptr);
+    }
+}
+
+} // namespace
