@@ -11,17 +11,22 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
 
-// Lets every read through and counts them, from any thread.
+// Lets every read through and counts them, from any thread. Each read takes a millisecond, as
+// from a disk: from the page cache both files would be compared before the window's first look
+// at its input, and there would be nothing to stop.
 class ReadRecorder : public platform::IoFaults {
 public:
     std::atomic<int> reads{0};
     bool FailRead(const std::string&, std::int64_t) override {
         ++reads;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
         return false;
     }
 };
