@@ -289,16 +289,7 @@ void SizeRunReader::RunChunk(const std::shared_ptr<Pass>& pass, std::size_t chun
                             job.size - static_cast<std::int64_t>(kSiftBlock), kSiftBlock);
             p.keys[s] = ok ? BlockHash(scratch.data(), 2 * kSiftBlock) : 0;
         }
-        if (ok) {
-            Park(file);
-        } else {
-            file.failed = true;
-            Close(file);
-        }
-        if (!file.read) {
-            file.read = true;
-            job.checked += file.entries;
-        }
+        AfterFirstRead(job, file, ok);
     }
     // No wake-up for progress: the window's thread looks at it between short waits anyway.
     if (p.left.fetch_sub(1) == 1)
@@ -753,8 +744,15 @@ void SizeRunReader::Settle(SizeRunJob& job, SizeRunJob::File& file) {
 void SizeRunReader::ReadFirst(SizeRunJob& job, SizeRunJob::File& file) {
     const auto n = static_cast<std::size_t>(cache::RegionsOf(job.size).first);
     Buffer scratch = Buffers::Get(buffers_, n + 1);
-    if (ReadRegion(job, file, scratch.data(), 0, n)) {
+    const bool ok = ReadRegion(job, file, scratch.data(), 0, n);
+    if (ok)
         NoteBlock(job, file, scratch.data(), 0, n);
+    AfterFirstRead(job, file, ok);
+    Notify();
+}
+
+void SizeRunReader::AfterFirstRead(SizeRunJob& job, SizeRunJob::File& file, bool ok) {
+    if (ok) {
         Park(file);
     } else {
         file.failed = true;
@@ -764,7 +762,6 @@ void SizeRunReader::ReadFirst(SizeRunJob& job, SizeRunJob::File& file) {
         file.read = true;
         job.checked += file.entries;
     }
-    Notify();
 }
 
 void SizeRunReader::NoteBlock(SizeRunJob& job, SizeRunJob::File& file, const unsigned char* data,

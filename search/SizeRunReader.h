@@ -129,6 +129,8 @@ private:
     void Settle(SizeRunJob& job, SizeRunJob::File& file);
     // Reads the first region of a file that has no digest of it, to set it apart by one.
     void ReadFirst(SizeRunJob& job, SizeRunJob::File& file);
+    // Keeps the file open for the next pass, or marks it failed; counts it read once.
+    void AfterFirstRead(SizeRunJob& job, SizeRunJob::File& file, bool ok);
     // The digests of a region just read, and the whole-file stream of a class read on.
     void NoteBlock(SizeRunJob& job, SizeRunJob::File& file, const unsigned char* data,
                    std::int64_t offset, std::size_t len);
