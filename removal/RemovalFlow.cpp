@@ -166,7 +166,7 @@ void RemovalFlow::DeleteFiles() {
             continue;
         }
         // Put back by this removal alone: the next try knows it again.
-        if (result.restamped && result.putBackAs.empty() && result.stamp.identity == entry->Id &&
+        if (result.restamped && result.putBackAs.empty() && result.stamp.identity == entry->Id() &&
             result.stamp.size == entry->Size && result.stamp.modified == entry->Modified)
             entry->Changed = result.stamp.changed;
         names.emplace_back(entry->Name());

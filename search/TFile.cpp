@@ -3,8 +3,14 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstddef>
 #include <cstring>
+#include <mutex>
 #include <new>
+#include <stdexcept>
+
+#include <sys/mman.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/asan_interface.h>
@@ -17,63 +23,149 @@
 
 namespace {
 
-// 4 KiB of entries and 2 KiB of names at a time: small enough to fit the gaps that freed
-// folder listings leave in the heap, large enough that the bookkeeping of a chunk (some 200
-// bytes) costs about 3 bytes a file.
-constexpr std::size_t kEntriesPerChunk = 64;
-constexpr std::size_t kNameBlock = 2048;
+// Large enough that a chunk's bookkeeping costs well under a byte a file, small enough that a
+// chunk left with a few entries after a removal holds little. Chunks come in slabs of 2 MiB.
+constexpr std::size_t kChunkBytes = 8192;
+constexpr std::size_t kSlabBytes = std::size_t{2} << 20;
+
+constexpr std::size_t kDevices = 4096;
+constexpr std::uint16_t kOtherDevices = kDevices - 1;
+// No device has this number.
+constexpr dev_t kNoDevice = ~dev_t{0};
+
+struct DeviceTable {
+    std::mutex mutex; // for adding
+    std::atomic<std::size_t> count{1};
+    // Written once, before count covers them: read without the lock.
+    std::atomic<dev_t> numbers[kDevices] = {};
+};
+
+DeviceTable& Devices() {
+    static DeviceTable* table = new DeviceTable; // never freed: entries outlive statics
+    return *table;
+}
 
 } // namespace
 
-struct TFileList::Chunk {
-    std::unique_ptr<TFile[]> entries{new TFile[kEntriesPerChunk]};
-    std::size_t used = 0;
-    std::size_t live = 0;
-    std::vector<std::unique_ptr<char[]>> names;
-    std::size_t nameBlockSize = 0;
-    std::size_t nameUsed = 0;
-    std::size_t nameBytes = 0; // every block's size
-
-    // A copy of name with a NUL after it, kept as long as the chunk.
-    const char* Keep(std::string_view name) {
-        const std::size_t need = name.size() + 1;
-        if (names.empty() || nameBlockSize - nameUsed < need) {
-            nameBlockSize = std::max(kNameBlock, need);
-            names.emplace_back(new char[nameBlockSize]);
-            nameUsed = 0;
-            nameBytes += nameBlockSize;
+std::uint16_t DeviceIndex(dev_t device) {
+    DeviceTable& t = Devices();
+    static thread_local std::uint16_t last = 0;
+    if (t.numbers[last].load(std::memory_order_relaxed) == device)
+        return last;
+    auto find = [&](std::size_t n) -> int {
+        for (std::size_t i = 0; i < n; ++i)
+            if (t.numbers[i].load(std::memory_order_relaxed) == device)
+                return static_cast<int>(i);
+        return -1;
+    };
+    int at = find(t.count.load(std::memory_order_acquire));
+    if (at < 0) {
+        std::lock_guard lock(t.mutex);
+        const std::size_t n = t.count.load(std::memory_order_relaxed);
+        at = find(n);
+        if (at < 0) {
+            if (n == kOtherDevices)
+                return kOtherDevices;
+            t.numbers[n].store(device, std::memory_order_relaxed);
+            t.count.store(n + 1, std::memory_order_release);
+            at = static_cast<int>(n);
         }
-        char* at = names.back().get() + nameUsed;
-        if (!name.empty())
-            std::memcpy(at, name.data(), name.size());
-        at[name.size()] = '\0';
-        nameUsed += need;
-        return at;
     }
-    ~Chunk() { KELVARO_UNPOISON(entries.get(), kEntriesPerChunk * sizeof(TFile)); }
+    last = static_cast<std::uint16_t>(at);
+    return last;
+}
+
+dev_t DeviceNumber(std::uint16_t index) {
+    if (index == kOtherDevices)
+        return kNoDevice;
+    return Devices().numbers[index].load(std::memory_order_relaxed);
+}
+
+// At the start of its memory; the entries follow it, and the names fill in from the end.
+struct TFileList::Chunk {
+    std::uint32_t used = 0;                // entries made
+    std::uint32_t live = 0;                // entries not taken out
+    std::uint32_t namesFrom = kChunkBytes; // where the names begin
+    Chunk* next = nullptr;                 // in the list of chunks given back
+
+    static Chunk* Of(const TFile* file) {
+        return reinterpret_cast<Chunk*>(reinterpret_cast<std::uintptr_t>(file) &
+                                        ~std::uintptr_t{kChunkBytes - 1});
+    }
+    char* Bytes() { return reinterpret_cast<char*>(this); }
+    TFile* Entries() { return reinterpret_cast<TFile*>(Bytes() + kHeader); }
+    bool Fits(std::string_view name) const {
+        return kHeader + (used + 1) * sizeof(TFile) + name.size() + 1 <= namesFrom;
+    }
+    // A new entry with a copy of name and a NUL after it; needs Fits(name).
+    TFile* Make(std::string_view name) {
+        namesFrom -= static_cast<std::uint32_t>(name.size() + 1);
+        char* kept = Bytes() + namesFrom;
+        if (!name.empty())
+            std::memcpy(kept, name.data(), name.size());
+        kept[name.size()] = '\0';
+        TFile* file = new (Entries() + used++) TFile;
+        file->NameAt = static_cast<std::int32_t>(kept - reinterpret_cast<char*>(file));
+        ++live;
+        return file;
+    }
+
+    static constexpr std::size_t kHeader = 32;
 };
 
 TFileList::TFileList() = default;
-TFileList::~TFileList() = default;
 
-TFileList::Chunk& TFileList::Current() {
-    if (!current_ || current_->used == kEntriesPerChunk) {
-        auto chunk = std::make_unique<Chunk>();
-        current_ = chunk.get();
-        chunks_.emplace(chunk->entries.get(), std::move(chunk));
+TFileList::~TFileList() {
+    Clear();
+}
+
+TFileList::Chunk* TFileList::NewChunk() {
+    static_assert(sizeof(Chunk) <= Chunk::kHeader);
+    static_assert(kMaxName + 1 + sizeof(TFile) + Chunk::kHeader <= kChunkBytes);
+    Chunk* chunk = free_;
+    if (chunk) {
+        free_ = chunk->next;
+    } else {
+        if (slabNext_ == slabEnd_) {
+            // Aligned to a chunk: the slack before and after goes back at once.
+            const std::size_t bytes = kSlabBytes + kChunkBytes;
+            void* mapped =
+                mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (mapped == MAP_FAILED)
+                throw std::bad_alloc();
+            const auto start = reinterpret_cast<std::uintptr_t>(mapped);
+            const std::uintptr_t aligned =
+                (start + kChunkBytes - 1) & ~std::uintptr_t{kChunkBytes - 1};
+            if (aligned > start)
+                munmap(mapped, aligned - start);
+            if (aligned + kSlabBytes < start + bytes)
+                munmap(reinterpret_cast<void*>(aligned + kSlabBytes),
+                       start + bytes - aligned - kSlabBytes);
+            try {
+                slabs_.push_back(reinterpret_cast<void*>(aligned));
+            } catch (...) {
+                munmap(reinterpret_cast<void*>(aligned), kSlabBytes);
+                throw;
+            }
+            slabNext_ = reinterpret_cast<char*>(aligned);
+            slabEnd_ = slabNext_ + kSlabBytes;
+        }
+        chunk = reinterpret_cast<Chunk*>(slabNext_);
+        slabNext_ += kChunkBytes;
     }
-    return *current_;
+    KELVARO_UNPOISON(chunk, kChunkBytes);
+    ++chunks_;
+    return new (chunk) Chunk;
 }
 
 TFile* TFileList::Add(std::string_view name) {
+    if (name.size() > kMaxName)
+        throw std::length_error("file name too long");
     items_.push_back(nullptr); // its place first: no entry is made that the list does not hold
     try {
-        Chunk& chunk = Current();
-        const char* kept = chunk.Keep(name);
-        TFile* file = &chunk.entries[chunk.used++];
-        *file = TFile{};
-        file->NameBytes = kept;
-        ++chunk.live;
+        if (!current_ || !current_->Fits(name))
+            current_ = NewChunk();
+        TFile* file = current_->Make(name);
         items_[items_.size() - 1] = file;
         return file;
     } catch (...) {
@@ -83,22 +175,32 @@ TFile* TFileList::Add(std::string_view name) {
 }
 
 void TFileList::Free(TFile* file) {
-    auto it = chunks_.upper_bound(file);
-    --it; // every entry lies in the chunk that starts at or before it
-    Chunk& chunk = *it->second;
+    Chunk* chunk = Chunk::Of(file);
     // A freed entry is not to be touched again: the sanitizers say so when it is.
     KELVARO_POISON(file, sizeof(TFile));
-    if (--chunk.live == 0) {
-        if (current_ == &chunk)
+    if (--chunk->live == 0) {
+        if (current_ == chunk)
             current_ = nullptr;
-        chunks_.erase(it);
+        // Its pages but the first go back to the system.
+        madvise(chunk->Bytes() + 4096, kChunkBytes - 4096, MADV_DONTNEED);
+        chunk->next = free_;
+        free_ = chunk;
+        KELVARO_POISON(chunk->Bytes() + Chunk::kHeader, kChunkBytes - Chunk::kHeader);
+        --chunks_;
     }
 }
 
 void TFileList::Clear() {
     items_.Shrink(0);
-    chunks_.clear();
-    current_ = nullptr;
+    for (void* slab : slabs_) {
+        // Memory the sanitizers were told of as freed is no longer theirs to watch.
+        KELVARO_UNPOISON(slab, kSlabBytes);
+        munmap(slab, kSlabBytes);
+    }
+    slabs_.clear();
+    slabNext_ = slabEnd_ = nullptr;
+    free_ = current_ = nullptr;
+    chunks_ = 0;
 }
 
 void TFileList::Delete(std::int64_t i) {
@@ -111,11 +213,9 @@ void TFileList::Delete(std::int64_t i) {
 
 TFileList::Footprint TFileList::Measure() const {
     Footprint f;
-    f.chunks = chunks_.size();
-    for (const auto& [first, chunk] : chunks_) {
-        f.entryBytes += kEntriesPerChunk * sizeof(TFile);
-        f.nameBytes += chunk->nameBytes;
-    }
+    f.chunks = chunks_;
+    f.chunkBytes = chunks_ * kChunkBytes;
+    f.slabBytes = slabs_.size() * kSlabBytes;
     f.positionBytes = items_.Bytes();
     return f;
 }

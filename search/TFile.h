@@ -4,10 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Flag values of TFile::Flags.
@@ -18,25 +19,52 @@ constexpr std::uint8_t flDeleted = 4;
 constexpr std::uint8_t flTrusted = 8;
 
 // One indexed file. Holds no path or attributes: the path is its folder in DirList plus its
-// name. Size is 64-bit so that two compared files always have really equal lengths. Id,
-// Modified and Changed are what the scan saw of the file: a comparison and a removal act only on
-// a path that still leads to that very file, unchanged. Kept to 64 bytes: an index holds
-// millions. The name's bytes belong to the list that made the entry.
+// name. Size is 64-bit so that two compared files always have really equal lengths. Its
+// identity, Modified and Changed are what the scan saw of the file: a comparison and a removal
+// act only on a path that still leads to that very file, unchanged. Kept to 48 bytes: an index
+// holds millions. Its name lies beside it in the memory of the list that made it, found by its
+// distance, so an entry is never copied; one made elsewhere has no name.
 struct TFile {
-    const char* NameBytes = ""; // NUL-terminated: no file name holds a NUL
+    TFile() = default;
+    TFile(const TFile&) = delete;
+    TFile& operator=(const TFile&) = delete;
+
+    std::int32_t NameAt = 0; // from this entry to its NUL-terminated name; 0: none
     std::int32_t DirIndex = 0;
     std::int32_t GroupNo = 0;
+    std::uint16_t Device = 0; // see DeviceNumber
+    std::uint8_t Flags = 0;
     std::int64_t Size = 0;
-    platform::FileIdentity Id{};
+    std::uint64_t Inode = 0;
     std::int64_t Modified = 0;
     std::int64_t Changed = 0;
-    std::uint8_t Flags = 0;
 
-    std::string_view Name() const { return NameBytes; }
+    std::string_view Name() const {
+        return NameAt ? std::string_view(reinterpret_cast<const char*>(this) + NameAt)
+                      : std::string_view();
+    }
+    platform::FileIdentity Id() const;
+    void SetId(const platform::FileIdentity& id);
 };
 
+// The devices of the entries, in a table the whole program shares: an index holds millions of
+// entries on a handful of devices. Number 0 is device 0. Past 65,535 devices every further one
+// shares one number that is no device: entries of those with one inode number are taken for
+// one file, never for copies of each other, and a later look at their paths never finds them
+// unchanged, so nothing acts on them.
+std::uint16_t DeviceIndex(dev_t device);
+dev_t DeviceNumber(std::uint16_t index);
+
+inline platform::FileIdentity TFile::Id() const {
+    return {DeviceNumber(Device), static_cast<ino_t>(Inode)};
+}
+inline void TFile::SetId(const platform::FileIdentity& id) {
+    Device = DeviceIndex(id.device);
+    Inode = static_cast<std::uint64_t>(id.inode);
+}
+
 inline platform::FileStamp SeenStamp(const TFile& file) {
-    return {file.Id, file.Size, file.Modified, file.Changed};
+    return {file.Id(), file.Size, file.Modified, file.Changed};
 }
 
 inline bool HasFlag(const TFile& file, std::uint8_t mask) {
@@ -77,9 +105,10 @@ private:
 };
 
 // The file index: owns its entries and their names; taking an entry out frees it. Entries never
-// move in memory, so grid cells may point at them. They are made in chunks, each with the
-// names of its entries: one allocation per file cost more than the file's own fields, and
-// every name its own string more again. A chunk goes back when its last entry is taken out.
+// move in memory, so grid cells may point at them. They are made in chunks of 8 KiB, entries
+// from the front and their names from the back, until the two meet: one allocation per file
+// cost more than the file's own fields, and every name its own string more again. A chunk goes
+// back when its last entry is taken out, and its memory to the system.
 class TFileList {
 public:
     TFileList();
@@ -124,26 +153,60 @@ public:
     // What the list holds now: its chunks and the bytes they and the order take.
     struct Footprint {
         std::size_t chunks = 0;
-        std::size_t entryBytes = 0;    // entries' storage, used or not
-        std::size_t nameBytes = 0;     // name storage, used or not
+        std::size_t chunkBytes = 0;    // entries and names, with the room left between them
+        std::size_t slabBytes = 0;     // what the chunks are taken from, in use or not
         std::size_t positionBytes = 0; // the order of the entries
     };
     Footprint Measure() const;
 
+    // The longest name an entry takes; no file system gives a longer one.
+    static constexpr std::size_t kMaxName = 4096;
+
 private:
     struct Chunk;
+    Chunk* NewChunk();
     // Ends the entry's life; its chunk goes when it was the chunk's last.
     void Free(TFile* file);
-    Chunk& Current();
 
     FilePositions items_;
-    // Every chunk by the address of its first entry, to find the chunk of an entry.
-    std::map<const TFile*, std::unique_ptr<Chunk>> chunks_;
+    // Chunks come from slabs of their own, apart from the heap: a heap that freed folder
+    // listings left in many small pieces took half as much again for the index. A chunk lies
+    // at an address that is a multiple of its size, which is how an entry finds it.
+    std::vector<void*> slabs_;
+    char* slabNext_ = nullptr; // the slab's chunks not used yet
+    char* slabEnd_ = nullptr;
+    Chunk* free_ = nullptr;    // chunks given back, to use again
     Chunk* current_ = nullptr; // where new entries go
+    std::size_t chunks_ = 0;   // in use
 };
 
-// The run's copy of the folder list; every DirIndex refers to it.
-using TDirList = std::vector<std::string>;
+// The run's copy of the folder list; every DirIndex refers to it. Its folders never change once
+// made: a new list replaces them. So the readers share them instead of copying a path for every
+// file they read, and keep them as long as a read that never returns keeps its reader.
+class TDirList {
+public:
+    using Folders = std::vector<std::string>;
+
+    TDirList() = default;
+    TDirList(Folders folders) // NOLINT(google-explicit-constructor): a list of folders is one
+        : folders_(std::make_shared<const Folders>(std::move(folders))) {}
+    TDirList(std::initializer_list<std::string> folders) : TDirList(Folders(folders)) {}
+
+    std::size_t size() const { return folders_ ? folders_->size() : 0; }
+    bool empty() const { return size() == 0; }
+    const std::string& operator[](std::size_t i) const { return (*folders_)[i]; }
+    void clear() { folders_.reset(); }
+    // NOLINTNEXTLINE(google-explicit-constructor): read as the vector it is
+    operator const Folders&() const {
+        static const Folders none;
+        return folders_ ? *folders_ : none;
+    }
+    // The folders, for a reader to keep.
+    std::shared_ptr<const Folders> Shared() const { return folders_; }
+
+private:
+    std::shared_ptr<const Folders> folders_;
+};
 
 // The folder of an entry in dirs, or null when its DirIndex refers to none.
 inline const std::string* EntryFolder(const TDirList& dirs, const TFile& file) {

@@ -11,10 +11,10 @@ protected:
     void SetUp() override {
         platform::SetUserNumberFormat({",", "."});
         state.DirList = {tree.Root()};
-        present.NameBytes = "here.txt";
+        TFile& present = *files.Add("here.txt");
         tree.CreateFile("here.txt", "12345");
-        gone.NameBytes = "gone.txt";
-        folder.NameBytes = "dir";
+        TFile& gone = *files.Add("gone.txt");
+        TFile& folder = *files.Add("dir");
         tree.CreateDir("dir");
         state.DupeGrid.SetColCount(4);
         state.DupeGrid.SetRowCount(2);
@@ -25,7 +25,7 @@ protected:
     }
     TempTree tree;
     SearchState state;
-    TFile present, gone, folder;
+    TFileList files;
 };
 
 TEST_F(GridCellsTest, InfoOnlyForCellsWithAnEntry) {

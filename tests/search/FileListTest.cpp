@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,7 @@ TEST(FileList, EntriesNeverMoveAndKeepTheirNamesWhileTheListGrows) {
         ASSERT_EQ(list[i]->GroupNo, 0);
         ASSERT_EQ(list[i]->Flags, 0);
     }
-    EXPECT_EQ(sizeof(TFile), 64u); // what the index costs per file
+    EXPECT_EQ(sizeof(TFile), 48u); // what the index costs per file
 }
 
 TEST(FileList, TakingEntriesOutFreesTheirChunksAndLeavesTheOthersInPlace) {
@@ -70,6 +71,48 @@ TEST(FileList, TakingEntriesOutFreesTheirChunksAndLeavesTheOthersInPlace) {
     EXPECT_EQ(list.Measure().chunks, 0u);
 }
 
+TEST(FileList, ManyEntriesKeepTheirNamesAndIdentitiesAcrossSlabsAndReusedChunks) {
+    // Enough short names for several 2 MiB slabs of chunks.
+    TFileList list;
+    const dev_t devices[] = {0, 1, 0x10302, ~dev_t{0} - 1};
+    auto identity = [&](int i) {
+        return platform::FileIdentity{devices[i % 4], static_cast<ino_t>(i) * 2654435761u};
+    };
+    auto make = [&](int from, int to) {
+        for (int i = from; i < to; ++i) {
+            TFile* f = list.Add("n" + std::to_string(i));
+            f->Size = i;
+            f->SetId(identity(i));
+        }
+    };
+    make(0, 100000);
+    ASSERT_GT(list.Measure().chunkBytes, std::size_t{4} << 20);
+    // Every third entry goes, and a run of half the entries; what is made next takes their room.
+    list.RemoveIf(
+        [](const TFile& f) { return f.Size % 3 == 0 || (f.Size >= 10000 && f.Size < 60000); });
+    const std::size_t reserved = list.Measure().slabBytes;
+    make(100000, 140000);
+    EXPECT_EQ(list.Measure().slabBytes, reserved);
+    for (std::int64_t i = 0; i < list.Count(); ++i) {
+        const TFile& f = *list[i];
+        const int n = static_cast<int>(f.Size);
+        ASSERT_EQ(f.Name(), "n" + std::to_string(n));
+        ASSERT_EQ(f.Id(), identity(n));
+        ASSERT_EQ(f.GroupNo, 0);
+    }
+    // The longest name a file system gives fits; a longer one is refused, and nothing is added.
+    EXPECT_EQ(list.Add(std::string(TFileList::kMaxName, 'x'))->Name().size(), TFileList::kMaxName);
+    const std::int64_t count = list.Count();
+    EXPECT_THROW(list.Add(std::string(TFileList::kMaxName + 1, 'x')), std::length_error);
+    EXPECT_EQ(list.Count(), count);
+}
+
+TEST(FileList, AnEntryMadeOutsideAListHasNoName) {
+    TFile f;
+    EXPECT_EQ(f.Name(), "");
+    EXPECT_EQ(f.Id(), platform::FileIdentity{});
+}
+
 TEST(EntryPath, IsTheFolderOfTheEntryAndItsName) {
     const TDirList dirs{"/", "/home/me", "/odd \xff"};
     TFileList list;
@@ -84,6 +127,33 @@ TEST(EntryPath, IsTheFolderOfTheEntryAndItsName) {
         EXPECT_EQ(EntryPath(dirs, *f), "");
         EXPECT_EQ(EntryFolder(dirs, *f), nullptr);
     }
+}
+
+} // namespace
+
+namespace {
+
+// Last in this file: it fills the program's table of devices.
+TEST(FileList, DevicesPastTheTableShareANumberThatNoFileHas) {
+    TFileList list;
+    std::vector<TFile*> made;
+    for (dev_t d = 1; d <= 5000; ++d) {
+        made.push_back(list.Add("f"));
+        made.back()->SetId({d, 7});
+    }
+    int kept = 0;
+    for (dev_t d = 1; d <= 5000; ++d) {
+        const platform::FileIdentity id = made[d - 1]->Id();
+        if (id.device == d) {
+            ++kept;
+            continue;
+        }
+        // A later look at the file never matches it, and it is never a copy of another such.
+        EXPECT_EQ(id.device, ~dev_t{0});
+        EXPECT_EQ(id, made.back()->Id());
+    }
+    EXPECT_GT(kept, 4000);
+    EXPECT_LT(kept, 5000);
 }
 
 } // namespace
