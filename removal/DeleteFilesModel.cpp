@@ -3,6 +3,7 @@
 #include "search/FormatThousands.h"
 
 #include <algorithm>
+#include <memory>
 
 DeleteFilesModel::DeleteFilesModel(std::string& archiveFolder) : archiveFolder_(archiveFolder) {
     filesGrid_.SetColCount(2);
@@ -21,8 +22,8 @@ void DeleteFilesModel::ClearFiles() {
 void DeleteFilesModel::SetFileRow(int row, TFile* entry, const std::string& folder) {
     if (row >= filesGrid_.RowCount())
         filesGrid_.SetRowCount(row + 1);
-    filesGrid_.SetCell(0, row, {std::string(entry->Name()), entry});
-    filesGrid_.SetCell(1, row, {folder, nullptr});
+    filesGrid_.SetCell(0, row, {entry, std::make_unique<std::string>(entry->Name())});
+    filesGrid_.SetCell(1, row, {nullptr, std::make_unique<std::string>(folder)});
     filesGrid_.SetRowCount(row + 1);
 }
 

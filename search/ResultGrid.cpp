@@ -53,7 +53,11 @@ GridCell& ResultGrid::Place(int col, int row) {
 }
 
 void ResultGrid::SetText(int col, int row, std::string text) {
-    Place(col, row).Text = std::move(text);
+    GridCell& cell = Place(col, row);
+    if (text.empty())
+        cell.Text.reset();
+    else
+        cell.Text = std::make_unique<std::string>(std::move(text));
     Notify(GridChange::Cell, col, row);
 }
 
@@ -96,8 +100,9 @@ void ResultGrid::DeleteCell(int col, int row) {
 }
 
 void ResultGrid::Clear() {
-    rows_.assign(1, {});
+    rows_.clear();
     rows_.shrink_to_fit();
+    rows_.resize(1);
     cols_ = 1;
     fixedRows_ = 0;
     Notify(GridChange::Reset);

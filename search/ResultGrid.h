@@ -3,6 +3,7 @@
 #include "search/TFile.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,13 +13,16 @@
 // A cell with an entry and no text of its own shows the entry's name, so that millions of
 // cells keep no copy of the names.
 struct GridCell {
-    std::string Text;
     TFile* Object = nullptr;
+    // A text of its own (the headings); the files' cells, most of the grid, have none.
+    std::unique_ptr<std::string> Text;
+
     std::string_view Shown() const {
-        return Text.empty() && Object ? Object->Name() : std::string_view(Text);
+        if (Text && !Text->empty())
+            return *Text;
+        return Object ? Object->Name() : std::string_view();
     }
 };
-
 // A rectangle of cells, inclusive, as the grid's highlighted range: (left, top) to
 // (right, bottom). The current cell counts as part of it.
 struct GridRect {
