@@ -18,11 +18,11 @@ struct ReadCounts {
     std::atomic<std::int64_t> fromCache{0}; // files settled by their cached digests, unread
 };
 
-// All a comparer may see of the run that asks it: the index, a path for each position, where
+// All a comparer may see of the run that asks it: the index and its folders, where
 // its progress goes, the stop request, where unreadable files are told, and the content cache.
 struct ComparerContext {
     TFileList* files = nullptr;
-    std::function<std::string(std::int64_t)> pathOf;
+    TDirList folders; // the folders of the entries' DirIndex
     // Files checked so far; lets the window take input.
     std::function<void(std::int64_t)> progress;
     const bool* stop = nullptr;

@@ -42,16 +42,17 @@ std::shared_ptr<SizeRunJob> FastComparer::MakeJob(std::int64_t first, std::int64
     job->first = first;
     job->size = list[first]->Size;
     job->order = serial_++;
-    job->entries.resize(static_cast<std::size_t>(end - first));
+    job->folders = context_.folders.Shared();
+    job->entries.reserve(static_cast<std::size_t>(end - first));
     std::unordered_map<platform::FileIdentity, std::int32_t, IdentityHash> files;
     for (std::int64_t p = first; p < end; ++p) {
         const TFile& f = *list[p];
-        if (f.GroupNo != 0 || HasFlag(f, flDeleted))
+        if (f.GroupNo != 0 || HasFlag(f, flDeleted) || !EntryFolder(context_.folders, f)) {
+            job->entries.emplace_back();
             continue;
-        SizeRunJob::Entry& entry = job->entries[static_cast<std::size_t>(p - first)];
-        entry.path = context_.pathOf(p);
-        entry.seen = SeenStamp(f);
-        auto [it, added] = files.emplace(f.Id, static_cast<std::int32_t>(job->files.size()));
+        }
+        SizeRunJob::Entry& entry = job->Add(f.DirIndex, f.Name(), SeenStamp(f));
+        auto [it, added] = files.emplace(f.Id(), static_cast<std::int32_t>(job->files.size()));
         if (added) {
             job->files.emplace_back();
             job->files.back().entry = static_cast<std::int32_t>(p - first);
@@ -117,6 +118,9 @@ void FastComparer::BeginSizeRun(std::int64_t first, std::int64_t end) {
     }
     aheadEntries_ -= job->entries.size();
     jobs_.pop_front();
+    // Gone before the next runs are planned: a run of many small files is as large as a tenth of
+    // the index, and two such at once would double the peak.
+    job.reset();
     // The readers go on with the next runs while the walk publishes this one.
     PlanAhead();
 }
@@ -145,7 +149,7 @@ bool FastComparer::Await(SizeRunJob& job, std::int64_t end) {
 
 void FastComparer::ReportUnreadable(const SizeRunJob& job) {
     for (const SizeRunJob::File& file : job.files) {
-        const std::string& path = job.entries[static_cast<std::size_t>(file.entry)].path;
+        const std::string path = job.PathOf(job.entries[static_cast<std::size_t>(file.entry)]);
         if (file.failed && file.error != 0)
             context_.unreadable(path, file.error);
         else if (file.unstable)
@@ -168,7 +172,7 @@ bool FastComparer::Same(std::int64_t a, std::int64_t b) {
     const auto ib = static_cast<std::size_t>(b - first_);
     // Two entries that are one file are never duplicates of each other.
     const TFileList& list = *context_.files;
-    return classOf_[ia] >= 0 && classOf_[ia] == classOf_[ib] && !(list[a]->Id == list[b]->Id);
+    return classOf_[ia] >= 0 && classOf_[ia] == classOf_[ib] && !(list[a]->Id() == list[b]->Id());
 }
 
 const std::vector<std::int64_t>* FastComparer::Candidates(std::int64_t k) {

@@ -230,7 +230,7 @@ void SearchRun::ScanDirectories() {
                 TFile* file = list.Add(name);
                 file->DirIndex = static_cast<std::int32_t>(d);
                 file->Size = stamp.size;
-                file->Id = stamp.identity;
+                file->SetId(stamp.identity);
                 file->Modified = stamp.modified;
                 file->Changed = stamp.changed;
                 file->GroupNo = 0;
@@ -355,7 +355,7 @@ bool SearchRun::Analyse() {
             // A file already in a group, reached by another path, can start no group: nothing
             // would join it. Asking about it anyway would make many links to one file cost
             // the square of their number.
-            if (grouped.count({list[k]->Id.device, list[k]->Id.inode})) {
+            if (grouped.count({list[k]->Id().device, list[k]->Id().inode})) {
                 YieldNowAndThen();
                 continue;
             }
@@ -398,7 +398,7 @@ bool SearchRun::Analyse() {
 ComparerContext SearchRun::Context() {
     ComparerContext c;
     c.files = &state_.FileList;
-    c.pathOf = [this](std::int64_t pos) { return GetFilePath(pos); };
+    c.folders = state_.DirList;
     c.progress = [this](std::int64_t checked) { ShowProgress(checked, false); };
     c.stop = &state_.StopFlag;
     c.unreadable = [this](const std::string& path, int error) {
@@ -419,7 +419,7 @@ bool SearchRun::JoinsGroup(std::int64_t rep, std::int64_t m, bool repJoined,
     // answers Same only for files it read as the scan saw them, so the scan's identity holds.
     const TFileList& list = state_.FileList;
     auto key = [&](std::int64_t pos) {
-        return std::pair<dev_t, ino_t>{list[pos]->Id.device, list[pos]->Id.inode};
+        return std::pair<dev_t, ino_t>{list[pos]->Id().device, list[pos]->Id().inode};
     };
     const auto id = key(m);
     if (grouped.count(id))
@@ -492,7 +492,7 @@ void SearchRun::PublishFile(int dataRow, int col, TFile* entry) {
         grid.SetColCount(col + 1);
         grid.SetText(col, 0, " Dupe #" + std::to_string(col + 1));
     }
-    grid.SetCell(col, dataRow + 1, {{}, entry}); // the cell shows the entry's name
+    grid.SetCell(col, dataRow + 1, {entry, nullptr}); // the cell shows the entry's name
     window_.ProcessMessages();
 }
 

@@ -2,6 +2,7 @@
 
 #include "cache/ContentCache.h"
 #include "platform/AlignedBuffer.h"
+#include "platform/Paths.h"
 #include "platform/ReaderDescriptors.h"
 
 #include <algorithm>
@@ -62,8 +63,24 @@ std::uint64_t BlockHash(const unsigned char* p, std::size_t n) {
 } // namespace
 
 SizeRunJob::File::~File() {
-    if (in.IsOpen())
+    if (IsOpen())
         platform::readerDescriptors::Give();
+}
+
+SizeRunJob::Entry& SizeRunJob::Add(std::int32_t folder, std::string_view name,
+                                   const platform::FileStamp& seen) {
+    Entry& entry = entries.emplace_back();
+    entry.folder = folder;
+    entry.name = static_cast<std::uint32_t>(names.size());
+    entry.seen = seen;
+    names.append(name);
+    names.push_back('\0');
+    return entry;
+}
+
+std::string SizeRunJob::PathOf(const Entry& entry) const {
+    return platform::JoinPath((*folders)[static_cast<std::size_t>(entry.folder)],
+                              std::string_view(names.data() + entry.name));
 }
 
 // Page-aligned buffers, handed back for the next pass instead of freed.
@@ -491,7 +508,7 @@ void SizeRunReader::Finish(SizeRunJob& job) {
             continue;
         platform::FileStamp now;
         if (!(job.files[static_cast<std::size_t>(entry.file)].opened == entry.seen) ||
-            !platform::StampOf(entry.path, now) || !(now == entry.seen))
+            !platform::StampOf(job.PathOf(entry), now) || !(now == entry.seen))
             continue;
         classOf[e] = c;
         if (lastFile[static_cast<std::size_t>(c)] != entry.file) {
@@ -519,10 +536,10 @@ bool SizeRunReader::ReadRegion(SizeRunJob& job, SizeRunJob::File& file, unsigned
     const bool ends = offset + static_cast<std::int64_t>(len) == job.size;
     // A failed read may be the device's passing trouble: the file is opened once more.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!file.in.IsOpen() && !Open(job, file))
+        if (!file.IsOpen() && !Open(job, file))
             return false;
-        if (ends ? file.in.ReadEnd(slot, len, offset)
-                 : file.in.ReadAt(slot, len, offset) == static_cast<std::int64_t>(len))
+        if (ends ? file.in->ReadEnd(slot, len, offset)
+                 : file.in->ReadAt(slot, len, offset) == static_cast<std::int64_t>(len))
             return true;
         Close(file);
     }
@@ -530,15 +547,18 @@ bool SizeRunReader::ReadRegion(SizeRunJob& job, SizeRunJob::File& file, unsigned
     // not the file that was seen.
     const SizeRunJob::Entry& entry = job.entries[static_cast<std::size_t>(file.entry)];
     platform::FileStamp now;
-    if (file.error == 0 && platform::StampOf(entry.path, now) && now == entry.seen)
+    if (file.error == 0 && platform::StampOf(job.PathOf(entry), now) && now == entry.seen)
         file.error = EIO;
     return false;
 }
 
 bool SizeRunReader::Open(SizeRunJob& job, SizeRunJob::File& file) {
     const SizeRunJob::Entry& entry = job.entries[static_cast<std::size_t>(file.entry)];
+    const std::string path = job.PathOf(entry);
+    if (!file.in)
+        file.in = std::make_unique<platform::InputFile>();
     const int error = platform::readerDescriptors::OpenAsReader(
-        [&] { return folders_->Open(entry.path, file.in) ? 0 : file.in.OpenError(); },
+        [&] { return folders_->Open(path, *file.in) ? 0 : file.in->OpenError(); },
         [this] { return cancelled_.load(); },
         [this] { return CloseIdleFiles() || folders_->Release(); });
     if (error != 0) {
@@ -555,13 +575,13 @@ bool SizeRunReader::Open(SizeRunJob& job, SizeRunJob::File& file) {
     }
     // Only the file the scan saw, unchanged, may join a class: on every opening, so that a
     // file replaced between two blocks drops out too.
-    file.opened = file.in.Stamp();
+    file.opened = file.in->Stamp();
     if (file.opened == entry.seen)
         return true;
     // Changed since the scan, or on a file system that never shows one file the same way twice:
     // two looks a moment apart tell which.
     platform::FileStamp first, second;
-    file.unstable = platform::StampOf(entry.path, first) && platform::StampOf(entry.path, second) &&
+    file.unstable = platform::StampOf(path, first) && platform::StampOf(path, second) &&
                     first.size == second.size && !(first == second);
     return false;
 }
@@ -577,7 +597,7 @@ void SizeRunReader::Acquire(SizeRunJob::File& file) {
 void SizeRunReader::Park(SizeRunJob::File& file) {
     {
         std::lock_guard lock(filesMutex_);
-        if (file.in.IsOpen() && open_ <= limits_.maxOpen && !cancelled_) {
+        if (file.IsOpen() && open_ <= limits_.maxOpen && !cancelled_) {
             file.idle = true;
             idle_.insert(&file);
             return;
@@ -587,8 +607,9 @@ void SizeRunReader::Park(SizeRunJob::File& file) {
 }
 
 void SizeRunReader::Close(SizeRunJob::File& file) {
-    if (file.in.IsOpen()) {
-        file.in.Close();
+    if (file.IsOpen()) {
+        // Its path and buffers go with it: a large run holds many files, few of them open.
+        file.in.reset();
         --open_;
         platform::readerDescriptors::Give();
     }
@@ -619,17 +640,21 @@ void SizeRunReader::Prepare(const std::shared_ptr<SizeRunJob>& owner,
     auto fileOf = [&](std::int32_t f) -> SizeRunJob::File& {
         return job.files[static_cast<std::size_t>(f)];
     };
-    {
-        std::vector<cache::ContentCache::Query> batch(all.size());
-        for (std::size_t i = 0; i < all.size(); ++i) {
+    // In slices, so that the paths of a run of many small files are never all made at once.
+    constexpr std::size_t kLookupSlice = 4096;
+    for (std::size_t from = 0; from < all.size(); from += kLookupSlice) {
+        const std::size_t to = std::min(all.size(), from + kLookupSlice);
+        std::vector<cache::ContentCache::Query> batch(to - from);
+        for (std::size_t i = from; i < to; ++i) {
             const SizeRunJob::Entry& e =
                 job.entries[static_cast<std::size_t>(fileOf(all[i]).entry)];
-            batch[i].path = e.path;
-            batch[i].stamp = e.seen;
+            batch[i - from].path = job.PathOf(e);
+            batch[i - from].stamp = e.seen;
         }
         cache_.cache->Lookup(batch);
-        for (std::size_t i = 0; i < all.size(); ++i)
-            fileOf(all[i]).known = batch[i].found;
+        for (std::size_t i = from; i < to; ++i)
+            if (batch[i - from].found.Any())
+                fileOf(all[i]).known = std::make_unique<cache::Digests>(batch[i - from].found);
     }
     // Trusted: of the files with one whole-file digest, the first stands for the others, which
     // are not read; it is compared with the rest as any file is.
@@ -637,8 +662,8 @@ void SizeRunReader::Prepare(const std::shared_ptr<SizeRunJob>& owner,
     std::map<cache::FileDigest, std::int32_t> standsFor;
     for (std::int32_t f : all) {
         SizeRunJob::File& file = fileOf(f);
-        if (cache_.trust && file.known.hasWhole) {
-            auto [it, added] = standsFor.emplace(file.known.whole, f);
+        if (cache_.trust && file.Known().hasWhole) {
+            auto [it, added] = standsFor.emplace(file.Known().whole, f);
             if (!added) {
                 file.trustedWith = it->second;
                 Settle(job, file);
@@ -650,10 +675,10 @@ void SizeRunReader::Prepare(const std::shared_ptr<SizeRunJob>& owner,
     // Digests prove files different only where both have one: a file without a first-block
     // digest has its first block read, when the others have theirs.
     const bool anyFirst = std::any_of(open.begin(), open.end(),
-                                      [&](std::int32_t f) { return fileOf(f).known.hasFirst; });
+                                      [&](std::int32_t f) { return fileOf(f).Known().hasFirst; });
     if (anyFirst)
         for (std::int32_t f : open)
-            if (!fileOf(f).known.hasFirst && !cancelled_)
+            if (!fileOf(f).Known().hasFirst && !cancelled_)
                 ReadFirst(job, fileOf(f));
     if (cancelled_)
         return;
@@ -692,7 +717,7 @@ void SizeRunReader::Prepare(const std::shared_ptr<SizeRunJob>& owner,
             SizeRunJob::File& file = fileOf(f);
             if (file.failed)
                 continue;
-            cache::Digests d = file.known;
+            cache::Digests d = file.Known();
             d.Merge(file.fresh);
             digests[f] = d;
             byFirst[d.first].push_back(f);
@@ -783,7 +808,7 @@ void SizeRunReader::NoteBlock(SizeRunJob& job, SizeRunJob::File& file, const uns
 void SizeRunReader::Stream(SizeRunJob& job, SizeRunJob::File& file, const unsigned char* data,
                            std::int64_t offset, std::size_t len) {
     // A rescan does not hash again what the cache already holds.
-    if (!cache_.cache || file.broken || file.fresh.hasWhole || file.known.hasWhole)
+    if (!cache_.cache || file.broken || file.fresh.hasWhole || file.Known().hasWhole)
         return;
     const cache::Regions r = cache::RegionsOf(job.size);
     const std::int64_t tailAt = job.size - r.tail;
@@ -823,9 +848,9 @@ void SizeRunReader::StoreDigests(SizeRunJob& job) {
             continue;
         // What was read now wins over an entry it contradicts.
         cache::Digests d = file.fresh;
-        if (!d.ProvesDifferent(file.known))
-            d.Merge(file.known);
-        if (!(d == file.known))
-            cache_.cache->Store(entry.path, entry.seen, d);
+        if (!d.ProvesDifferent(file.Known()))
+            d.Merge(file.Known());
+        if (!(d == file.Known()))
+            cache_.cache->Store(job.PathOf(entry), entry.seen, d);
     }
 }

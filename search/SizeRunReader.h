@@ -5,6 +5,7 @@
 #include "platform/FolderHandles.h"
 #include "search/ComparerContext.h"
 #include "search/ReaderPool.h"
+#include "search/TFile.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -13,14 +14,18 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
-// One size run of the index as the reader threads see it: paths and stamps copied on the
+// One size run of the index as the reader threads see it: names and stamps copied on the
 // window's thread, never an entry of the index itself, which a removal may change meanwhile.
+// A size run of small files can hold a tenth of a large tree: an entry keeps its folder's
+// number in the run's shared folder list and its name, and paths are made as they are needed.
 struct SizeRunJob {
     struct Entry {
-        std::string path;
+        std::int32_t folder = -1; // in folders
+        std::uint32_t name = 0;   // where its name starts in names
         platform::FileStamp seen;
         std::int32_t file = -1; // in files; -1: left out (removed or grouped when planned)
     };
@@ -33,9 +38,10 @@ struct SizeRunJob {
         // A file still open when its job goes gives its descriptor back to the readers.
         ~File();
 
-        std::int32_t entry = 0;   // the entry whose path opens it
-        std::int32_t entries = 0; // how many entries reach it
-        platform::InputFile in;
+        std::int32_t entry = 0;                  // the entry whose path opens it
+        std::int32_t entries = 0;                // how many entries reach it
+        std::unique_ptr<platform::InputFile> in; // only while open
+        bool IsOpen() const { return in && in->IsOpen(); }
         platform::FileStamp opened;
         bool failed = false;
         int error = 0;         // why it failed, when it could not be read (not when it changed)
@@ -45,8 +51,12 @@ struct SizeRunJob {
 
         // With a content cache: what an entry valid for the scan's stamp holds, and what this
         // run read. The whole-file digest is streamed as a class is read on in order.
-        cache::Digests known;
+        std::unique_ptr<cache::Digests> known; // only when the cache knew something
         cache::Digests fresh;
+        const cache::Digests& Known() const {
+            static const cache::Digests none;
+            return known ? *known : none;
+        }
         std::unique_ptr<cache::WholeDigest> stream;
         std::int64_t streamed = 0; // bytes of the stream so far, from the start
         cache::FileDigest tail{};  // SHA-256 of the tail region
@@ -61,6 +71,8 @@ struct SizeRunJob {
     std::int64_t first = 0; // position of the run in the index
     std::int64_t size = 0;
     std::uint64_t order = 0; // earlier runs are read first
+    std::shared_ptr<const TDirList::Folders> folders;
+    std::string names; // the entries' names, each followed by a NUL
     std::vector<Entry> entries;
     std::vector<File> files;
 
@@ -79,6 +91,10 @@ struct SizeRunJob {
     std::atomic<int> passes{0};
     std::mutex mutex;
     std::vector<std::vector<std::int32_t>> classes; // files found identical
+
+    // An entry of the run, as the scan saw it.
+    Entry& Add(std::int32_t folder, std::string_view name, const platform::FileStamp& seen);
+    std::string PathOf(const Entry& entry) const;
 };
 
 // Refines size runs into classes of byte-identical files on a pool of readers. Each candidate
