@@ -106,7 +106,7 @@ std::string DefaultLogPath() {
     return platform::JoinPath(platform::JoinPath(base, "kelvaro"), "actions.log");
 }
 
-int Act(const std::vector<Group>& groups, const ActionOptions& options, std::FILE* out) {
+int Act(const GroupSource& groups, const ActionOptions& options, std::FILE* out) {
     ActionLog log;
     if (!options.dryRun) {
         std::string error;
@@ -130,8 +130,9 @@ int Act(const std::vector<Group>& groups, const ActionOptions& options, std::FIL
                                                                     : rmErase;
     const bool link = options.action == Action::HardLink || options.action == Action::Reflink;
     const Words words = WordsOf(options.action);
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        const Group& group = groups[g];
+    Group group;
+    std::size_t g = 0;
+    for (; groups(group); ++g) {
         const std::vector<std::size_t> keptIndexes = KeptMembers(group, options.keep);
         std::vector<bool> keeps(group.size(), false);
         PlannedFile planned;
@@ -190,7 +191,7 @@ int Act(const std::vector<Group>& groups, const ActionOptions& options, std::FIL
             }
         }
     }
-    if (!groups.empty())
+    if (g > 0)
         std::fputc('\n', out);
     std::fprintf(out, "%s %lld files, %lld bytes%s\n",
                  options.dryRun ? "Would act on" : "Done:", static_cast<long long>(doneFiles),

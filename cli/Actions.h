@@ -26,4 +26,7 @@ std::string DefaultLogPath();
 // changed member stays, and a group whose kept copy changed is left whole. With dryRun, only
 // prints the plan. Prints to out what it does and to stderr why a file stays; returns 0 when
 // every file went as planned, else 1.
-int Act(const std::vector<Group>& groups, const ActionOptions& options, std::FILE* out);
+int Act(const GroupSource& groups, const ActionOptions& options, std::FILE* out);
+inline int Act(const std::vector<Group>& groups, const ActionOptions& options, std::FILE* out) {
+    return Act(GroupsOf(groups), options, out);
+}

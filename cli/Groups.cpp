@@ -3,20 +3,35 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
+#include <utility>
 
-std::vector<Group> GroupsOf(const SearchState& state) {
-    const ResultGrid& grid = state.DupeGrid;
-    std::vector<Group> groups;
-    for (int row = grid.FixedRows(); row < grid.RowCount(); ++row) {
-        Group group;
-        for (int col = 0; col < grid.ColCount(); ++col)
-            if (const TFile* f = grid.Object(col, row))
-                group.push_back(
-                    {EntryPath(state.DirList, *f), SeenStamp(*f), false, HasFlag(*f, flTrusted)});
-        if (group.size() > 1)
-            groups.push_back(std::move(group));
-    }
-    return groups;
+GroupSource GroupsOf(const SearchState& state, std::vector<std::string> references,
+                     bool refGroups) {
+    return [&state, references = std::move(references), refGroups,
+            row = state.DupeGrid.FixedRows()](Group& group) mutable {
+        const ResultGrid& grid = state.DupeGrid;
+        for (; row < grid.RowCount(); ++row) {
+            group.clear();
+            for (int col = 0; col < grid.ColCount(); ++col)
+                if (const TFile* f = grid.Object(col, row))
+                    group.push_back({EntryPath(state.DirList, *f), SeenStamp(*f), false,
+                                     HasFlag(*f, flTrusted)});
+            if (group.size() > 1 && ApplyReferences(group, references, refGroups)) {
+                ++row;
+                return true;
+            }
+        }
+        return false;
+    };
+}
+
+GroupSource GroupsOf(const std::vector<Group>& groups) {
+    return [&groups, next = std::size_t{0}](Group& group) mutable {
+        if (next == groups.size())
+            return false;
+        group = groups[next++];
+        return true;
+    };
 }
 
 bool InFolder(const std::string& path, const std::string& folder) {
@@ -26,19 +41,22 @@ bool InFolder(const std::string& path, const std::string& folder) {
            path[folder.size()] == '/';
 }
 
+bool ApplyReferences(Group& group, const std::vector<std::string>& references, bool refGroups) {
+    if (references.empty())
+        return true;
+    std::size_t inside = 0;
+    for (Member& m : group) {
+        m.reference = std::any_of(references.begin(), references.end(),
+                                  [&](const std::string& r) { return InFolder(m.path, r); });
+        inside += m.reference;
+    }
+    return inside > 0 && (inside < group.size() || refGroups);
+}
+
 void ApplyReferences(std::vector<Group>& groups, const std::vector<std::string>& references,
                      bool refGroups) {
-    if (references.empty())
-        return;
-    std::erase_if(groups, [&](Group& group) {
-        std::size_t inside = 0;
-        for (Member& m : group) {
-            m.reference = std::any_of(references.begin(), references.end(),
-                                      [&](const std::string& r) { return InFolder(m.path, r); });
-            inside += m.reference;
-        }
-        return inside == 0 || (inside == group.size() && !refGroups);
-    });
+    std::erase_if(groups,
+                  [&](Group& group) { return !ApplyReferences(group, references, refGroups); });
 }
 
 std::vector<std::size_t> KeptMembers(const Group& group, KeepRule rule) {

@@ -4,6 +4,7 @@
 #include "search/SearchState.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,17 @@ using Group = std::vector<Member>;
 // Which member of a group stays when no reference folder holds one.
 enum class KeepRule { First, Newest, Oldest, Shortest };
 
-// The groups of identical files a search found, in the grid's order.
-std::vector<Group> GroupsOf(const SearchState& state);
+// Hands out groups one at a time; false when there are no more. The groups of a large tree are
+// never all held with their paths at once: each is made as it is printed or acted on.
+using GroupSource = std::function<bool(Group&)>;
+
+// The groups of identical files a search found, in the grid's order, with the members in the
+// reference folders marked and the groups that ApplyReferences leaves out left out. The state
+// must outlive the source.
+GroupSource GroupsOf(const SearchState& state, std::vector<std::string> references = {},
+                     bool refGroups = false);
+// The groups of a vector, in its order.
+GroupSource GroupsOf(const std::vector<Group>& groups);
 
 // True when path lies in folder or below it.
 bool InFolder(const std::string& path, const std::string& folder);
@@ -31,6 +41,8 @@ bool InFolder(const std::string& path, const std::string& folder);
 // are kept, and of those only groups with a member outside them unless refGroups.
 void ApplyReferences(std::vector<Group>& groups, const std::vector<std::string>& references,
                      bool refGroups);
+// The same for one group: false when it is left out.
+bool ApplyReferences(Group& group, const std::vector<std::string>& references, bool refGroups);
 
 // The members that stay: every reference member, or else the one the rule picks (ties go to the
 // earlier member).

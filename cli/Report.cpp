@@ -40,19 +40,21 @@ std::string Counted(std::int64_t n, const char* one, const char* many) {
 
 } // namespace
 
-void PrintGroups(const std::vector<Group>& groups, Format format, std::FILE* out) {
+void PrintGroups(const GroupSource& groups, Format format, std::FILE* out) {
     const char end = format == Format::Null ? '\0' : '\n';
     std::string text = format == Format::Json ? "[" : "";
-    for (std::size_t g = 0; g < groups.size(); ++g) {
+    Group group;
+    std::size_t g = 0;
+    for (; groups(group); ++g) {
         if (format == Format::Json) {
             text += g == 0 ? "\n  [" : ",\n  [";
-            for (std::size_t i = 0; i < groups[g].size(); ++i)
-                text += (i ? ",\n   " : "") + JsonMember(groups[g][i]);
+            for (std::size_t i = 0; i < group.size(); ++i)
+                text += (i ? ",\n   " : "") + JsonMember(group[i]);
             text += "]";
         } else {
             if (g > 0)
                 text += end;
-            for (const Member& m : groups[g]) {
+            for (const Member& m : group) {
                 text += m.path;
                 text += end;
             }
@@ -63,13 +65,13 @@ void PrintGroups(const std::vector<Group>& groups, Format format, std::FILE* out
         }
     }
     if (format == Format::Json)
-        text += groups.empty() ? "]\n" : "\n]\n";
+        text += g == 0 ? "]\n" : "\n]\n";
     std::fwrite(text.data(), 1, text.size(), out);
 }
 
-void PrintSummary(const std::vector<Group>& groups, KeepRule rule, bool json, std::FILE* out) {
+void PrintSummary(const GroupSource& groups, KeepRule rule, bool json, std::FILE* out) {
     std::int64_t files = 0, bytes = 0, counted = 0;
-    for (const Group& group : groups) {
+    for (Group group; groups(group);) {
         const std::int64_t going =
             std::int64_t(group.size()) - std::int64_t(KeptMembers(group, rule).size());
         counted += going > 0;

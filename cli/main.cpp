@@ -347,7 +347,11 @@ int FlushOutput() {
 // The search, or the report, and what comes of it; returns the exit status.
 int Search(Options& options) {
     int status = 0;
-    std::vector<Group> groups;
+    std::vector<Group> reported;
+    // The search's results; its groups are made one at a time as they are printed or acted on.
+    SearchState state;
+    GroupSource groups;
+    std::size_t trusted = 0;
     std::vector<std::string> references;
     for (const std::string& given : options.references) {
         const std::string folder = NormalizeFolderName(given);
@@ -357,15 +361,16 @@ int Search(Options& options) {
     }
     if (!options.report.empty()) {
         std::string error;
-        if (!ReadReport(options.report, groups, error)) {
+        if (!ReadReport(options.report, reported, error)) {
             std::fprintf(stderr, "kelvaro-find: %s: %s\n", options.report.c_str(), error.c_str());
             return 1;
         }
         if (!references.empty())
-            for (Group& g : groups)
+            for (Group& g : reported)
                 for (Member& m : g)
                     m.reference = false;
-        ApplyReferences(groups, references, options.refGroups);
+        ApplyReferences(reported, references, options.refGroups);
+        groups = GroupsOf(reported);
     } else {
         // No capacity: a command line may search more folders than a window lists.
         FolderList list(std::numeric_limits<int>::max());
@@ -399,7 +404,6 @@ int Search(Options& options) {
         // The search keeps its own copy of the folders: the list's goes before the run.
         std::vector<std::string> folders = list.Take();
         CliWindow searchWindow(!options.includeHidden, isatty(STDERR_FILENO) == 1, &unreadable);
-        SearchState state;
         // The cache's one line of warning may come from a reader: it is said after the run.
         std::mutex warnMutex;
         std::string cacheWarning;
@@ -448,18 +452,13 @@ int Search(Options& options) {
         // A truncated index: the groups may be missing some.
         if (searchWindow.ErrorShown())
             status = 1;
-        groups = GroupsOf(state);
-        ApplyReferences(groups, references, options.refGroups);
-        // Said whatever the output, so that nobody takes these groups for compared bytes.
-        std::size_t trusted = 0;
-        for (const Group& g : groups)
-            trusted += static_cast<std::size_t>(
-                std::count_if(g.begin(), g.end(), [](const Member& m) { return m.trusted; }));
-        if (trusted > 0)
-            std::fprintf(stderr,
-                         "kelvaro-find: %zu grouped files were not read: their cached SHA-256 "
-                         "digests were trusted\n",
-                         trusted);
+        groups = [source = GroupsOf(state, references, options.refGroups), &trusted](Group& group) {
+            if (!source(group))
+                return false;
+            trusted += static_cast<std::size_t>(std::count_if(
+                group.begin(), group.end(), [](const Member& m) { return m.trusted; }));
+            return true;
+        };
     }
 
     if (options.act.action != Action::None)
@@ -472,6 +471,12 @@ int Search(Options& options) {
                     : options.null ? Format::Null
                                    : Format::Lines,
                     stdout);
+    // Said whatever the output, so that nobody takes these groups for compared bytes.
+    if (trusted > 0)
+        std::fprintf(stderr,
+                     "kelvaro-find: %zu grouped files were not read: their cached SHA-256 digests "
+                     "were trusted\n",
+                     trusted);
     return status | FlushOutput();
 }
 
