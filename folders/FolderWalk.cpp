@@ -30,7 +30,7 @@ constexpr int kEntriesPerLook = 256;
 bool WalkSubfolders(const std::string& start, const std::function<void(const std::string&)>& add,
                     MainWindowInterface& window, const bool& stopFlag, FolderFiles* files,
                     int readers) {
-    FolderReader reader(ListersFor(start, readers),
+    FolderReader reader(ReadersFor(start, readers),
                         files ? platform::ListWhat::TypesAndSizes : platform::ListWhat::TypesOnly,
                         SubfolderPath);
     reader.Prefetch(start);

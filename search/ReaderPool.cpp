@@ -14,8 +14,6 @@ namespace {
 // sixteen and 7.1 s with one.
 constexpr unsigned kParallelReaders = 4;
 constexpr unsigned kMaxReaders = 64;
-// Listing the 50,000-file and 120,000-file trees from a cold virtual disk: LISTERS_FIGURES.
-constexpr unsigned kParallelListers = 8;
 // A reader's stack: its tasks keep little on it. The default of 8 MiB each would take address
 // space that, under a limit, the window needs for threads of its own.
 constexpr std::size_t kReaderStack = 1u << 20;
@@ -28,12 +26,6 @@ unsigned ReadersFor(const std::string& folder, int readers) {
     if (readers != kAutoReaders)
         return std::min(static_cast<unsigned>(std::max(readers, 0)), kMaxReaders);
     return platform::DiskKindOf(folder) == platform::DiskKind::Rotating ? 1 : kParallelReaders;
-}
-
-unsigned ListersFor(const std::string& folder, int readers) {
-    if (readers != kAutoReaders)
-        return ReadersFor(folder, readers);
-    return platform::DiskKindOf(folder) == platform::DiskKind::Rotating ? 1 : kParallelListers;
 }
 
 ReaderPool::ReaderPool(unsigned threads) {

@@ -15,9 +15,6 @@ constexpr int kAutoReaders = -1;
 // Reader threads suited to the disk that holds folder: several where it serves parallel
 // requests, one on a rotating disk. readers, when not kAutoReaders, is the user's choice.
 unsigned ReadersFor(const std::string& folder, int readers = kAutoReaders);
-// Threads that list folders there: on a disk that serves parallel requests more than read
-// files, since a cold listing waits on the disk for each folder, not on the processor.
-unsigned ListersFor(const std::string& folder, int readers = kAutoReaders);
 
 // The tasks of a pool, lowest order first, then in the order posted. The pool's threads share
 // it with the tasks that post more work, so that a reader the pool no longer waits for never

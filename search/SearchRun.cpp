@@ -179,9 +179,7 @@ unsigned SearchRun::Readers() {
 void SearchRun::ScanDirectories() {
     TFileList& list = state_.FileList;
     const auto& dirs = state_.DirList;
-    FolderReader reader(
-        ListersFor(state_.DirList.empty() ? std::string(".") : state_.DirList[0], readers_),
-        platform::ListWhat::TypesAndSizes);
+    FolderReader reader(Readers(), platform::ListWhat::TypesAndSizes);
     IntervalPump pump(window_, kWaitPumpMs);
     auto idle = [&] {
         pump();
