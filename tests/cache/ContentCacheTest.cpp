@@ -380,3 +380,42 @@ TEST(TrustedRescanTest, SettledFilesWhoseFolderChangedAfterTheLookupAreNotGroupe
             EXPECT_EQ(groups.find(name) != std::string::npos, c.grouped) << name << "\n" << groups;
     }
 }
+
+// Lookups share one read transaction; a write of this run must not be made inside it, or
+// another run's write since it began makes this one give up at once.
+TEST(ContentCacheLookupTest, AWriteAfterLookupsSeesAnotherRunsWriteInBetween) {
+    TempTree tree, home;
+    const std::string file = tree.CreateFile("f", "some bytes");
+    platform::FileStamp stamp;
+    ASSERT_TRUE(platform::StampOf(file, stamp));
+    std::vector<std::string> warnings;
+    ContentCache::Options options;
+    options.folder = home.Path("cache");
+    options.settledNs = 0;
+    options.warn = [&](const std::string& line) { warnings.push_back(line); };
+    cache::Digests digests;
+    digests.hasFirst = true;
+    digests.first[0] = 7;
+    {
+        auto c = ContentCache::Open(options);
+        ASSERT_TRUE(c);
+        std::vector<ContentCache::Query> batch(1);
+        batch[0].path = file;
+        batch[0].stamp = stamp;
+        c->Lookup(batch);
+        EXPECT_FALSE(batch[0].found.Any());
+        Exec(ContentCache::DatabasePath(options.folder),
+             "INSERT INTO volumes(key) VALUES ('another run''s')");
+        c->Store(file, stamp, digests);
+        c->Close();
+        EXPECT_EQ(c->Counted().stored, 1);
+    }
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    auto again = ContentCache::Open(options);
+    std::vector<ContentCache::Query> batch(1);
+    batch[0].path = file;
+    batch[0].stamp = stamp;
+    again->Lookup(batch);
+    EXPECT_TRUE(batch[0].found == digests);
+    again->Close();
+}
