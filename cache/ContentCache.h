@@ -3,12 +3,14 @@
 #include "cache/Digests.h"
 #include "platform/FileSystem.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct sqlite3;
@@ -37,7 +39,8 @@ public:
         std::function<void(const std::string&)> warn;
     };
     struct Query {
-        std::string path; // a path of the file, to tell its file system when it is new
+        // A path of the file, to tell its file system when it is new; the caller keeps it.
+        std::string_view path;
         platform::FileStamp stamp;
         Digests found; // filled in when a valid entry exists
     };
@@ -49,6 +52,10 @@ public:
     // $XDG_CACHE_HOME/kelvaro, by default ~/.cache/kelvaro.
     static std::string DefaultFolder();
     static std::string DatabasePath(const std::string& folder);
+    // Lookups jump across the whole database: from a cold disk, each would wait for a page of
+    // its own. This has a database of moderate size read in the background, while the folders
+    // are listed; Open does it too. Nothing happens when there is none.
+    static void ReadAhead(const std::string& folder);
     // Null when the cache cannot be used; options.warn has said why.
     static std::shared_ptr<ContentCache> Open(Options options);
     // Removes the database whatever it holds. False with error when something stays.
@@ -78,7 +85,7 @@ private:
     bool Prepare();
     void Finalize();
     // The database's number for the file system of a file; -1 when it cannot be told.
-    std::int64_t VolumeOf(const std::string& path, dev_t device, bool create);
+    std::int64_t VolumeOf(std::string_view path, dev_t device, bool create);
     void Flush(std::unique_lock<std::mutex>& lock);
     // Ends the read transaction that lookups keep open between writes.
     void EndReading();
@@ -96,6 +103,7 @@ private:
     sqlite3_stmt* touch_ = nullptr;
     bool failed_ = false;
     bool reading_ = false; // a read transaction is open
+    std::chrono::steady_clock::time_point readingSince_;
     bool damaged_ = false; // found damaged during the run: made anew when it closes
     bool warned_ = false;
     std::int64_t now_ = 0; // seconds, for the age of entries

@@ -378,6 +378,8 @@ int Search(Options& options) {
         UnreadableReport unreadable;
         CliWindow window(!options.includeHidden, isatty(STDERR_FILENO) == 1, &unreadable);
         bool stop = false;
+        if (options.cache)
+            cache::ContentCache::ReadAhead(cache::ContentCache::DefaultFolder());
         for (const std::string& given : options.folders) {
             const std::string folder = NormalizeFolderName(given);
             if (const std::string why = Refusal(given, folder, options.protect); !why.empty()) {

@@ -228,6 +228,15 @@ std::int64_t ReadFullyAt(int fd, void* buffer, std::size_t n, std::int64_t offse
     return static_cast<std::int64_t>(done);
 }
 
+bool StampAt(int folder, const char* name, FileStamp& stamp) {
+    struct stat st;
+    if (*name == '\0' || fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(st.st_mode))
+        return false;
+    stamp = StampOf(st);
+    return true;
+}
+
 bool StampOfOpen(int fd, FileStamp& stamp) {
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))

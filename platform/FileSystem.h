@@ -70,6 +70,10 @@ bool Identify(const std::string& path, FileIdentity& identity);
 // there or it is not a regular file.
 bool StampOf(const std::string& path, FileStamp& stamp);
 
+// The stamp of the regular file named name in the folder open as folder (O_PATH will do),
+// without following a last link. False as StampOf.
+bool StampAt(int folder, const char* name, FileStamp& stamp);
+
 // The stamp of the regular file open as fd. False when fstat fails or it is no regular file.
 bool StampOfOpen(int fd, FileStamp& stamp);
 

@@ -10,9 +10,12 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <map>
 #include <new>
+#include <string_view>
 #include <thread>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -491,25 +494,25 @@ void SizeRunReader::Finish(SizeRunJob& job) {
             classOfFile[f] = c;
         }
     }
-    // A path that no longer leads to the file that was read, as it was read, stands for nothing
-    // that was compared: it drops out. A class needs two different files that stay. This stays
-    // a look-up of the whole path: files are opened through their folders' kept descriptors,
-    // and a kept folder may have been renamed or replaced since, so the descriptor of the file
-    // tells which file was read but not that its path still leads to it.
+    // A path that no longer leads to the file that was read, as it was read (or, settled by
+    // the cache, to the file whose stamp its entry matched), stands for nothing that was
+    // compared: it drops out. A class needs two different files that stay.
+    std::vector<std::int32_t> candidates;
+    for (std::size_t e = 0; e < entries; ++e) {
+        const SizeRunJob::Entry& entry = job.entries[e];
+        if (entry.file >= 0 && classOfFile[static_cast<std::size_t>(entry.file)] >= 0 &&
+            job.files[static_cast<std::size_t>(entry.file)].opened == entry.seen)
+            candidates.push_back(static_cast<std::int32_t>(e));
+    }
+    const std::vector<bool> stays = StillThere(job, std::move(candidates));
     std::vector<std::int32_t> classOf(entries, -1);
     std::vector<std::int32_t> lastFile(classes, -1);
     std::vector<int> files(classes, 0);
     for (std::size_t e = 0; e < entries; ++e) {
+        if (!stays[e])
+            continue;
         const SizeRunJob::Entry& entry = job.entries[e];
-        if (entry.file < 0)
-            continue;
         const std::int32_t c = classOfFile[static_cast<std::size_t>(entry.file)];
-        if (c < 0)
-            continue;
-        platform::FileStamp now;
-        if (!(job.files[static_cast<std::size_t>(entry.file)].opened == entry.seen) ||
-            !platform::StampOf(job.PathOf(entry), now) || !(now == entry.seen))
-            continue;
         classOf[e] = c;
         if (lastFile[static_cast<std::size_t>(c)] != entry.file) {
             // Counts changes of file: a file counted again after another one's entries leaves
@@ -529,6 +532,39 @@ void SizeRunReader::Finish(SizeRunJob& job) {
     // awaited, each side sees at least the other's, so no wake-up is lost.
     if (job.awaited)
         Notify();
+}
+
+std::vector<bool> SizeRunReader::StillThere(const SizeRunJob& job,
+                                            std::vector<std::int32_t> candidates) {
+    std::vector<bool> stays(job.entries.size(), false);
+    auto folderOf = [&](std::int32_t e) { return job.entries[static_cast<std::size_t>(e)].folder; };
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [&](std::int32_t a, std::int32_t b) { return folderOf(a) < folderOf(b); });
+    for (std::size_t i = 0; i < candidates.size();) {
+        const std::int32_t folder = folderOf(candidates[i]);
+        std::size_t end = i + 1;
+        while (end < candidates.size() && folderOf(candidates[end]) == folder)
+            ++end;
+        // Several entries of one folder: the folder is looked up from the root once, here
+        // after every read of the run, and each name in it. That is what a look-up of each
+        // whole path would find now: the folder's descriptor is opened by its path at this
+        // moment, never one kept from the reads, which may have been renamed or replaced since.
+        // Symbolic links on the way are followed, the last one not, as lstat does.
+        int fd = -1;
+        if (end - i > 1)
+            fd = ::open((*job.folders)[static_cast<std::size_t>(folder)].c_str(),
+                        O_PATH | O_DIRECTORY | O_CLOEXEC);
+        for (; i < end; ++i) {
+            const SizeRunJob::Entry& entry = job.entries[static_cast<std::size_t>(candidates[i])];
+            platform::FileStamp now;
+            const bool there = fd >= 0 ? platform::StampAt(fd, job.names.data() + entry.name, now)
+                                       : platform::StampOf(job.PathOf(entry), now);
+            stays[static_cast<std::size_t>(candidates[i])] = there && now == entry.seen;
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+    return stays;
 }
 
 bool SizeRunReader::ReadRegion(SizeRunJob& job, SizeRunJob::File& file, unsigned char* slot,
@@ -645,10 +681,12 @@ void SizeRunReader::Prepare(const std::shared_ptr<SizeRunJob>& owner,
     for (std::size_t from = 0; from < all.size(); from += kLookupSlice) {
         const std::size_t to = std::min(all.size(), from + kLookupSlice);
         std::vector<cache::ContentCache::Query> batch(to - from);
+        std::vector<std::string> paths(to - from); // what the queries' paths refer to
         for (std::size_t i = from; i < to; ++i) {
             const SizeRunJob::Entry& e =
                 job.entries[static_cast<std::size_t>(fileOf(all[i]).entry)];
-            batch[i - from].path = job.PathOf(e);
+            paths[i - from] = job.PathOf(e);
+            batch[i - from].path = paths[i - from];
             batch[i - from].stamp = e.seen;
         }
         cache_.cache->Lookup(batch);
@@ -712,27 +750,27 @@ void SizeRunReader::Prepare(const std::shared_ptr<SizeRunJob>& owner,
             }
         };
         std::map<cache::BlockDigest, std::vector<std::int32_t>> byFirst;
-        std::map<std::int32_t, cache::Digests> digests;
+        std::vector<cache::Digests> digests(job.files.size());
         for (std::int32_t f : open) {
             SizeRunJob::File& file = fileOf(f);
             if (file.failed)
                 continue;
             cache::Digests d = file.Known();
             d.Merge(file.fresh);
-            digests[f] = d;
+            digests[static_cast<std::size_t>(f)] = d;
             byFirst[d.first].push_back(f);
         }
         for (auto& [first, members] : byFirst) {
             Level all, noLast;
             std::map<cache::BlockDigest, Level> byLast;
             for (std::int32_t f : members) {
-                const cache::Digests& d = digests[f];
+                const cache::Digests& d = digests[static_cast<std::size_t>(f)];
                 all.Add(d);
                 (d.hasLast ? byLast[d.last] : noLast).Add(d);
             }
             std::vector<std::int32_t> keep;
             for (std::int32_t f : members) {
-                const cache::Digests& d = digests[f];
+                const cache::Digests& d = digests[static_cast<std::size_t>(f)];
                 // Counts the file itself too.
                 const int alike =
                     d.hasLast ? byLast[d.last].Matching(d) + noLast.Matching(d) : all.Matching(d);

@@ -163,6 +163,9 @@ private:
                std::vector<std::shared_ptr<Pass>>& next);
     void EndPass(SizeRunJob& job);
     void Finish(SizeRunJob& job);
+    // Which of the candidate entries' paths still lead to the file they had when scanned.
+    static std::vector<bool> StillThere(const SizeRunJob& job,
+                                        std::vector<std::int32_t> candidates);
     bool ReadRegion(SizeRunJob& job, SizeRunJob::File& file, unsigned char* slot,
                     std::int64_t offset, std::size_t len);
     bool Open(SizeRunJob& job, SizeRunJob::File& file);

@@ -2,6 +2,7 @@
 // without one, says so in one line at most, and leaves a file that is not its own alone.
 
 #include "cache/ContentCache.h"
+#include "platform/IoFaults.h"
 #include "search/SearchRun.h"
 #include "tests/support/RecordingWindow.h"
 #include "tests/support/TempTree.h"
@@ -18,7 +19,9 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -302,3 +305,117 @@ TEST_F(ContentCacheTest, ARunKilledWhileItWritesLeavesAUsableCache) {
 }
 
 } // namespace
+
+// Files settled by their cached digests are never read, yet their paths are checked at the end
+// of their run as any member's: a folder renamed or replaced after the lookup takes its
+// settled files out of the group.
+TEST(TrustedRescanTest, SettledFilesWhoseFolderChangedAfterTheLookupAreNotGrouped) {
+    enum class Change { None, Renamed, ReplacedByCopies, SymlinkToItself };
+    struct Case {
+        const char* name;
+        Change change;
+        bool grouped; // a, b1 and b2 in one group; otherwise no group
+    };
+    const Case cases[] = {
+        {"unchanged", Change::None, true},
+        {"renamed", Change::Renamed, false},
+        {"replaced by copies", Change::ReplacedByCopies, false},
+        {"a symbolic link to itself", Change::SymlinkToItself, true},
+    };
+    // Reading the file new since the first run is the moment between the lookup and the end
+    // of the run.
+    struct OnRead : platform::IoFaults {
+        std::function<void(const std::string&)> hook;
+        bool FailRead(const std::string& path, std::int64_t) override {
+            hook(path);
+            return false;
+        }
+    };
+    const std::string body(3000, 'k');
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempTree tree, home;
+        ContentCache::Options options;
+        options.folder = home.Path("cache");
+        options.settledNs = 0;
+        tree.CreateFile("1/a", body);
+        tree.CreateFile("2/b1", body);
+        tree.CreateFile("2/b2", body);
+        auto search = [&] {
+            auto cache = ContentCache::Open(options);
+            SearchState state;
+            RecordingWindow window;
+            window.folders = {tree.Path("1"), tree.Path("2"), tree.Path("3")};
+            SearchRun run(state, window);
+            run.UseCache(cache, true);
+            run.FindDuplicates(window.folders);
+            cache->Close();
+            const ReadCounts& n = run.Counted();
+            return std::make_tuple(Groups(state), n.opened.load(), n.fromCache.load());
+        };
+        tree.CreateDir("3");
+        ASSERT_NE(std::get<0>(search()).find("b2|"), std::string::npos);
+        tree.CreateFile("3/new", std::string(3000, 'n'));
+        bool changed = false;
+        OnRead faults;
+        faults.hook = [&](const std::string& path) {
+            if (path != tree.Path("3/new") || std::exchange(changed, true))
+                return;
+            if (c.change != Change::None)
+                std::filesystem::rename(tree.Path("2"), tree.Path("2-old"));
+            if (c.change == Change::ReplacedByCopies) {
+                tree.CreateFile("2/b1", body);
+                tree.CreateFile("2/b2", body);
+            } else if (c.change == Change::SymlinkToItself) {
+                tree.CreateSymlink("2", tree.Path("2-old"));
+            }
+        };
+        platform::ScopedIoFaults installed(faults);
+        const auto [groups, opened, fromCache] = search();
+        EXPECT_TRUE(changed);
+        // a stands for b1 and b2 unread; only the new file is read.
+        EXPECT_EQ(opened, 1);
+        EXPECT_EQ(fromCache, 3);
+        for (const char* name : {"a|", "b1|", "b2|"})
+            EXPECT_EQ(groups.find(name) != std::string::npos, c.grouped) << name << "\n" << groups;
+    }
+}
+
+// Lookups share one read transaction; a write of this run must not be made inside it, or
+// another run's write since it began makes this one give up at once.
+TEST(ContentCacheLookupTest, AWriteAfterLookupsSeesAnotherRunsWriteInBetween) {
+    TempTree tree, home;
+    const std::string file = tree.CreateFile("f", "some bytes");
+    platform::FileStamp stamp;
+    ASSERT_TRUE(platform::StampOf(file, stamp));
+    std::vector<std::string> warnings;
+    ContentCache::Options options;
+    options.folder = home.Path("cache");
+    options.settledNs = 0;
+    options.warn = [&](const std::string& line) { warnings.push_back(line); };
+    cache::Digests digests;
+    digests.hasFirst = true;
+    digests.first[0] = 7;
+    {
+        auto c = ContentCache::Open(options);
+        ASSERT_TRUE(c);
+        std::vector<ContentCache::Query> batch(1);
+        batch[0].path = file;
+        batch[0].stamp = stamp;
+        c->Lookup(batch);
+        EXPECT_FALSE(batch[0].found.Any());
+        Exec(ContentCache::DatabasePath(options.folder),
+             "INSERT INTO volumes(key) VALUES ('another run''s')");
+        c->Store(file, stamp, digests);
+        c->Close();
+        EXPECT_EQ(c->Counted().stored, 1);
+    }
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    auto again = ContentCache::Open(options);
+    std::vector<ContentCache::Query> batch(1);
+    batch[0].path = file;
+    batch[0].stamp = stamp;
+    again->Lookup(batch);
+    EXPECT_TRUE(batch[0].found == digests);
+    again->Close();
+}
