@@ -404,6 +404,9 @@ int Search(Options& options) {
         }
 
         // The search keeps its own copy of the folders: the list's goes before the run.
+        // The walk's listings, read ahead of it and mostly freed by now, left the heap in pieces
+        // that the system would otherwise count against the search until it ends.
+        platform::ReturnFreedMemory();
         std::vector<std::string> folders = list.Take();
         CliWindow searchWindow(!options.includeHidden, isatty(STDERR_FILENO) == 1, &unreadable);
         // The cache's one line of warning may come from a reader: it is said after the run.
