@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -108,7 +109,7 @@ private:
 // move in memory, so grid cells may point at them. They are made in chunks of 8 KiB, entries
 // from the front and their names from the back, until the two meet: one allocation per file
 // cost more than the file's own fields, and every name its own string more again. A chunk goes
-// back when its last entry is taken out, and its memory to the system.
+// back when its last entry is taken out.
 class TFileList {
 public:
     TFileList();
@@ -154,7 +155,6 @@ public:
     struct Footprint {
         std::size_t chunks = 0;
         std::size_t chunkBytes = 0;    // entries and names, with the room left between them
-        std::size_t slabBytes = 0;     // what the chunks are taken from, in use or not
         std::size_t positionBytes = 0; // the order of the entries
     };
     Footprint Measure() const;
@@ -164,20 +164,14 @@ public:
 
 private:
     struct Chunk;
-    Chunk* NewChunk();
     // Ends the entry's life; its chunk goes when it was the chunk's last.
     void Free(TFile* file);
 
     FilePositions items_;
-    // Chunks come from slabs of their own, apart from the heap: a heap that freed folder
-    // listings left in many small pieces took half as much again for the index. A chunk lies
-    // at an address that is a multiple of its size, which is how an entry finds it.
-    std::vector<void*> slabs_;
-    char* slabNext_ = nullptr; // the slab's chunks not used yet
-    char* slabEnd_ = nullptr;
-    Chunk* free_ = nullptr;    // chunks given back, to use again
+    // Every chunk by the address of its memory, to find the chunk of an entry. Chunks come
+    // from the heap, where they fill the room that the walk's freed listings leave.
+    std::map<const char*, std::unique_ptr<Chunk>> chunks_;
     Chunk* current_ = nullptr; // where new entries go
-    std::size_t chunks_ = 0;   // in use
 };
 
 // The run's copy of the folder list; every DirIndex refers to it. Its folders never change once
