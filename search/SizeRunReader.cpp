@@ -550,10 +550,15 @@ std::vector<bool> SizeRunReader::StillThere(const SizeRunJob& job,
         // whole path would find now: the folder's descriptor is opened by its path at this
         // moment, never one kept from the reads, which may have been renamed or replaced since.
         // Symbolic links on the way are followed, the last one not, as lstat does.
+        // The descriptor counts against the readers' share like any other they hold; without
+        // one to spare, each path is looked up whole.
         int fd = -1;
-        if (end - i > 1)
+        if (end - i > 1 && platform::readerDescriptors::TryTake()) {
             fd = ::open((*job.folders)[static_cast<std::size_t>(folder)].c_str(),
                         O_PATH | O_DIRECTORY | O_CLOEXEC);
+            if (fd < 0)
+                platform::readerDescriptors::Give();
+        }
         for (; i < end; ++i) {
             const SizeRunJob::Entry& entry = job.entries[static_cast<std::size_t>(candidates[i])];
             platform::FileStamp now;
@@ -561,8 +566,10 @@ std::vector<bool> SizeRunReader::StillThere(const SizeRunJob& job,
                                        : platform::StampOf(job.PathOf(entry), now);
             stays[static_cast<std::size_t>(candidates[i])] = there && now == entry.seen;
         }
-        if (fd >= 0)
+        if (fd >= 0) {
             ::close(fd);
+            platform::readerDescriptors::Give();
+        }
     }
     return stays;
 }
