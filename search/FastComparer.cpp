@@ -149,10 +149,13 @@ bool FastComparer::Await(SizeRunJob& job, std::int64_t end) {
 
 void FastComparer::ReportUnreadable(const SizeRunJob& job) {
     for (const SizeRunJob::File& file : job.files) {
+        const bool unreadable = file.failed && file.error != 0;
+        if (!unreadable && !file.unstable)
+            continue; // most files: no path made for them
         const std::string path = job.PathOf(job.entries[static_cast<std::size_t>(file.entry)]);
-        if (file.failed && file.error != 0)
+        if (unreadable)
             context_.unreadable(path, file.error);
-        else if (file.unstable)
+        else
             context_.unstable(path);
     }
 }
