@@ -190,7 +190,8 @@ QUrl QtDialogService::LocalFileUrl(const std::string& path) {
     // QUrl::fromLocalFile takes a QString, in which bytes that are not UTF-8 become U+FFFD: the
     // opener would be handed a file that does not exist. Percent-encoded, every byte stays.
     const std::string absolute =
-        path.starts_with('/') ? path : platform::JoinPath(std::filesystem::current_path(), path);
+        path.starts_with('/') ? path
+                              : platform::JoinPath(std::filesystem::current_path().string(), path);
     return QUrl::fromEncoded("file://" + QByteArray::fromStdString(absolute).toPercentEncoding("/"),
                              QUrl::StrictMode);
 }

@@ -31,7 +31,7 @@ std::string XdgFolder(const char* variable, const char* underHome) {
 
 } // namespace
 
-std::string JoinPath(const std::string& folder, std::string_view name) {
+std::string JoinPath(std::string_view folder, std::string_view name) {
     std::string path;
     path.reserve(folder.size() + 1 + name.size());
     path = folder;

@@ -6,7 +6,7 @@
 namespace platform {
 
 // Folder + "/" + name, without doubling the separator (the root "/" gives "/name").
-std::string JoinPath(const std::string& folder, std::string_view name);
+std::string JoinPath(std::string_view folder, std::string_view name);
 
 // The last component of a path ("" for "/").
 std::string BaseName(const std::string& path);

@@ -5,6 +5,7 @@
 #include "search/RunControl.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_set>
 
 namespace {
@@ -22,10 +23,11 @@ namespace {
 
 constexpr std::size_t kLinesNamed = 10;
 
-bool Holds(const std::string& outer, const std::string& folder) {
+bool Holds(std::string_view outer, std::string_view folder) {
     if (outer == "/")
         return !folder.empty() && folder[0] == '/';
-    return folder == outer || folder.rfind(outer + "/", 0) == 0;
+    return folder.starts_with(outer) &&
+           (folder.size() == outer.size() || folder[outer.size()] == '/');
 }
 
 } // namespace
@@ -40,15 +42,14 @@ std::string StayedText(const std::vector<std::string>& names,
     return text;
 }
 
-std::string ShownPath(const std::vector<std::string>& folders, const std::string& folder,
-                      std::string_view name) {
+std::string ShownPath(const TDirList& folders, std::string_view folder, std::string_view name) {
     const std::string full = platform::JoinPath(folder, name);
-    const std::string* outermost = nullptr;
-    for (const std::string& f : folders)
-        if (Holds(f, folder) && (!outermost || f.size() < outermost->size()))
-            outermost = &f;
+    std::optional<std::string_view> outermost;
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        if (Holds(folders[i], folder) && (!outermost || folders[i].size() < outermost->size()))
+            outermost = folders[i];
     // A folder at the root gains nothing but would look relative.
-    const std::string parent = outermost ? platform::ParentFolder(*outermost) : "/";
+    const std::string parent = outermost ? platform::ParentFolder(std::string(*outermost)) : "/";
     return parent == "/" ? full : full.substr(parent.size() + 1);
 }
 
@@ -74,10 +75,10 @@ int RemovalFlow::LastCompleteRow() const {
 }
 
 void RemovalFlow::AddCandidate(TFile* entry) {
-    const std::string* folder = EntryFolder(state_.DirList, *entry);
+    const auto folder = EntryFolder(state_.DirList, *entry);
     if (!folder || !platform::PathExists(EntryPath(state_.DirList, *entry)))
         return;
-    dialog_.Model().SetFileRow(row_, entry, *folder);
+    dialog_.Model().SetFileRow(row_, entry, std::string(*folder));
     ++row_;
 }
 
@@ -170,7 +171,7 @@ void RemovalFlow::DeleteFiles() {
             result.stamp.size == entry->Size && result.stamp.modified == entry->Modified)
             entry->Changed = result.stamp.changed;
         names.emplace_back(entry->Name());
-        const std::string* folder = EntryFolder(state_.DirList, *entry);
+        const auto folder = EntryFolder(state_.DirList, *entry);
         lines.push_back((folder ? ShownPath(state_.DirList, *folder, entry->Name())
                                 : std::string(entry->Name())) +
                         ": " + StayedReason(result));

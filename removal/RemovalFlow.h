@@ -23,8 +23,7 @@ std::string StayedText(const std::vector<std::string>& names,
 
 // How a file stands in that message: its path from the outermost listed folder that holds it
 // (that folder's own name first), or the whole path for a folder at the root.
-std::string ShownPath(const std::vector<std::string>& folders, const std::string& folder,
-                      std::string_view name);
+std::string ShownPath(const TDirList& folders, std::string_view folder, std::string_view name);
 
 // Step 5 of the main window: gathers the selected copies, has them confirmed, and hands them to
 // the shell in one batch, which removes each one only after checking it at that moment against

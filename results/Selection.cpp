@@ -101,7 +101,7 @@ SelectionFigures SelectByFolder(SearchState& state, const std::vector<std::strin
     std::sort(folders.begin(), folders.end());
     for (std::int64_t i = 0; i < state.FileList.Count(); ++i) {
         TFile& file = *state.FileList[i];
-        const std::string* folder = EntryFolder(state.DirList, file);
+        const auto folder = EntryFolder(state.DirList, file);
         const bool inFolders =
             folder && std::binary_search(folders.begin(), folders.end(), *folder);
         SetFlag(file, flSelected, inFolders && file.GroupNo > 0);

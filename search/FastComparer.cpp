@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <new>
-#include <unordered_map>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -12,13 +12,6 @@ namespace {
 constexpr std::size_t kAheadEntries = 4096;
 // How long the window's thread waits for a reader before it looks at the clock again.
 constexpr int kWaitMilliseconds = 5;
-
-struct IdentityHash {
-    std::size_t operator()(const platform::FileIdentity& id) const {
-        return std::hash<std::uint64_t>()(static_cast<std::uint64_t>(id.inode) * 31 +
-                                          static_cast<std::uint64_t>(id.device));
-    }
-};
 
 } // namespace
 
@@ -42,23 +35,61 @@ std::shared_ptr<SizeRunJob> FastComparer::MakeJob(std::int64_t first, std::int64
     job->first = first;
     job->size = list[first]->Size;
     job->order = serial_++;
-    job->folders = context_.folders.Shared();
-    job->entries.reserve(static_cast<std::size_t>(end - first));
-    std::unordered_map<platform::FileIdentity, std::int32_t, IdentityHash> files;
+    job->folders = context_.folders;
+    const auto n = static_cast<std::size_t>(end - first);
+    auto wanted = [&](const TFile& f) {
+        return f.GroupNo == 0 && !HasFlag(f, flDeleted) && EntryFolder(context_.folders, f);
+    };
+    // One file per identity, however many entries reach it: hard links and a folder listed
+    // twice are read once. Found by sorting, in one block: a run of many small files is the
+    // largest thing a search makes, and a node per entry would leave the heap in pieces.
+    struct Reach {
+        platform::FileIdentity id;
+        std::int32_t entry;
+    };
+    std::vector<Reach> reach;
+    reach.reserve(n);
+    std::size_t nameBytes = 0;
+    for (std::int64_t p = first; p < end; ++p)
+        if (const TFile& f = *list[p]; wanted(f)) {
+            reach.push_back({f.Id(), static_cast<std::int32_t>(p - first)});
+            nameBytes += f.Name().size() + 1;
+        }
+    std::sort(reach.begin(), reach.end(), [](const Reach& a, const Reach& b) {
+        return std::tie(a.id.device, a.id.inode, a.entry) <
+               std::tie(b.id.device, b.id.inode, b.entry);
+    });
+    // The first entry that reaches each file, for every entry of the run.
+    std::vector<std::int32_t> firstReach(n, -1);
+    std::size_t files = 0;
+    for (std::size_t r = 0; r < reach.size(); ++r) {
+        const bool starts = r == 0 || !(reach[r].id == reach[r - 1].id);
+        if (starts)
+            ++files;
+        firstReach[static_cast<std::size_t>(reach[r].entry)] =
+            starts ? reach[r].entry : firstReach[static_cast<std::size_t>(reach[r - 1].entry)];
+    }
+    reach = {};
+    // Sized once: a growing vector would need half as much again for a moment.
+    job->entries.reserve(n);
+    job->files.reserve(files);
+    job->names.reserve(nameBytes);
     for (std::int64_t p = first; p < end; ++p) {
         const TFile& f = *list[p];
-        if (f.GroupNo != 0 || HasFlag(f, flDeleted) || !EntryFolder(context_.folders, f)) {
+        const auto e = static_cast<std::size_t>(p - first);
+        if (firstReach[e] < 0) {
             job->entries.emplace_back();
             continue;
         }
         SizeRunJob::Entry& entry = job->Add(f.DirIndex, f.Name(), SeenStamp(f));
-        auto [it, added] = files.emplace(f.Id(), static_cast<std::int32_t>(job->files.size()));
-        if (added) {
+        if (firstReach[e] == static_cast<std::int32_t>(e)) {
+            entry.file = static_cast<std::int32_t>(job->files.size());
             job->files.emplace_back();
-            job->files.back().entry = static_cast<std::int32_t>(p - first);
+            job->files.back().entry = static_cast<std::int32_t>(e);
+        } else {
+            entry.file = job->entries[static_cast<std::size_t>(firstReach[e])].file;
         }
-        entry.file = it->second;
-        ++job->files[static_cast<std::size_t>(it->second)].entries;
+        ++job->files[static_cast<std::size_t>(entry.file)].entries;
     }
     return job;
 }

@@ -139,6 +139,9 @@ void SearchRun::FindDuplicates(std::vector<std::string> folders) {
             progressMark_ = 0;
             chosenReaders_ = -1;
             ScanDirectories();
+            // The listings the scan went through are freed by now, and the index lies apart from
+            // them: their pages go back to the system rather than count against the search.
+            platform::ReturnFreedMemory();
             if (!CheckStopped()) {
                 IndexFiles();
                 if (!CheckStopped()) {
@@ -172,7 +175,7 @@ void SearchRun::FindDuplicates(std::vector<std::string> folders) {
 unsigned SearchRun::Readers() {
     if (chosenReaders_ < 0)
         chosenReaders_ = static_cast<int>(
-            ReadersFor(state_.DirList.empty() ? std::string(".") : state_.DirList[0], readers_));
+            ReadersFor(std::string(state_.DirList.empty() ? "." : state_.DirList[0]), readers_));
     return static_cast<unsigned>(chosenReaders_);
 }
 
@@ -197,9 +200,10 @@ void SearchRun::ScanDirectories() {
     for (std::size_t d = 0; d < dirs.size(); ++d) {
         for (; ahead < dirs.size() && ahead < d + kFoldersListedAhead; ++ahead) {
             Pending next;
-            next.listed = listed_ && listed_->Take(dirs[ahead], next.known);
+            const std::string folder(dirs[ahead]);
+            next.listed = listed_ && listed_->Take(folder, next.known);
             if (!next.listed)
-                reader.Prefetch(dirs[ahead]);
+                reader.Prefetch(folder);
             pending.push_back(std::move(next));
         }
         Pending current = std::move(pending.front());
@@ -213,7 +217,7 @@ void SearchRun::ScanDirectories() {
                 listingBytesTaken = 0;
             }
         }
-        const std::string& folder = dirs[d];
+        const std::string folder(dirs[d]);
         window_.SetCounter(SearchCounter::DirsChecked,
                            FormatThousands(static_cast<std::int64_t>(d) + 1));
         ShowStatus(window_, "Analysing directory \"" + folder + "\"");

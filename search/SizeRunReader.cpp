@@ -32,8 +32,9 @@ constexpr std::size_t kSiftBlock = 4096;
 // What one reader takes of a pass at a time: other readers take the rest of a large class.
 constexpr std::size_t kChunkBytes = 1u << 20;
 constexpr std::size_t kChunkFiles = 8;
-// Buffers kept for reuse: pages touched before are several times cheaper to read into.
-constexpr std::size_t kCachedBytes = 64u << 20;
+// Buffers kept for reuse: pages touched before are several times cheaper to read into. A few
+// classes' worth: at millions of files what is kept here counts against the whole search.
+constexpr std::size_t kCachedBytes = 16u << 20;
 // Descriptors left to the rest of the program.
 constexpr std::size_t kSpareDescriptors = 8;
 // Folders kept open at most, of the descriptors that files held open leave free: a folder
@@ -82,7 +83,7 @@ SizeRunJob::Entry& SizeRunJob::Add(std::int32_t folder, std::string_view name,
 }
 
 std::string SizeRunJob::PathOf(const Entry& entry) const {
-    return platform::JoinPath((*folders)[static_cast<std::size_t>(entry.folder)],
+    return platform::JoinPath(folders[static_cast<std::size_t>(entry.folder)],
                               std::string_view(names.data() + entry.name));
 }
 
@@ -500,8 +501,12 @@ void SizeRunReader::Finish(SizeRunJob& job) {
     std::vector<std::int32_t> candidates;
     for (std::size_t e = 0; e < entries; ++e) {
         const SizeRunJob::Entry& entry = job.entries[e];
-        if (entry.file >= 0 && classOfFile[static_cast<std::size_t>(entry.file)] >= 0 &&
-            job.files[static_cast<std::size_t>(entry.file)].opened == entry.seen)
+        if (entry.file < 0 || classOfFile[static_cast<std::size_t>(entry.file)] < 0)
+            continue;
+        // The file was found as the entry that opens it saw it; another entry that saw it
+        // otherwise (changed between two looks of the scan) stands for something else.
+        const SizeRunJob::File& file = job.files[static_cast<std::size_t>(entry.file)];
+        if (file.asSeen && job.entries[static_cast<std::size_t>(file.entry)].seen == entry.seen)
             candidates.push_back(static_cast<std::int32_t>(e));
     }
     const std::vector<bool> stays = StillThere(job, std::move(candidates));
@@ -554,7 +559,7 @@ std::vector<bool> SizeRunReader::StillThere(const SizeRunJob& job,
         // one to spare, each path is looked up whole.
         int fd = -1;
         if (end - i > 1 && platform::readerDescriptors::TryTake()) {
-            fd = ::open((*job.folders)[static_cast<std::size_t>(folder)].c_str(),
+            fd = ::open(job.folders[static_cast<std::size_t>(folder)].data(),
                         O_PATH | O_DIRECTORY | O_CLOEXEC);
             if (fd < 0)
                 platform::readerDescriptors::Give();
@@ -618,8 +623,8 @@ bool SizeRunReader::Open(SizeRunJob& job, SizeRunJob::File& file) {
     }
     // Only the file the scan saw, unchanged, may join a class: on every opening, so that a
     // file replaced between two blocks drops out too.
-    file.opened = file.in->Stamp();
-    if (file.opened == entry.seen)
+    file.asSeen = file.in->Stamp() == entry.seen;
+    if (file.asSeen)
         return true;
     // Changed since the scan, or on a file system that never shows one file the same way twice:
     // two looks a moment apart tell which.
@@ -801,7 +806,7 @@ void SizeRunReader::Prepare(const std::shared_ptr<SizeRunJob>& owner,
 void SizeRunReader::Settle(SizeRunJob& job, SizeRunJob::File& file) {
     file.settled = !file.counted;
     if (!file.counted)
-        file.opened = job.entries[static_cast<std::size_t>(file.entry)].seen;
+        file.asSeen = true;
     if (file.settled && cache_.counts)
         ++cache_.counts->fromCache;
     Release(file);
@@ -858,27 +863,26 @@ void SizeRunReader::Stream(SizeRunJob& job, SizeRunJob::File& file, const unsign
     const cache::Regions r = cache::RegionsOf(job.size);
     const std::int64_t tailAt = job.size - r.tail;
     const auto n = static_cast<std::int64_t>(len);
+    if (!file.stream)
+        file.stream = std::make_unique<SizeRunJob::Streaming>();
+    SizeRunJob::Streaming& s = *file.stream;
     if (r.tail > 0 && offset == tailAt && n == r.tail) {
-        file.tail = cache::Sha256(data, len);
-        file.hasTail = true;
-    } else if (offset == file.streamed && offset + n <= tailAt) {
-        if (!file.stream)
-            file.stream = std::make_unique<cache::WholeDigest>();
-        file.stream->Add(data, len);
-        file.streamed += n;
+        s.tail = cache::Sha256(data, len);
+        s.hasTail = true;
+    } else if (offset == s.streamed && offset + n <= tailAt) {
+        s.digest.Add(data, len);
+        s.streamed += n;
     } else {
         file.broken = true; // read in other pieces than the digest is made of
         file.stream.reset();
         return;
     }
-    if (r.tail == 0 && !file.hasTail) {
-        file.tail = cache::Sha256("", 0);
-        file.hasTail = true;
+    if (r.tail == 0 && !s.hasTail) {
+        s.tail = cache::Sha256("", 0);
+        s.hasTail = true;
     }
-    if (file.hasTail && file.streamed == tailAt) {
-        if (!file.stream)
-            file.stream = std::make_unique<cache::WholeDigest>();
-        file.fresh.whole = file.stream->Finish(file.tail);
+    if (s.hasTail && s.streamed == tailAt) {
+        file.fresh.whole = s.digest.Finish(s.tail);
         file.fresh.hasWhole = true;
         file.stream.reset();
     }
@@ -889,7 +893,7 @@ void SizeRunReader::StoreDigests(SizeRunJob& job) {
         return;
     for (SizeRunJob::File& file : job.files) {
         const SizeRunJob::Entry& entry = job.entries[static_cast<std::size_t>(file.entry)];
-        if (!file.counted || file.failed || !(file.opened == entry.seen))
+        if (!file.counted || file.failed || !file.asSeen)
             continue;
         // What was read now wins over an entry it contradicts.
         cache::Digests d = file.fresh;

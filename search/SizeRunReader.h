@@ -29,6 +29,13 @@ struct SizeRunJob {
         platform::FileStamp seen;
         std::int32_t file = -1; // in files; -1: left out (removed or grouped when planned)
     };
+    // The whole-file digest of a file as it is read on in order.
+    struct Streaming {
+        cache::WholeDigest digest;
+        std::int64_t streamed = 0; // bytes so far, from the start
+        cache::FileDigest tail{};  // SHA-256 of the tail region
+        bool hasTail = false;
+    };
     // One file, however many entries reach it: hard links and a folder listed twice are read
     // once.
     struct File {
@@ -42,7 +49,8 @@ struct SizeRunJob {
         std::int32_t entries = 0;                // how many entries reach it
         std::unique_ptr<platform::InputFile> in; // only while open
         bool IsOpen() const { return in && in->IsOpen(); }
-        platform::FileStamp opened;
+        // The last opening found the file the scan saw, unchanged (or it was settled unread).
+        bool asSeen = false;
         bool failed = false;
         int error = 0;         // why it failed, when it could not be read (not when it changed)
         bool unstable = false; // its identity or times change at every look
@@ -57,10 +65,8 @@ struct SizeRunJob {
             static const cache::Digests none;
             return known ? *known : none;
         }
-        std::unique_ptr<cache::WholeDigest> stream;
-        std::int64_t streamed = 0; // bytes of the stream so far, from the start
-        cache::FileDigest tail{};  // SHA-256 of the tail region
-        bool hasTail = false;
+        // Only while its whole-file digest is being made: most files never get that far.
+        std::unique_ptr<Streaming> stream;
         bool broken = false;           // read out of order: no whole-file digest this run
         bool counted = false;          // opened at least once
         bool settled = false;          // decided by its cached digests without being read
@@ -71,7 +77,7 @@ struct SizeRunJob {
     std::int64_t first = 0; // position of the run in the index
     std::int64_t size = 0;
     std::uint64_t order = 0; // earlier runs are read first
-    std::shared_ptr<const TDirList::Folders> folders;
+    TDirList folders;
     std::string names; // the entries' names, each followed by a NUL
     std::vector<Entry> entries;
     std::vector<File> files;

@@ -10,6 +10,8 @@
 #include <new>
 #include <stdexcept>
 
+#include <sys/mman.h>
+
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/asan_interface.h>
 #define KELVARO_POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
@@ -21,9 +23,10 @@
 
 namespace {
 
-// Large enough that a chunk's bookkeeping costs about a byte a file, small enough to fit the
-// room that freed folder listings leave in the heap.
+// Large enough that a chunk's bookkeeping costs well under a byte a file, small enough that a
+// chunk left with a few entries after a removal holds little. Chunks come in slabs of 2 MiB.
 constexpr std::size_t kChunkBytes = 8192;
+constexpr std::size_t kSlabBytes = std::size_t{2} << 20;
 
 constexpr std::size_t kDevices = 4096;
 constexpr std::uint16_t kOtherDevices = kDevices - 1;
@@ -78,19 +81,25 @@ dev_t DeviceNumber(std::uint16_t index) {
     return Devices().numbers[index].load(std::memory_order_relaxed);
 }
 
-// Its entries fill its memory from the front and their names from the back.
+// At the start of its memory; the entries follow it, and the names fill in from the end.
 struct TFileList::Chunk {
-    Chunk() : memory(new std::max_align_t[kChunkBytes / sizeof(std::max_align_t)]) {}
-    ~Chunk() { KELVARO_UNPOISON(memory.get(), kChunkBytes); }
+    std::uint32_t used = 0;                // entries made
+    std::uint32_t live = 0;                // entries not taken out
+    std::uint32_t namesFrom = kChunkBytes; // where the names begin
+    Chunk* next = nullptr;                 // in the list of chunks given back
 
-    char* Bytes() const { return reinterpret_cast<char*>(memory.get()); }
-    TFile* Entries() const { return reinterpret_cast<TFile*>(memory.get()); }
+    static Chunk* Of(const TFile* file) {
+        return reinterpret_cast<Chunk*>(reinterpret_cast<std::uintptr_t>(file) &
+                                        ~std::uintptr_t{kChunkBytes - 1});
+    }
+    char* Bytes() { return reinterpret_cast<char*>(this); }
+    TFile* Entries() { return reinterpret_cast<TFile*>(Bytes() + kHeader); }
     bool Fits(std::string_view name) const {
-        return (used + 1) * sizeof(TFile) + name.size() + 1 <= namesFrom;
+        return kHeader + (used + 1) * sizeof(TFile) + name.size() + 1 <= namesFrom;
     }
     // A new entry with a copy of name and a NUL after it; needs Fits(name).
     TFile* Make(std::string_view name) {
-        namesFrom -= name.size() + 1;
+        namesFrom -= static_cast<std::uint32_t>(name.size() + 1);
         char* kept = Bytes() + namesFrom;
         if (!name.empty())
             std::memcpy(kept, name.data(), name.size());
@@ -101,27 +110,61 @@ struct TFileList::Chunk {
         return file;
     }
 
-    std::unique_ptr<std::max_align_t[]> memory;
-    std::size_t used = 0; // entries made
-    std::size_t live = 0; // entries not taken out
-    std::size_t namesFrom = kChunkBytes;
+    static constexpr std::size_t kHeader = 32;
 };
 
 TFileList::TFileList() = default;
-TFileList::~TFileList() = default;
+
+TFileList::~TFileList() {
+    Clear();
+}
+
+TFileList::Chunk* TFileList::NewChunk() {
+    static_assert(sizeof(Chunk) <= Chunk::kHeader);
+    static_assert(kMaxName + 1 + sizeof(TFile) + Chunk::kHeader <= kChunkBytes);
+    Chunk* chunk = free_;
+    if (chunk) {
+        free_ = chunk->next;
+    } else {
+        if (slabNext_ == slabEnd_) {
+            // Aligned to a chunk: the slack before and after goes back at once.
+            const std::size_t bytes = kSlabBytes + kChunkBytes;
+            void* mapped =
+                mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (mapped == MAP_FAILED)
+                throw std::bad_alloc();
+            const auto start = reinterpret_cast<std::uintptr_t>(mapped);
+            const std::uintptr_t aligned =
+                (start + kChunkBytes - 1) & ~std::uintptr_t{kChunkBytes - 1};
+            if (aligned > start)
+                munmap(mapped, aligned - start);
+            if (aligned + kSlabBytes < start + bytes)
+                munmap(reinterpret_cast<void*>(aligned + kSlabBytes),
+                       start + bytes - aligned - kSlabBytes);
+            try {
+                slabs_.push_back(reinterpret_cast<void*>(aligned));
+            } catch (...) {
+                munmap(reinterpret_cast<void*>(aligned), kSlabBytes);
+                throw;
+            }
+            slabNext_ = reinterpret_cast<char*>(aligned);
+            slabEnd_ = slabNext_ + kSlabBytes;
+        }
+        chunk = reinterpret_cast<Chunk*>(slabNext_);
+        slabNext_ += kChunkBytes;
+    }
+    KELVARO_UNPOISON(chunk, kChunkBytes);
+    ++chunks_;
+    return new (chunk) Chunk;
+}
 
 TFile* TFileList::Add(std::string_view name) {
-    static_assert(kMaxName + 1 + sizeof(TFile) <= kChunkBytes);
     if (name.size() > kMaxName)
         throw std::length_error("file name too long");
     items_.push_back(nullptr); // its place first: no entry is made that the list does not hold
     try {
-        if (!current_ || !current_->Fits(name)) {
-            auto chunk = std::make_unique<Chunk>();
-            Chunk* made = chunk.get();
-            chunks_.emplace(made->Bytes(), std::move(chunk));
-            current_ = made;
-        }
+        if (!current_ || !current_->Fits(name))
+            current_ = NewChunk();
         TFile* file = current_->Make(name);
         items_[items_.size() - 1] = file;
         return file;
@@ -132,22 +175,32 @@ TFile* TFileList::Add(std::string_view name) {
 }
 
 void TFileList::Free(TFile* file) {
-    auto it = chunks_.upper_bound(reinterpret_cast<const char*>(file));
-    --it; // every entry lies in the chunk that starts at or before it
-    Chunk& chunk = *it->second;
+    Chunk* chunk = Chunk::Of(file);
     // A freed entry is not to be touched again: the sanitizers say so when it is.
     KELVARO_POISON(file, sizeof(TFile));
-    if (--chunk.live == 0) {
-        if (current_ == &chunk)
+    if (--chunk->live == 0) {
+        if (current_ == chunk)
             current_ = nullptr;
-        chunks_.erase(it);
+        // Its pages but the first go back to the system.
+        madvise(chunk->Bytes() + 4096, kChunkBytes - 4096, MADV_DONTNEED);
+        chunk->next = free_;
+        free_ = chunk;
+        KELVARO_POISON(chunk->Bytes() + Chunk::kHeader, kChunkBytes - Chunk::kHeader);
+        --chunks_;
     }
 }
 
 void TFileList::Clear() {
     items_.Shrink(0);
-    chunks_.clear();
-    current_ = nullptr;
+    for (void* slab : slabs_) {
+        // Memory the sanitizers were told of as freed is no longer theirs to watch.
+        KELVARO_UNPOISON(slab, kSlabBytes);
+        munmap(slab, kSlabBytes);
+    }
+    slabs_.clear();
+    slabNext_ = slabEnd_ = nullptr;
+    free_ = current_ = nullptr;
+    chunks_ = 0;
 }
 
 void TFileList::Delete(std::int64_t i) {
@@ -160,13 +213,30 @@ void TFileList::Delete(std::int64_t i) {
 
 TFileList::Footprint TFileList::Measure() const {
     Footprint f;
-    f.chunks = chunks_.size();
-    f.chunkBytes = chunks_.size() * kChunkBytes;
+    f.chunks = chunks_;
+    f.chunkBytes = chunks_ * kChunkBytes;
+    f.slabBytes = slabs_.size() * kSlabBytes;
     f.positionBytes = items_.Bytes();
     return f;
 }
 
+TDirList::TDirList(std::vector<std::string> folders) {
+    auto block = std::make_shared<Block>();
+    block->starts.reserve(folders.size() + 1);
+    std::size_t bytes = 0;
+    for (const std::string& folder : folders) {
+        block->starts.push_back(bytes);
+        bytes += folder.size() + 1;
+    }
+    block->starts.push_back(bytes);
+    block->bytes = std::make_unique_for_overwrite<char[]>(bytes);
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        std::memcpy(block->bytes.get() + block->starts[i], folders[i].c_str(),
+                    folders[i].size() + 1);
+    block_ = std::move(block);
+}
+
 std::string EntryPath(const TDirList& dirs, const TFile& file) {
-    const std::string* folder = EntryFolder(dirs, file);
+    const auto folder = EntryFolder(dirs, file);
     return folder ? platform::JoinPath(*folder, file.Name()) : std::string();
 }

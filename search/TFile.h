@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -109,7 +109,7 @@ private:
 // move in memory, so grid cells may point at them. They are made in chunks of 8 KiB, entries
 // from the front and their names from the back, until the two meet: one allocation per file
 // cost more than the file's own fields, and every name its own string more again. A chunk goes
-// back when its last entry is taken out.
+// back when its last entry is taken out, and its memory to the system.
 class TFileList {
 public:
     TFileList();
@@ -155,6 +155,7 @@ public:
     struct Footprint {
         std::size_t chunks = 0;
         std::size_t chunkBytes = 0;    // entries and names, with the room left between them
+        std::size_t slabBytes = 0;     // what the chunks are taken from, in use or not
         std::size_t positionBytes = 0; // the order of the entries
     };
     Footprint Measure() const;
@@ -164,49 +165,58 @@ public:
 
 private:
     struct Chunk;
+    Chunk* NewChunk();
     // Ends the entry's life; its chunk goes when it was the chunk's last.
     void Free(TFile* file);
 
     FilePositions items_;
-    // Every chunk by the address of its memory, to find the chunk of an entry. Chunks come
-    // from the heap, where they fill the room that the walk's freed listings leave.
-    std::map<const char*, std::unique_ptr<Chunk>> chunks_;
+    // Chunks come from slabs of their own, apart from the heap: among the short-lived folder
+    // listings of the walk and the scan, they kept the heap's pages from going back to the
+    // system once those were freed. A chunk lies at an address that is a multiple of its size,
+    // which is how an entry finds it.
+    std::vector<void*> slabs_;
+    char* slabNext_ = nullptr; // the slab's chunks not used yet
+    char* slabEnd_ = nullptr;
+    Chunk* free_ = nullptr;    // chunks given back, to use again
     Chunk* current_ = nullptr; // where new entries go
+    std::size_t chunks_ = 0;   // in use
 };
 
 // The run's copy of the folder list; every DirIndex refers to it. Its folders never change once
 // made: a new list replaces them. So the readers share them instead of copying a path for every
-// file they read, and keep them as long as a read that never returns keeps its reader.
+// file they read, and keep them as long as a read that never returns keeps its reader. The
+// paths lie in one block: a string each, made during a walk among its passing listings, would
+// keep the pages of those listings from going back to the system once the walk is over.
 class TDirList {
 public:
-    using Folders = std::vector<std::string>;
-
     TDirList() = default;
-    TDirList(Folders folders) // NOLINT(google-explicit-constructor): a list of folders is one
-        : folders_(std::make_shared<const Folders>(std::move(folders))) {}
-    TDirList(std::initializer_list<std::string> folders) : TDirList(Folders(folders)) {}
+    // The strings go once they are copied.
+    TDirList(std::vector<std::string> folders); // NOLINT(google-explicit-constructor): a list
+    TDirList(std::initializer_list<std::string> folders)
+        : TDirList(std::vector<std::string>(folders)) {}
 
-    std::size_t size() const { return folders_ ? folders_->size() : 0; }
+    std::size_t size() const { return block_ ? block_->starts.size() - 1 : 0; }
     bool empty() const { return size() == 0; }
-    const std::string& operator[](std::size_t i) const { return (*folders_)[i]; }
-    void clear() { folders_.reset(); }
-    // NOLINTNEXTLINE(google-explicit-constructor): read as the vector it is
-    operator const Folders&() const {
-        static const Folders none;
-        return folders_ ? *folders_ : none;
+    // Followed by a NUL in memory, so data() may be handed to the system as it is.
+    std::string_view operator[](std::size_t i) const {
+        return {block_->bytes.get() + block_->starts[i],
+                block_->starts[i + 1] - block_->starts[i] - 1};
     }
-    // The folders, for a reader to keep.
-    std::shared_ptr<const Folders> Shared() const { return folders_; }
+    void clear() { block_.reset(); }
 
 private:
-    std::shared_ptr<const Folders> folders_;
+    struct Block {
+        std::unique_ptr<char[]> bytes;   // each path followed by a NUL
+        std::vector<std::size_t> starts; // of each path, and the end
+    };
+    std::shared_ptr<const Block> block_;
 };
 
-// The folder of an entry in dirs, or null when its DirIndex refers to none.
-inline const std::string* EntryFolder(const TDirList& dirs, const TFile& file) {
+// The folder of an entry in dirs, or nothing when its DirIndex refers to none.
+inline std::optional<std::string_view> EntryFolder(const TDirList& dirs, const TFile& file) {
     if (file.DirIndex < 0 || static_cast<std::size_t>(file.DirIndex) >= dirs.size())
-        return nullptr;
-    return &dirs[static_cast<std::size_t>(file.DirIndex)];
+        return std::nullopt;
+    return dirs[static_cast<std::size_t>(file.DirIndex)];
 }
 
 // The path of an entry: its folder in dirs, "/" and its name; empty when its DirIndex does not

@@ -71,7 +71,8 @@ TEST(FileList, TakingEntriesOutFreesTheirChunksAndLeavesTheOthersInPlace) {
     EXPECT_EQ(list.Measure().chunks, 0u);
 }
 
-TEST(FileList, ManyEntriesKeepTheirNamesAndIdentitiesAfterRemovals) {
+TEST(FileList, ManyEntriesKeepTheirNamesAndIdentitiesAcrossSlabsAndReusedChunks) {
+    // Enough short names for several 2 MiB slabs of chunks.
     TFileList list;
     const dev_t devices[] = {0, 1, 0x10302, ~dev_t{0} - 1};
     auto identity = [&](int i) {
@@ -85,12 +86,13 @@ TEST(FileList, ManyEntriesKeepTheirNamesAndIdentitiesAfterRemovals) {
         }
     };
     make(0, 100000);
-    const std::size_t chunks = list.Measure().chunks;
-    // Every third entry goes, and a run of half the entries: their chunks go with them.
+    ASSERT_GT(list.Measure().chunkBytes, std::size_t{4} << 20);
+    // Every third entry goes, and a run of half the entries; what is made next takes their room.
     list.RemoveIf(
         [](const TFile& f) { return f.Size % 3 == 0 || (f.Size >= 10000 && f.Size < 60000); });
-    EXPECT_LT(list.Measure().chunks, chunks * 6 / 10);
+    const std::size_t reserved = list.Measure().slabBytes;
     make(100000, 140000);
+    EXPECT_EQ(list.Measure().slabBytes, reserved);
     for (std::int64_t i = 0; i < list.Count(); ++i) {
         const TFile& f = *list[i];
         const int n = static_cast<int>(f.Size);
@@ -120,11 +122,16 @@ TEST(EntryPath, IsTheFolderOfTheEntryAndItsName) {
     EXPECT_EQ(EntryPath(dirs, *f), "/home/me/x.txt");
     f->DirIndex = 2;
     EXPECT_EQ(EntryPath(dirs, *f), "/odd \xff/x.txt");
+    // The folders lie in one block, each ending where the system expects a path to.
+    EXPECT_EQ(dirs[1].data()[dirs[1].size()], '\0');
+    EXPECT_EQ(dirs[2].data()[dirs[2].size()], '\0');
     for (std::int32_t outside : {3, -1}) {
         f->DirIndex = outside;
         EXPECT_EQ(EntryPath(dirs, *f), "");
-        EXPECT_EQ(EntryFolder(dirs, *f), nullptr);
+        EXPECT_FALSE(EntryFolder(dirs, *f));
     }
+    EXPECT_EQ(TDirList().size(), 0u);
+    EXPECT_EQ(TDirList(std::vector<std::string>{}).size(), 0u);
 }
 
 } // namespace
