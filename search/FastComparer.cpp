@@ -1,5 +1,7 @@
 #include "search/FastComparer.h"
 
+#include "platform/Memory.h"
+
 #include <algorithm>
 #include <new>
 #include <tuple>
@@ -10,6 +12,8 @@ namespace {
 // Entries of the size runs read ahead of the walk: enough to keep every reader busy while the
 // window publishes a group, little memory.
 constexpr std::size_t kAheadEntries = 4096;
+// Runs with at least this many entries give their memory back to the system as they end.
+constexpr std::size_t kLargeRun = 16384;
 // How long the window's thread waits for a reader before it looks at the clock again.
 constexpr int kWaitMilliseconds = 5;
 
@@ -150,8 +154,12 @@ void FastComparer::BeginSizeRun(std::int64_t first, std::int64_t end) {
     aheadEntries_ -= job->entries.size();
     jobs_.pop_front();
     // Gone before the next runs are planned: a run of many small files is as large as a tenth of
-    // the index, and two such at once would double the peak.
+    // the index, and two such at once would double the peak. What a large one left free in the
+    // heap goes back to the system, or the heap would keep the largest run's size to the end.
+    const bool large = job->entries.size() >= kLargeRun;
     job.reset();
+    if (large)
+        platform::ReturnFreedMemory();
     // The readers go on with the next runs while the walk publishes this one.
     PlanAhead();
 }

@@ -12,8 +12,9 @@
 // The regular files of folders listed once already (by a walk of their tree just before the
 // search), so that the scan does not read each folder and stat each file a second time.
 // Compact: one run of names per folder, in the order the folder listed them. It keeps no more
-// than its budget: the listings of millions of files would double what the index costs, and
-// a folder left out is only listed again by the scan.
+// than its budget: the listings of millions of files would double what the index costs, the
+// heap they spread over stays with the search, and a folder left out is only listed again by
+// the scan.
 class FolderFiles {
 public:
     struct Listing {
@@ -21,7 +22,7 @@ public:
         std::vector<platform::FileStamp> stamps;
     };
 
-    static constexpr std::size_t kDefaultBudget = std::size_t{64} << 20;
+    static constexpr std::size_t kDefaultBudget = std::size_t{32} << 20;
 
     explicit FolderFiles(std::size_t budget = kDefaultBudget) : budget_(budget) {}
 
