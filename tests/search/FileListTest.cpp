@@ -113,6 +113,22 @@ TEST(FileList, AnEntryMadeOutsideAListHasNoName) {
     EXPECT_EQ(f.Id(), platform::FileIdentity{});
 }
 
+// A reader keeps the run's folders in a copy of the list; the window may meanwhile start another
+// run with other folders.
+TEST(EntryPath, ACopyOfTheFolderListOutlivesTheListItCameFrom) {
+    TDirList run{"/a", "/b/c"};
+    const TDirList reader = run;
+    run = TDirList{"/other"};
+    run.clear();
+    ASSERT_EQ(reader.size(), 2u);
+    EXPECT_EQ(reader[1], "/b/c");
+    TFileList list;
+    TFile* f = list.Add("n");
+    f->DirIndex = 1;
+    EXPECT_EQ(EntryPath(reader, *f), "/b/c/n");
+    EXPECT_EQ(EntryPath(run, *f), "");
+}
+
 TEST(EntryPath, IsTheFolderOfTheEntryAndItsName) {
     const TDirList dirs{"/", "/home/me", "/odd \xff"};
     TFileList list;
