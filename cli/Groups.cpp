@@ -7,21 +7,33 @@
 
 GroupSource GroupsOf(const SearchState& state, std::vector<std::string> references,
                      bool refGroups) {
-    return [&state, references = std::move(references), refGroups,
-            row = state.DupeGrid.FixedRows()](Group& group) mutable {
-        const ResultGrid& grid = state.DupeGrid;
-        for (; row < grid.RowCount(); ++row) {
-            group.clear();
-            for (int col = 0; col < grid.ColCount(); ++col)
-                if (const TFile* f = grid.Object(col, row))
-                    group.push_back({EntryPath(state.DirList, *f), SeenStamp(*f), false,
-                                     HasFlag(*f, flTrusted)});
-            if (group.size() > 1 && ApplyReferences(group, references, refGroups)) {
-                ++row;
-                return true;
+    // In the order the search found them: size runs in the index's order, and within a run by
+    // their numbers; a group's files in the index's order. The window's grid shows them so.
+    return [&state, references = std::move(references), refGroups, next = std::int64_t{0},
+            run = std::vector<const TFile*>(), at = std::size_t{0}](Group& group) mutable {
+        const TFileList& list = state.FileList;
+        for (;;) {
+            while (at == run.size()) {
+                run.clear();
+                at = 0;
+                if (next >= list.Count())
+                    return false;
+                const std::int64_t size = list[next]->Size;
+                for (; next < list.Count() && list[next]->Size == size; ++next)
+                    if (list[next]->GroupNo > 0)
+                        run.push_back(list[next]);
+                std::stable_sort(run.begin(), run.end(), [](const TFile* a, const TFile* b) {
+                    return a->GroupNo < b->GroupNo;
+                });
             }
+            group.clear();
+            const std::int32_t number = run[at]->GroupNo;
+            for (; at < run.size() && run[at]->GroupNo == number; ++at)
+                group.push_back({EntryPath(state.DirList, *run[at]), SeenStamp(*run[at]), false,
+                                 HasFlag(*run[at], flTrusted)});
+            if (group.size() > 1 && ApplyReferences(group, references, refGroups))
+                return true;
         }
-        return false;
     };
 }
 

@@ -26,9 +26,9 @@ enum class KeepRule { First, Newest, Oldest, Shortest };
 // never all held with their paths at once: each is made as it is printed or acted on.
 using GroupSource = std::function<bool(Group&)>;
 
-// The groups of identical files a search found, in the grid's order, with the members in the
-// reference folders marked and the groups that ApplyReferences leaves out left out. The state
-// must outlive the source.
+// The groups of identical files a search found, read from its index in the order the window's
+// grid shows them, with the members in the reference folders marked and the groups that
+// ApplyReferences leaves out left out. The state must outlive the source.
 GroupSource GroupsOf(const SearchState& state, std::vector<std::string> references = {},
                      bool refGroups = false);
 // The groups of a vector, in its order.

@@ -430,6 +430,7 @@ int Search(Options& options) {
             run.UseListedFolders(&listed);
             run.UseReaders(options.readers);
             run.UseCache(contentCache, options.trustCache);
+            run.UseGrid(false);
             if (options.filter.Any())
                 run.UseFileFilter([&](const std::string& name, std::int64_t size) {
                     return options.filter.TakesFile(name, size);

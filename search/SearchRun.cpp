@@ -467,7 +467,9 @@ void SearchRun::ShowOutOfMemoryEnd() {
     // analysis goes on: both say what is shown now. With memory that short the texts may fail.
     try {
         const ResultGrid& grid = state_.DupeGrid;
-        const int rows = grid.RowCount() > 1 ? grid.RowCount() - 1 : 0;
+        const std::int64_t rows = !useGrid_             ? groupNo_ - 1
+                                  : grid.RowCount() > 1 ? grid.RowCount() - 1
+                                                        : 0;
         window_.SetDupeFilesCaption("Duplicate Files (" + FormatThousands(rows) + " Groups):");
         window_.SetStatusText(kOutOfMemoryStatus); // no messages run: the run is over
     } catch (const std::bad_alloc&) {
@@ -484,6 +486,10 @@ bool SearchRun::CheckStopped() {
 }
 
 void SearchRun::PublishFile(int dataRow, int col, TFile* entry) {
+    if (!useGrid_) {
+        window_.ProcessMessages();
+        return;
+    }
     ResultGrid& grid = state_.DupeGrid;
     if (grid.RowCount() == 1) {
         grid.SetRowCount(2);

@@ -56,6 +56,9 @@ public:
         cache_ = std::move(cache);
         trustCache_ = trust;
     }
+    // Without a grid the groups are only in the index (each entry's GroupNo), for a caller that
+    // shows none: at millions of files the grid's rows cost tens of megabytes.
+    void UseGrid(bool use) { useGrid_ = use; }
     // What the comparer gets to see of this run.
     ComparerContext Context();
     const ReadCounts& Counted() const { return *counts_; }
@@ -103,6 +106,7 @@ private:
     std::unique_ptr<ContentComparer> comparer_;
     std::shared_ptr<cache::ContentCache> cache_;
     bool trustCache_ = false;
+    bool useGrid_ = true;
     // Shared with the readers, which a read that never returns may keep past the run.
     std::shared_ptr<ReadCounts> counts_ = std::make_shared<ReadCounts>();
     std::int32_t groupNo_ = 1;

@@ -3,6 +3,7 @@
 // reader threads works ahead of the walk.
 
 #include "cache/ContentCache.h"
+#include "cli/Groups.h"
 #include "folders/FolderWalk.h"
 #include "platform/IoFaults.h"
 #include "search/FastComparer.h"
@@ -121,6 +122,23 @@ Outcome RunSearch(const std::vector<std::string>& folders, ComparerFactory engin
     for (std::string& e : window.log)
         if (e.rfind("unreadable:", 0) != 0)
             log.push_back(std::move(e));
+    // kelvaro-find takes the groups from the index, not from a grid: the same, in the same order.
+    std::vector<std::vector<std::string>> fromGrid, fromIndex;
+    for (int r = state.DupeGrid.FixedRows(); r < state.DupeGrid.RowCount(); ++r) {
+        std::vector<std::string> row;
+        for (int c = 0; c < state.DupeGrid.ColCount(); ++c)
+            if (const TFile* f = state.DupeGrid.Object(c, r))
+                row.push_back(EntryPath(state.DirList, *f));
+        if (row.size() > 1) // a row a stop left unfilled is no group
+            fromGrid.push_back(std::move(row));
+    }
+    const GroupSource source = GroupsOf(state);
+    for (Group group; source(group);) {
+        fromIndex.emplace_back();
+        for (const Member& m : group)
+            fromIndex.back().push_back(m.path);
+    }
+    EXPECT_EQ(fromIndex, fromGrid);
     return {log, Describe(state), DescribeIndex(state.FileList)};
 }
 
