@@ -73,11 +73,15 @@ for part in 1 2 3 4 5; do
     fi
 done
 
-# Runs a command under /usr/bin/time -v; prints "wall cpu peak_MiB".
+# Runs a command under /usr/bin/time -v; prints "wall cpu peak_MiB". Every run starts with an
+# empty content cache of its own, as a first search does: one filled by an earlier run would
+# spare reads and make the sizes incomparable.
 measure() {
     local log=$out/time.log
+    rm -rf "$out/cache"
+    mkdir -p "$out/cache"
     [ "$cold" = 1 ] && { sync; echo 3 >/proc/sys/vm/drop_caches; }
-    /usr/bin/time -v "$@" >"$out/stdout.log" 2>"$log" || {
+    XDG_CACHE_HOME=$out/cache /usr/bin/time -v "$@" >"$out/stdout.log" 2>"$log" || {
         echo "bench/large.sh: failed: $*" >&2
         tail -n 30 "$log" >&2
         return 1

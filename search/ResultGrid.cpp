@@ -1,9 +1,40 @@
 #include "search/ResultGrid.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
+#include <utility>
+
+namespace {
+constexpr std::size_t kExactCells = 16;
+} // namespace
 
 const GridCell ResultGrid::kEmpty{};
+
+GridCell::GridCell(TFile* object, std::unique_ptr<std::string> text)
+    : bits_(reinterpret_cast<std::uintptr_t>(object)) {
+    if (text && !text->empty())
+        SetText(std::move(*text));
+}
+
+void GridCell::SetObject(TFile* object) {
+    if (Owns())
+        Own()->object = object;
+    else
+        bits_ = reinterpret_cast<std::uintptr_t>(object);
+}
+
+void GridCell::SetText(std::string text) {
+    if (text.empty()) {
+        TFile* object = Object();
+        Release();
+        bits_ = reinterpret_cast<std::uintptr_t>(object);
+    } else if (Owns()) {
+        Own()->text = std::move(text);
+    } else {
+        bits_ = reinterpret_cast<std::uintptr_t>(new Owned{Object(), std::move(text)}) | kOwned;
+    }
+}
 
 ResultGrid::ResultGrid() {
     rows_.resize(1);
@@ -47,22 +78,24 @@ GridCell& ResultGrid::Place(int col, int row) {
     auto& cells = rows_.at(static_cast<std::size_t>(row));
     if (col < 0 || col >= cols_)
         throw std::out_of_range("Grid column out of range");
-    if (static_cast<std::size_t>(col) >= cells.size())
-        cells.resize(static_cast<std::size_t>(col) + 1);
+    const auto needed = static_cast<std::size_t>(col) + 1;
+    if (needed > cells.size()) {
+        // Most groups are a few copies: their rows take what they hold. A wide row grows as a
+        // vector does, so that a group of many thousands is not copied at every new cell.
+        if (needed > cells.capacity() && needed <= kExactCells)
+            cells.reserve(needed);
+        cells.resize(needed);
+    }
     return cells[static_cast<std::size_t>(col)];
 }
 
 void ResultGrid::SetText(int col, int row, std::string text) {
-    GridCell& cell = Place(col, row);
-    if (text.empty())
-        cell.Text.reset();
-    else
-        cell.Text = std::make_unique<std::string>(std::move(text));
+    Place(col, row).SetText(std::move(text));
     Notify(GridChange::Cell, col, row);
 }
 
 void ResultGrid::SetObject(int col, int row, TFile* object) {
-    Place(col, row).Object = object;
+    Place(col, row).SetObject(object);
     Notify(GridChange::Cell, col, row);
 }
 
@@ -111,7 +144,7 @@ void ResultGrid::Clear() {
 int ResultGrid::MembersInRow(int row) const {
     int n = 0;
     for (const auto& cell : rows_.at(static_cast<std::size_t>(row)))
-        if (cell.Object)
+        if (cell.Object())
             ++n;
     return n;
 }

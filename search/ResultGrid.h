@@ -2,26 +2,62 @@
 
 #include "search/TFile.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The result grid's cells as plain data: a text and an entry per cell, row 0 the header once
 // it is fixed. Columns and rows as the string grid of the window counts them (col, row).
 // A cell with an entry and no text of its own shows the entry's name, so that millions of
-// cells keep no copy of the names.
-struct GridCell {
-    TFile* Object = nullptr;
-    // A text of its own (the headings); the files' cells, most of the grid, have none.
-    std::unique_ptr<std::string> Text;
-
-    std::string_view Shown() const {
-        if (Text && !Text->empty())
-            return *Text;
-        return Object ? Object->Name() : std::string_view();
+// cells keep no copy of the names. Such a cell is the entry's address alone, 8 bytes: the
+// grid of five million files holds some 1.2 million of them. A text of its own (the headings,
+// a dialog's rows) is kept apart with the entry, and the cell points there.
+class GridCell {
+public:
+    GridCell() = default;
+    // An empty text is no text: the cell shows the entry's name.
+    GridCell(TFile* object, std::unique_ptr<std::string> text); // NOLINT: {entry, text}
+    GridCell(GridCell&& other) noexcept : bits_(std::exchange(other.bits_, 0)) {}
+    GridCell& operator=(GridCell&& other) noexcept {
+        if (this != &other) {
+            Release();
+            bits_ = std::exchange(other.bits_, 0);
+        }
+        return *this;
     }
+    ~GridCell() { Release(); }
+
+    TFile* Object() const { return Owns() ? Own()->object : reinterpret_cast<TFile*>(bits_); }
+    std::string_view Shown() const {
+        if (Owns())
+            return Own()->text;
+        const TFile* object = Object();
+        return object ? object->Name() : std::string_view();
+    }
+    void SetObject(TFile* object);
+    void SetText(std::string text);
+
+private:
+    struct Owned {
+        TFile* object;
+        std::string text; // never empty
+    };
+    static constexpr std::uintptr_t kOwned = 1; // entries are aligned: their low bit is free
+    static_assert(alignof(TFile) > 1 && alignof(Owned) > 1);
+
+    bool Owns() const { return (bits_ & kOwned) != 0; }
+    Owned* Own() const { return reinterpret_cast<Owned*>(bits_ & ~kOwned); }
+    void Release() {
+        if (Owns())
+            delete Own();
+        bits_ = 0;
+    }
+
+    std::uintptr_t bits_ = 0; // the entry, or the Owned with kOwned set
 };
 // A rectangle of cells, inclusive, as the grid's highlighted range: (left, top) to
 // (right, bottom). The current cell counts as part of it.
@@ -70,7 +106,7 @@ public:
                                                             : kEmpty;
     }
     std::string Text(int col, int row) const { return std::string(Cell(col, row).Shown()); }
-    TFile* Object(int col, int row) const { return Cell(col, row).Object; }
+    TFile* Object(int col, int row) const { return Cell(col, row).Object(); }
     void SetText(int col, int row, std::string text);
     void SetObject(int col, int row, TFile* object);
     void SetCell(int col, int row, GridCell cell);

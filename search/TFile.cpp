@@ -24,9 +24,8 @@
 namespace {
 
 // Large enough that a chunk's bookkeeping costs well under a byte a file, small enough that a
-// chunk left with a few entries after a removal holds little. Chunks come in slabs of 2 MiB.
+// chunk left with a few entries after a removal holds little.
 constexpr std::size_t kChunkBytes = 8192;
-constexpr std::size_t kSlabBytes = std::size_t{2} << 20;
 
 constexpr std::size_t kDevices = 4096;
 constexpr std::uint16_t kOtherDevices = kDevices - 1;
@@ -86,6 +85,7 @@ struct TFileList::Chunk {
     std::uint32_t used = 0;                // entries made
     std::uint32_t live = 0;                // entries not taken out
     std::uint32_t namesFrom = kChunkBytes; // where the names begin
+    std::uint32_t slab = 0;                // which of the list's slabs holds it
     Chunk* next = nullptr;                 // in the list of chunks given back
 
     static Chunk* Of(const TFile* file) {
@@ -122,11 +122,16 @@ TFileList::~TFileList() {
 TFileList::Chunk* TFileList::NewChunk() {
     static_assert(sizeof(Chunk) <= Chunk::kHeader);
     static_assert(kMaxName + 1 + sizeof(TFile) + Chunk::kHeader <= kChunkBytes);
+    static_assert(Chunk::kHeader % alignof(TFile) == 0 && sizeof(TFile) % alignof(TFile) == 0);
     Chunk* chunk = free_;
+    std::uint32_t slab = 0;
     if (chunk) {
         free_ = chunk->next;
+        slab = chunk->slab;
     } else {
         if (slabNext_ == slabEnd_) {
+            if (slabs_.size() == kMaxSlabs)
+                throw std::bad_alloc();
             // Aligned to a chunk: the slack before and after goes back at once.
             const std::size_t bytes = kSlabBytes + kChunkBytes;
             void* mapped =
@@ -152,21 +157,31 @@ TFileList::Chunk* TFileList::NewChunk() {
         }
         chunk = reinterpret_cast<Chunk*>(slabNext_);
         slabNext_ += kChunkBytes;
+        slab = static_cast<std::uint32_t>(slabs_.size() - 1);
     }
     KELVARO_UNPOISON(chunk, kChunkBytes);
     ++chunks_;
-    return new (chunk) Chunk;
+    Chunk* made = new (chunk) Chunk;
+    made->slab = slab;
+    return made;
+}
+
+FilePositions::Handle TFileList::HandleOf(const TFile* file) const {
+    const Chunk* chunk = Chunk::Of(file);
+    const std::uintptr_t offset = reinterpret_cast<std::uintptr_t>(file) -
+                                  reinterpret_cast<std::uintptr_t>(slabs_[chunk->slab]);
+    return static_cast<FilePositions::Handle>(chunk->slab << kOffsetBits | offset / alignof(TFile));
 }
 
 TFile* TFileList::Add(std::string_view name) {
     if (name.size() > kMaxName)
         throw std::length_error("file name too long");
-    items_.push_back(nullptr); // its place first: no entry is made that the list does not hold
+    items_.push_back(0); // its place first: no entry is made that the list does not hold
     try {
         if (!current_ || !current_->Fits(name))
             current_ = NewChunk();
         TFile* file = current_->Make(name);
-        items_[items_.size() - 1] = file;
+        items_[items_.size() - 1] = HandleOf(file);
         return file;
     } catch (...) {
         items_.pop_back();
@@ -204,7 +219,7 @@ void TFileList::Clear() {
 }
 
 void TFileList::Delete(std::int64_t i) {
-    TFile* file = items_[static_cast<std::size_t>(i)];
+    TFile* file = (*this)[i];
     for (auto j = static_cast<std::size_t>(i); j + 1 < items_.size(); ++j)
         items_[j] = items_[j + 1];
     items_.pop_back();

@@ -80,15 +80,18 @@ inline void SetFlag(TFile& file, std::uint8_t mask, bool value) {
 }
 
 // The order of the entries, in blocks of fixed size: no block moves as the index grows, so that
-// it never needs twice its size for a moment, as a growing vector does.
+// it never needs twice its size for a moment, as a growing vector does. A place holds an entry's
+// handle, which its TFileList turns into the entry: 4 bytes where a pointer takes 8.
 class FilePositions {
 public:
+    using Handle = std::uint32_t;
+
     std::size_t size() const { return size_; }
-    TFile*& operator[](std::size_t i) const { return blocks_[i >> kShift][i & (kBlock - 1)]; }
-    void push_back(TFile* file) {
+    Handle& operator[](std::size_t i) const { return blocks_[i >> kShift][i & (kBlock - 1)]; }
+    void push_back(Handle handle) {
         if (size_ == blocks_.size() * kBlock)
-            blocks_.emplace_back(new TFile*[kBlock]);
-        (*this)[size_++] = file;
+            blocks_.emplace_back(new Handle[kBlock]);
+        (*this)[size_++] = handle;
     }
     void pop_back() { Shrink(size_ - 1); }
     // Keeps the first n; the blocks beyond them go.
@@ -96,12 +99,12 @@ public:
         size_ = n;
         blocks_.resize((n + kBlock - 1) / kBlock);
     }
-    std::size_t Bytes() const { return blocks_.size() * kBlock * sizeof(TFile*); }
+    std::size_t Bytes() const { return blocks_.size() * kBlock * sizeof(Handle); }
 
 private:
-    static constexpr std::size_t kShift = 13;
+    static constexpr std::size_t kShift = 14;
     static constexpr std::size_t kBlock = std::size_t{1} << kShift;
-    std::vector<std::unique_ptr<TFile*[]>> blocks_;
+    std::vector<std::unique_ptr<Handle[]>> blocks_;
     std::size_t size_ = 0;
 };
 
@@ -119,7 +122,7 @@ public:
 
     std::int64_t Count() const { return static_cast<std::int64_t>(items_.size()); }
     bool Empty() const { return items_.size() == 0; }
-    TFile* operator[](std::int64_t i) const { return items_[static_cast<std::size_t>(i)]; }
+    TFile* operator[](std::int64_t i) const { return Entry(items_[static_cast<std::size_t>(i)]); }
     TFile* At(std::int64_t i) const { return (*this)[i]; }
 
     // A new entry at the end, all fields zero but its name.
@@ -132,7 +135,7 @@ public:
     // Position of an entry, or -1.
     std::int64_t IndexOf(const TFile* file) const {
         for (std::size_t i = 0; i < items_.size(); ++i)
-            if (items_[i] == file)
+            if (Entry(items_[i]) == file)
                 return static_cast<std::int64_t>(i);
         return -1;
     }
@@ -140,11 +143,11 @@ public:
     template <class Pred> std::int64_t RemoveIf(Pred drop) {
         std::size_t kept = 0;
         for (std::size_t i = 0; i < items_.size(); ++i) {
-            TFile* f = items_[i];
+            TFile* f = Entry(items_[i]);
             if (drop(*f))
                 Free(f);
             else
-                items_[kept++] = f;
+                items_[kept++] = items_[i];
         }
         const std::size_t removed = items_.size() - kept;
         items_.Shrink(kept);
@@ -164,7 +167,21 @@ public:
     static constexpr std::size_t kMaxName = 4096;
 
 private:
+    // Chunks come in slabs of this size. A handle is the entry's slab and its distance from
+    // the slab's start in units of an entry's alignment, which the low bits hold.
+    static constexpr std::size_t kSlabBytes = std::size_t{2} << 20;
+    static constexpr unsigned kOffsetBits = 18;
+    static_assert(kSlabBytes / alignof(TFile) == std::size_t{1} << kOffsetBits);
+    // The most slabs handles can tell apart: 32 GiB of entries, some 500 million files.
+    static constexpr std::size_t kMaxSlabs = std::size_t{1} << (32 - kOffsetBits);
+
     struct Chunk;
+    TFile* Entry(FilePositions::Handle handle) const {
+        return reinterpret_cast<TFile*>(static_cast<char*>(slabs_[handle >> kOffsetBits]) +
+                                        std::size_t{handle & ((1u << kOffsetBits) - 1)} *
+                                            alignof(TFile));
+    }
+    FilePositions::Handle HandleOf(const TFile* file) const;
     Chunk* NewChunk();
     // Ends the entry's life; its chunk goes when it was the chunk's last.
     void Free(TFile* file);

@@ -100,6 +100,14 @@ TEST(FileList, ManyEntriesKeepTheirNamesAndIdentitiesAcrossSlabsAndReusedChunks)
         ASSERT_EQ(f.Id(), identity(n));
         ASSERT_EQ(f.GroupNo, 0);
     }
+    // The order holds 4 bytes a place, and a place exchanged finds the entry it now holds.
+    const std::int64_t last = list.Count() - 1;
+    EXPECT_LE(list.Measure().positionBytes, 4 * static_cast<std::size_t>(last + 1) + (64 << 10));
+    TFile* first = list[0];
+    TFile* end = list[last];
+    list.Exchange(0, last);
+    EXPECT_EQ(list[0], end);
+    EXPECT_EQ(list.IndexOf(first), last);
     // The longest name a file system gives fits; a longer one is refused, and nothing is added.
     EXPECT_EQ(list.Add(std::string(TFileList::kMaxName, 'x'))->Name().size(), TFileList::kMaxName);
     const std::int64_t count = list.Count();
