@@ -18,10 +18,10 @@ int FolderListModel::rowCount(const QModelIndex& parent) const {
 QVariant FolderListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= list_.Count())
         return {};
-    const std::string& folder = list_.At(index.row());
+    const std::string_view folder = list_.At(index.row());
     if (role == Qt::DisplayRole)
         return FolderDisplayText(folder);
     if (role == Qt::UserRole)
-        return QByteArray::fromStdString(folder);
+        return QByteArray(folder.data(), static_cast<qsizetype>(folder.size()));
     return {};
 }

@@ -130,6 +130,8 @@ public:
     // --- folder list (MainFormFolders.cpp) ---
     // The folders listed, the ones a running walk has found so far included, in their order.
     std::vector<std::string> FolderListItems();
+    // The same, sharing the list's own copy of each folder's bytes, for a search.
+    TDirList FolderListPaths();
     // Inserts a folder at its sorted place unless protected or listed; the folder is kept as
     // the bytes given. Returns its position, -1 when not inserted.
     int AddFolderToList(const std::string& folder);

@@ -61,6 +61,11 @@ std::vector<std::string> TMainForm::FolderListItems() {
     return folders_.Items();
 }
 
+TDirList TMainForm::FolderListPaths() {
+    display_.Flush();
+    return folders_.Paths();
+}
+
 void TMainForm::InsertQueuedFolders(bool all) {
     const std::int64_t start = TickCount();
     while (!folders_.QueueEmpty()) {
@@ -205,7 +210,7 @@ std::string TMainForm::FolderFieldText() const {
 void TMainForm::DirListBoxMouseMove(const QPoint& pos) {
     // Only a real entry counts, not the empty space below the last one.
     if (const QModelIndex index = DirListBox->indexAt(pos); index.isValid()) {
-        const FileInfoTexts info = FolderInfoTexts(folders_.At(index.row()));
+        const FileInfoTexts info = FolderInfoTexts(std::string(folders_.At(index.row())));
         display_.SetText(NameLabel, info.Name);
         display_.SetText(SizeLabel, info.Size);
         display_.SetText(DateLabel, info.Date);

@@ -119,7 +119,7 @@ void TMainForm::SelectAllButtonClick() {
 void TMainForm::SelectByDirButtonClick() {
     std::vector<std::string> folders;
     for (const QModelIndex& index : DirListBox->selectionModel()->selectedRows())
-        folders.push_back(folders_.At(index.row()));
+        folders.emplace_back(folders_.At(index.row()));
     ShowSelectionFigures(SelectByFolder(State, folders, LeaveOneCheck->isChecked(), Dialogs()));
     DupeGrid->viewport()->update();
 }

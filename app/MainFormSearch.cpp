@@ -35,7 +35,7 @@ void TMainForm::FindFilesButtonClick() {
             cache::ContentCache::Open(std::move(options));
         SearchRun run(State, *this);
         run.UseCache(contentCache);
-        run.FindDuplicates(FolderListItems());
+        run.FindDuplicates(FolderListPaths());
         if (contentCache)
             contentCache->Close();
     }

@@ -403,11 +403,12 @@ int Search(Options& options) {
             }
         }
 
-        // The search keeps its own copy of the folders: the list's goes before the run.
         // The walk's listings, read ahead of it and mostly freed by now, left the heap in pieces
-        // that the system would otherwise count against the search until it ends.
+        // that the system would otherwise count against the search until it ends. The search
+        // takes the list's folders over as they lie: a copy would be made among those pieces.
         platform::ReturnFreedMemory();
-        std::vector<std::string> folders = list.Take();
+        TDirList folders = list.Paths();
+        list.Clear();
         CliWindow searchWindow(!options.includeHidden, isatty(STDERR_FILENO) == 1, &unreadable);
         // The cache's one line of warning may come from a reader: it is said after the run.
         std::mutex warnMutex;

@@ -7,6 +7,7 @@
 #include <QCollator>
 #include <QString>
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -20,13 +21,77 @@ const QCollator& FolderCollator() {
     return collator;
 }
 
-QString CollationText(const std::string& s) {
+QString CollationText(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 } // namespace
 
-bool FolderLess(const std::string& a, const std::string& b) {
+// Blocks of folders' bytes, each folder followed by a NUL. Bytes are only ever added, and a
+// block never moves: the views of a search's folder list stay valid while it keeps the arena,
+// whatever the list does meanwhile.
+struct FolderList::Arena {
+    static constexpr std::size_t kBlockBytes = 64 << 10;
+
+    std::vector<std::unique_ptr<char[]>> blocks;
+    char* next = nullptr;
+    std::size_t left = 0;
+    std::size_t bytes = 0; // kept so far, of folders taken out too
+
+    std::string_view Keep(std::string_view folder) {
+        const std::size_t needed = folder.size() + 1;
+        if (needed > left) {
+            const std::size_t size = std::max(needed, kBlockBytes);
+            blocks.push_back(std::make_unique_for_overwrite<char[]>(size));
+            next = blocks.back().get();
+            left = size;
+        }
+        if (!folder.empty())
+            std::memcpy(next, folder.data(), folder.size());
+        next[folder.size()] = '\0';
+        const std::string_view kept(next, folder.size());
+        next += needed;
+        left -= needed;
+        bytes += needed;
+        return kept;
+    }
+};
+
+FolderList::FolderList(int capacity) : capacity_(capacity), arena_(std::make_shared<Arena>()) {}
+
+FolderList::~FolderList() = default;
+
+std::vector<std::string> FolderList::Items() const {
+    return {items_.begin(), items_.end()};
+}
+
+TDirList FolderList::Paths() const {
+    return TDirList(arena_, items_);
+}
+
+void FolderList::Keep(const std::vector<std::string>& folders) {
+    auto arena = std::make_shared<Arena>();
+    std::vector<std::string_view> items;
+    items.reserve(folders.size());
+    for (const std::string& folder : folders)
+        items.push_back(arena->Keep(folder));
+    arena_ = std::move(arena);
+    items_ = std::move(items);
+}
+
+void FolderList::Gather() {
+    std::size_t live = 0;
+    for (const std::string_view folder : items_)
+        live += folder.size() + 1;
+    if (arena_->bytes <= 2 * live + Arena::kBlockBytes)
+        return;
+    auto arena = std::make_shared<Arena>();
+    for (std::string_view& folder : items_)
+        folder = arena->Keep(folder);
+    arena_ = std::move(arena);
+}
+
+bool FolderLess(std::string_view a, std::string_view b) {
     const int order = FolderCollator().compare(CollationText(a), CollationText(b));
     if (order != 0)
         return order < 0;
@@ -55,7 +120,7 @@ void SortFolders(std::vector<std::string>& folders) {
     folders = std::move(sorted);
 }
 
-QString FolderDisplayText(const std::string& folder) {
+QString FolderDisplayText(std::string_view folder) {
     QString text;
     std::size_t i = 0;
     while (i < folder.size()) {
@@ -80,11 +145,11 @@ QString FolderDisplayText(const std::string& folder) {
     return text;
 }
 
-bool FolderList::Contains(const std::string& folder) const {
+bool FolderList::Contains(std::string_view folder) const {
     return std::find(items_.begin(), items_.end(), folder) != items_.end();
 }
 
-int FolderList::PlaceFrom(int from, const std::string& folder) const {
+int FolderList::PlaceFrom(int from, std::string_view folder) const {
     // A batch comes in order, so each place is at or after the one before: galloping up from
     // there first finds it in a few steps when the batch goes to one place.
     const auto before = [&](int at) { return FolderLess(At(at), folder); };
@@ -107,15 +172,16 @@ int FolderList::PlaceFrom(int from, const std::string& folder) const {
     return low;
 }
 
-int FolderList::InsertAt(int row, const std::string& folder) {
+int FolderList::InsertAt(int row, std::string_view folder) {
     // The order is total, so an equal entry sits where the folder would go.
     if (row < Count() && At(row) == folder)
         return -1;
     if (Count() >= capacity_)
         throw AppError("Unable to insert a line");
+    const std::string_view kept = arena_->Keep(folder);
     if (observer_)
         observer_->Inserting(row);
-    items_.insert(items_.begin() + row, folder);
+    items_.insert(items_.begin() + row, kept);
     if (observer_)
         observer_->Inserted();
     return row;
@@ -176,16 +242,7 @@ void FolderList::RemoveRows(const std::vector<int>& rows) {
             observer_->Removed();
         end = begin;
     }
-}
-
-std::vector<std::string> FolderList::Take() {
-    if (observer_)
-        observer_->Resetting();
-    std::vector<std::string> items = std::move(items_);
-    items_.clear();
-    if (observer_)
-        observer_->Reset();
-    return items;
+    Gather();
 }
 
 void FolderList::Clear() {
@@ -198,7 +255,7 @@ void FolderList::Assign(std::vector<std::string> folders) {
     SortFolders(folders);
     if (observer_)
         observer_->Resetting();
-    items_ = std::move(folders);
+    Keep(folders);
     if (observer_)
         observer_->Reset();
 }

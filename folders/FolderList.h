@@ -1,17 +1,20 @@
 #pragma once
 
+#include "search/TFile.h"
+
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
 #include <deque>
-
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The display order of the folder list: without regard to case in the user's locale, ties
 // broken by the bytes so that the order is total.
-bool FolderLess(const std::string& a, const std::string& b);
+bool FolderLess(std::string_view a, std::string_view b);
 
 // The most entries the window's folder list holds. A walk or a stored list that would go beyond
 // it is refused with "Unable to insert a line" rather than left to exhaust the machine.
@@ -24,7 +27,7 @@ void SortFolders(std::vector<std::string>& folders);
 // How a folder is shown: valid UTF-8 as it reads, every byte that is not part of a valid
 // sequence and every control character (a line break, a tab) as "\xHH", so that no two names
 // look alike and none is lost for display.
-QString FolderDisplayText(const std::string& folder);
+QString FolderDisplayText(std::string_view folder);
 
 // Told of every change to a FolderList, before and after it, as a list model must be.
 class FolderListObserver {
@@ -43,15 +46,22 @@ public:
 // duplicates refused as folders are added (a stored list may still bring duplicates, which are
 // kept as read), the protection rule, a capacity, and folders a walk finds queued and inserted
 // in sorted batches. The window shows it through a model; kelvaro-find uses it as it is.
+// The folders' bytes lie in blocks that a search's folder list shares (Paths): a walk may add
+// a quarter of a million folders, which would otherwise be held twice while results last.
 class FolderList {
 public:
-    explicit FolderList(int capacity = kFolderListCapacity) : capacity_(capacity) {}
+    explicit FolderList(int capacity = kFolderListCapacity);
+    ~FolderList();
 
-    const std::vector<std::string>& Items() const { return items_; }
+    // A copy of the entries.
+    std::vector<std::string> Items() const;
+    // The entries as a search's folder list, sharing their bytes.
+    TDirList Paths() const;
     int Count() const { return static_cast<int>(items_.size()); }
     bool Empty() const { return items_.empty(); }
-    const std::string& At(int row) const { return items_[static_cast<std::size_t>(row)]; }
-    bool Contains(const std::string& folder) const;
+    // Followed by a NUL in memory.
+    std::string_view At(int row) const { return items_[static_cast<std::size_t>(row)]; }
+    bool Contains(std::string_view folder) const;
     void SetObserver(FolderListObserver* observer) { observer_ = observer; }
 
     // Inserts in sorted position; the position, or -1 when the folder is there already. Throws
@@ -72,8 +82,6 @@ public:
     std::size_t InsertQueued(std::size_t most = SIZE_MAX);
     bool QueueEmpty() const { return queued_.empty(); }
 
-    // Hands the entries over and leaves the list empty.
-    std::vector<std::string> Take();
     // Rows in increasing order.
     void RemoveRows(const std::vector<int>& rows);
     void Clear();
@@ -82,12 +90,20 @@ public:
     void Assign(std::vector<std::string> folders);
 
 private:
+    // Where the folders' bytes are kept; each entry views its own.
+    struct Arena;
+
     // The first row at or after from whose entry does not sort before folder.
-    int PlaceFrom(int from, const std::string& folder) const;
-    int InsertAt(int row, const std::string& folder);
+    int PlaceFrom(int from, std::string_view folder) const;
+    int InsertAt(int row, std::string_view folder);
+    // Entries from folders, in a new arena; the old one lives on while a search shares it.
+    void Keep(const std::vector<std::string>& folders);
+    // Gathers the entries into a new arena once most of the old one is folders taken out.
+    void Gather();
 
     int capacity_;
-    std::vector<std::string> items_;
+    std::shared_ptr<Arena> arena_;
+    std::vector<std::string_view> items_;
     std::deque<std::string> queued_;
     FolderListObserver* observer_ = nullptr;
 };

@@ -116,7 +116,7 @@ void SortFileList(TFileList& list) {
 SearchRun::SearchRun(SearchState& state, MainWindowInterface& window, ComparerFactory comparer)
     : state_(state), window_(window), makeComparer_(std::move(comparer)) {}
 
-void SearchRun::FindDuplicates(std::vector<std::string> folders) {
+void SearchRun::FindDuplicates(TDirList folders) {
     if (state_.Busy)
         return;
     SetBusy(state_, window_, true);

@@ -66,7 +66,7 @@ public:
     // The whole run over the folder list's folders, in its order, as Find Duplicates starts it.
     // Lack of memory outside the scan ends it as a stop does and throws AppError to the general
     // error display.
-    void FindDuplicates(std::vector<std::string> folders);
+    void FindDuplicates(TDirList folders);
 
     // The run's stages, in the order FindDuplicates calls them.
     void ScanDirectories();

@@ -236,20 +236,23 @@ TFileList::Footprint TFileList::Measure() const {
 }
 
 TDirList::TDirList(std::vector<std::string> folders) {
-    auto block = std::make_shared<Block>();
-    block->starts.reserve(folders.size() + 1);
     std::size_t bytes = 0;
-    for (const std::string& folder : folders) {
-        block->starts.push_back(bytes);
+    for (const std::string& folder : folders)
         bytes += folder.size() + 1;
+    std::shared_ptr<char[]> kept = std::make_shared_for_overwrite<char[]>(bytes);
+    std::vector<std::string_view> paths;
+    paths.reserve(folders.size());
+    char* at = kept.get();
+    for (const std::string& folder : folders) {
+        std::memcpy(at, folder.c_str(), folder.size() + 1);
+        paths.emplace_back(at, folder.size());
+        at += folder.size() + 1;
     }
-    block->starts.push_back(bytes);
-    block->bytes = std::make_unique_for_overwrite<char[]>(bytes);
-    for (std::size_t i = 0; i < folders.size(); ++i)
-        std::memcpy(block->bytes.get() + block->starts[i], folders[i].c_str(),
-                    folders[i].size() + 1);
-    block_ = std::move(block);
+    block_ = std::make_shared<const Block>(Block{std::move(kept), std::move(paths)});
 }
+
+TDirList::TDirList(std::shared_ptr<const void> owner, std::vector<std::string_view> paths)
+    : block_(std::make_shared<const Block>(Block{std::move(owner), std::move(paths)})) {}
 
 std::string EntryPath(const TDirList& dirs, const TFile& file) {
     const auto folder = EntryFolder(dirs, file);

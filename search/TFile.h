@@ -202,8 +202,10 @@ private:
 // The run's copy of the folder list; every DirIndex refers to it. Its folders never change once
 // made: a new list replaces them. So the readers share them instead of copying a path for every
 // file they read, and keep them as long as a read that never returns keeps its reader. The
-// paths lie in one block: a string each, made during a walk among its passing listings, would
-// keep the pages of those listings from going back to the system once the walk is over.
+// paths lie in blocks of their own: a string each, made during a walk among its passing
+// listings, would keep the pages of those listings from going back to the system once the walk
+// is over. The window's folder list hands its own blocks over, so that its folders are not
+// held twice while a search and its results last.
 class TDirList {
 public:
     TDirList() = default;
@@ -211,20 +213,19 @@ public:
     TDirList(std::vector<std::string> folders); // NOLINT(google-explicit-constructor): a list
     TDirList(std::initializer_list<std::string> folders)
         : TDirList(std::vector<std::string>(folders)) {}
+    // Paths that owner keeps, unchanged as long as it lives, each followed by a NUL.
+    TDirList(std::shared_ptr<const void> owner, std::vector<std::string_view> paths);
 
-    std::size_t size() const { return block_ ? block_->starts.size() - 1 : 0; }
+    std::size_t size() const { return block_ ? block_->paths.size() : 0; }
     bool empty() const { return size() == 0; }
     // Followed by a NUL in memory, so data() may be handed to the system as it is.
-    std::string_view operator[](std::size_t i) const {
-        return {block_->bytes.get() + block_->starts[i],
-                block_->starts[i + 1] - block_->starts[i] - 1};
-    }
+    std::string_view operator[](std::size_t i) const { return block_->paths[i]; }
     void clear() { block_.reset(); }
 
 private:
     struct Block {
-        std::unique_ptr<char[]> bytes;   // each path followed by a NUL
-        std::vector<std::size_t> starts; // of each path, and the end
+        std::shared_ptr<const void> owner; // the bytes the paths lie in
+        std::vector<std::string_view> paths;
     };
     std::shared_ptr<const Block> block_;
 };

@@ -144,6 +144,40 @@ TEST(FolderListTest, RemovesRowsAndTakesAStoredListAsRead) {
     EXPECT_TRUE(list.Empty());
 }
 
+// A search shares the list's folders; whatever the list does afterwards, the search's copy
+// stays as it was, each folder followed by a NUL, and the list as the changes leave it.
+TEST(FolderListTest, ASearchsFoldersOutliveEveryChangeToTheList) {
+    FolderList list;
+    std::vector<std::string> stored;
+    for (int i = 0; i < 3000; ++i) // more than one block of the list's memory
+        stored.push_back("/tree/" + std::string(static_cast<std::size_t>(i % 90), 'x') + "/" +
+                         std::to_string(i));
+    list.Assign(stored);
+    const std::vector<std::string> before = list.Items();
+    const TDirList run = list.Paths();
+
+    std::vector<int> most(2900); // gathers what is left into new memory
+    for (int row = 0; row < 2900; ++row)
+        most[static_cast<std::size_t>(row)] = row;
+    list.RemoveRows(most);
+    list.Insert("/new");
+    const std::vector<std::string> after = list.Items();
+    ASSERT_EQ(after.size(), 101u);
+    list.Assign({"/other"});
+    list.Insert("/z");
+    list.Clear();
+
+    ASSERT_EQ(run.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        ASSERT_EQ(run[i], before[i]);
+        ASSERT_EQ(run[i].data()[run[i].size()], '\0');
+    }
+    // What the list held after the removal was its own, unchanged by the gathering.
+    std::vector<std::string> kept = after;
+    kept.erase(std::find(kept.begin(), kept.end(), "/new"));
+    EXPECT_EQ(kept, std::vector<std::string>(before.begin() + 2900, before.end()));
+}
+
 TEST(FolderListTest, OrdersNamesThatAreNotUtf8Totally) {
     EXPECT_TRUE(FolderLess("/a\xff", "/a\xfe") != FolderLess("/a\xfe", "/a\xff"));
     EXPECT_FALSE(FolderLess("/same", "/same"));
