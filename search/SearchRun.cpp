@@ -350,7 +350,7 @@ bool SearchRun::Analyse() {
         comparer_->BeginSizeRun(i, j);
         // Every file of this run that is in a group: one file reached by two paths may be in
         // one group only, or keeping "one of each row" could keep no copy at all.
-        std::set<std::pair<dev_t, ino_t>> grouped;
+        GroupedFiles grouped(list, i, j);
         for (std::int64_t k = i; k <= j - 2; ++k) {
             ShowProgress(k + 1, false);
             if (stopped())
@@ -361,7 +361,7 @@ bool SearchRun::Analyse() {
             // A file already in a group, reached by another path, can start no group: nothing
             // would join it. Asking about it anyway would make many links to one file cost
             // the square of their number.
-            if (grouped.count({list[k]->Id().device, list[k]->Id().inode})) {
+            if (grouped.Contains({list[k]->Id().device, list[k]->Id().inode})) {
                 YieldNowAndThen();
                 continue;
             }
@@ -424,8 +424,23 @@ ComparerContext SearchRun::Context() {
     return c;
 }
 
+GroupedFiles::GroupedFiles(const TFileList& list, std::int64_t first, std::int64_t end) {
+    std::vector<Id> ids;
+    ids.reserve(static_cast<std::size_t>(end - first));
+    for (std::int64_t p = first; p < end; ++p)
+        ids.emplace_back(list[p]->Id().device, list[p]->Id().inode);
+    std::sort(ids.begin(), ids.end());
+    for (std::size_t a = 1; a < ids.size(); ++a)
+        if (ids[a] == ids[a - 1] && (shared_.empty() || shared_.back() != ids[a]))
+            shared_.push_back(ids[a]);
+}
+
+bool GroupedFiles::Shared(const Id& id) const {
+    return std::binary_search(shared_.begin(), shared_.end(), id);
+}
+
 bool SearchRun::JoinsGroup(std::int64_t rep, std::int64_t m, bool repJoined,
-                           std::set<std::pair<dev_t, ino_t>>& grouped) const {
+                           GroupedFiles& grouped) const {
     // Each member was compared with the representative only; two members that are one file
     // (a hard link and a folder reached twice) would let a removal take every copy. A comparer
     // answers Same only for files it read as the scan saw them, so the scan's identity holds.
@@ -434,14 +449,14 @@ bool SearchRun::JoinsGroup(std::int64_t rep, std::int64_t m, bool repJoined,
         return std::pair<dev_t, ino_t>{list[pos]->Id().device, list[pos]->Id().inode};
     };
     const auto id = key(m);
-    if (grouped.count(id))
+    if (grouped.Contains(id))
         return false;
     if (!repJoined) {
         const auto repId = key(rep);
-        if (repId == id || !grouped.insert(repId).second)
+        if (repId == id || !grouped.Insert(repId))
             return false;
     }
-    grouped.insert(id);
+    grouped.Insert(id);
     return true;
 }
 
