@@ -7,7 +7,6 @@
 #include <QCollator>
 #include <QString>
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 
 namespace {
@@ -27,37 +26,7 @@ QString CollationText(std::string_view s) {
 
 } // namespace
 
-// Blocks of folders' bytes, each folder followed by a NUL. Bytes are only ever added, and a
-// block never moves: the views of a search's folder list stay valid while it keeps the arena,
-// whatever the list does meanwhile.
-struct FolderList::Arena {
-    static constexpr std::size_t kBlockBytes = 64 << 10;
-
-    std::vector<std::unique_ptr<char[]>> blocks;
-    char* next = nullptr;
-    std::size_t left = 0;
-    std::size_t bytes = 0; // kept so far, of folders taken out too
-
-    std::string_view Keep(std::string_view folder) {
-        const std::size_t needed = folder.size() + 1;
-        if (needed > left) {
-            const std::size_t size = std::max(needed, kBlockBytes);
-            blocks.push_back(std::make_unique_for_overwrite<char[]>(size));
-            next = blocks.back().get();
-            left = size;
-        }
-        if (!folder.empty())
-            std::memcpy(next, folder.data(), folder.size());
-        next[folder.size()] = '\0';
-        const std::string_view kept(next, folder.size());
-        next += needed;
-        left -= needed;
-        bytes += needed;
-        return kept;
-    }
-};
-
-FolderList::FolderList(int capacity) : capacity_(capacity), arena_(std::make_shared<Arena>()) {}
+FolderList::FolderList(int capacity) : capacity_(capacity), kept_(std::make_shared<PathBlocks>()) {}
 
 FolderList::~FolderList() = default;
 
@@ -66,16 +35,16 @@ std::vector<std::string> FolderList::Items() const {
 }
 
 TDirList FolderList::Paths() const {
-    return TDirList(arena_, items_);
+    return TDirList(kept_, items_);
 }
 
 void FolderList::Keep(const std::vector<std::string>& folders) {
-    auto arena = std::make_shared<Arena>();
+    auto kept = std::make_shared<PathBlocks>();
     std::vector<std::string_view> items;
     items.reserve(folders.size());
     for (const std::string& folder : folders)
-        items.push_back(arena->Keep(folder));
-    arena_ = std::move(arena);
+        items.push_back(kept->Keep(folder));
+    kept_ = std::move(kept);
     items_ = std::move(items);
 }
 
@@ -83,12 +52,12 @@ void FolderList::Gather() {
     std::size_t live = 0;
     for (const std::string_view folder : items_)
         live += folder.size() + 1;
-    if (arena_->bytes <= 2 * live + Arena::kBlockBytes)
+    if (kept_->Bytes() <= 2 * live + PathBlocks::kBlockBytes)
         return;
-    auto arena = std::make_shared<Arena>();
+    auto kept = std::make_shared<PathBlocks>();
     for (std::string_view& folder : items_)
-        folder = arena->Keep(folder);
-    arena_ = std::move(arena);
+        folder = kept->Keep(folder);
+    kept_ = std::move(kept);
 }
 
 bool FolderLess(std::string_view a, std::string_view b) {
@@ -178,7 +147,7 @@ int FolderList::InsertAt(int row, std::string_view folder) {
         return -1;
     if (Count() >= capacity_)
         throw AppError("Unable to insert a line");
-    const std::string_view kept = arena_->Keep(folder);
+    const std::string_view kept = kept_->Keep(folder);
     if (observer_)
         observer_->Inserting(row);
     items_.insert(items_.begin() + row, kept);

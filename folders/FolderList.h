@@ -90,19 +90,16 @@ public:
     void Assign(std::vector<std::string> folders);
 
 private:
-    // Where the folders' bytes are kept; each entry views its own.
-    struct Arena;
-
     // The first row at or after from whose entry does not sort before folder.
     int PlaceFrom(int from, std::string_view folder) const;
     int InsertAt(int row, std::string_view folder);
-    // Entries from folders, in a new arena; the old one lives on while a search shares it.
+    // Entries from folders, in new blocks; the old ones live on while a search shares them.
     void Keep(const std::vector<std::string>& folders);
-    // Gathers the entries into a new arena once most of the old one is folders taken out.
+    // Gathers the entries into new blocks once most of the old ones are folders taken out.
     void Gather();
 
     int capacity_;
-    std::shared_ptr<Arena> arena_;
+    std::shared_ptr<PathBlocks> kept_; // the entries' bytes; each entry views its own
     std::vector<std::string_view> items_;
     std::deque<std::string> queued_;
     FolderListObserver* observer_ = nullptr;

@@ -235,19 +235,30 @@ TFileList::Footprint TFileList::Measure() const {
     return f;
 }
 
+std::string_view PathBlocks::Keep(std::string_view path) {
+    const std::size_t needed = path.size() + 1;
+    if (needed > left_) {
+        const std::size_t size = std::max(needed, kBlockBytes);
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+        next_ = blocks_.back().get();
+        left_ = size;
+    }
+    if (!path.empty())
+        std::memcpy(next_, path.data(), path.size());
+    next_[path.size()] = '\0';
+    const std::string_view kept(next_, path.size());
+    next_ += needed;
+    left_ -= needed;
+    bytes_ += needed;
+    return kept;
+}
+
 TDirList::TDirList(std::vector<std::string> folders) {
-    std::size_t bytes = 0;
-    for (const std::string& folder : folders)
-        bytes += folder.size() + 1;
-    std::shared_ptr<char[]> kept = std::make_shared_for_overwrite<char[]>(bytes);
+    auto kept = std::make_shared<PathBlocks>();
     std::vector<std::string_view> paths;
     paths.reserve(folders.size());
-    char* at = kept.get();
-    for (const std::string& folder : folders) {
-        std::memcpy(at, folder.c_str(), folder.size() + 1);
-        paths.emplace_back(at, folder.size());
-        at += folder.size() + 1;
-    }
+    for (const std::string& folder : folders)
+        paths.push_back(kept->Keep(folder));
     block_ = std::make_shared<const Block>(Block{std::move(kept), std::move(paths)});
 }
 

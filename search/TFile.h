@@ -199,6 +199,23 @@ private:
     std::size_t chunks_ = 0;   // in use
 };
 
+// Paths' bytes, each path followed by a NUL, in blocks that never move and are only ever added
+// to: a view of a kept path stays valid as long as the blocks live, whatever is kept after it.
+class PathBlocks {
+public:
+    static constexpr std::size_t kBlockBytes = 64 << 10;
+
+    std::string_view Keep(std::string_view path);
+    // Bytes kept so far, of paths no longer wanted too.
+    std::size_t Bytes() const { return bytes_; }
+
+private:
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    char* next_ = nullptr;
+    std::size_t left_ = 0;
+    std::size_t bytes_ = 0;
+};
+
 // The run's copy of the folder list; every DirIndex refers to it. Its folders never change once
 // made: a new list replaces them. So the readers share them instead of copying a path for every
 // file they read, and keep them as long as a read that never returns keeps its reader. The
