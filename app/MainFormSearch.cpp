@@ -36,8 +36,6 @@ void TMainForm::FindFilesButtonClick() {
         SearchRun run(State, *this);
         run.UseCache(contentCache);
         run.FindDuplicates(FolderListPaths());
-        if (contentCache)
-            contentCache->Close();
     }
     if (std::exchange(removedDuringSearch_, false))
         UpdateSelectionInfo();

@@ -25,7 +25,7 @@ namespace {
 
 constexpr int kApplicationId = 0x4B4C5643; // "KLVC"
 constexpr int kSchemaVersion = 1;
-// Rows written in one transaction: one transaction per file would cost a sync each.
+// Rows staged in one transaction.
 constexpr std::size_t kBatch = 4096;
 // An entry's age is refreshed at most this often, so that a rescan writes little.
 constexpr std::int64_t kTouchSeconds = 24 * 3600;
@@ -42,6 +42,18 @@ constexpr auto kReadingFor = std::chrono::milliseconds(100);
 // pages come from the system's cache, while its index needs the memory (a negative size is in
 // KiB).
 const char* const kCacheSize = "PRAGMA cache_size=-16384";
+// A run stores rows in the order it reads files, which is random in the table's key: written
+// there as they come, each row would cost a page of the log once the table outgrows the pages
+// kept in memory. They are staged in a table of this connection's own, appended, and go into
+// the cache in key order when the run ends, each page written once. A run killed before then
+// leaves nothing behind: the staging database goes with the connection.
+const char* const kStaging = R"(
+CREATE TEMP TABLE staged(volume INTEGER, inode INTEGER, size INTEGER, mtime INTEGER,
+                         ctime INTEGER, first BLOB, last BLOB, whole BLOB, checked INTEGER);
+CREATE TEMP TABLE touched(volume INTEGER, inode INTEGER);
+)";
+// The log grows with the run's rows while they go in; it is cut back afterwards.
+const char* const kLogLimit = "PRAGMA journal_size_limit=67108864";
 
 const char* const kSchema = R"(
 CREATE TABLE volumes(id INTEGER PRIMARY KEY, key TEXT NOT NULL UNIQUE);
@@ -292,6 +304,9 @@ bool ContentCache::OpenDatabase(bool& rebuild) {
         }
     }
     sqlite3_exec(db_, kCacheSize, nullptr, nullptr, nullptr);
+    sqlite3_exec(db_, kLogLimit, nullptr, nullptr, nullptr);
+    if ((rc = sqlite3_exec(db_, kStaging, nullptr, nullptr, nullptr)) != SQLITE_OK)
+        return fail(rc, "cannot be used");
     if (!Prepare())
         return fail(sqlite3_errcode(db_), "cannot be read");
     ReadAhead(options_.folder);
@@ -313,11 +328,10 @@ bool ContentCache::Prepare() {
                               "SELECT size, mtime, ctime, first, last, whole, used, checked "
                               "FROM files WHERE volume = ? AND inode = ?",
                               -1, &select_, nullptr) == SQLITE_OK &&
-           sqlite3_prepare_v2(db_,
-                              "INSERT OR REPLACE INTO files VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                              -1, &insert_, nullptr) == SQLITE_OK &&
-           sqlite3_prepare_v2(db_, "UPDATE files SET used = ? WHERE volume = ? AND inode = ?", -1,
-                              &touch_, nullptr) == SQLITE_OK;
+           sqlite3_prepare_v2(db_, "INSERT INTO temp.staged VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)", -1,
+                              &insert_, nullptr) == SQLITE_OK &&
+           sqlite3_prepare_v2(db_, "INSERT INTO temp.touched VALUES (?, ?)", -1, &touch_,
+                              nullptr) == SQLITE_OK;
 }
 
 void ContentCache::Finalize() {
@@ -325,6 +339,7 @@ void ContentCache::Finalize() {
         sqlite3_finalize(*st);
         *st = nullptr;
     }
+    std::lock_guard handle(handleMutex_);
     sqlite3_close_v2(db_);
     db_ = nullptr;
 }
@@ -334,6 +349,10 @@ void ContentCache::Fail(int code, const char* what) {
         return;
     failed_ = true;
     reading_ = false;
+    if (abandoned_) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        return;
+    }
     damaged_ = IsDamage(code);
     const bool writing = std::strstr(what, "written") != nullptr;
     Warn("the content cache " + path_ + " " + what + ": " + sqlite3_errstr(code) +
@@ -471,7 +490,8 @@ void ContentCache::Flush(std::unique_lock<std::mutex>&) {
     if (!db_ || failed_ || (pending_.empty() && touched_.empty()))
         return;
     EndReading();
-    int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    // Only the staging tables are written: another run's writes are not waited for.
+    int rc = sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
     for (const Pending& p : pending_) {
         if (rc != SQLITE_OK)
             break;
@@ -484,8 +504,7 @@ void ContentCache::Flush(std::unique_lock<std::mutex>&) {
         Bind(insert_, 6, p.digests.hasFirst, p.digests.first);
         Bind(insert_, 7, p.digests.hasLast, p.digests.last);
         Bind(insert_, 8, p.digests.hasWhole, p.digests.whole);
-        sqlite3_bind_int64(insert_, 9, now_);
-        sqlite3_bind_int64(insert_, 10,
+        sqlite3_bind_int64(insert_, 9,
                            static_cast<std::int64_t>(CheckOf(p.volume, p.stamp, p.digests)));
         rc = sqlite3_step(insert_);
         rc = rc == SQLITE_DONE ? SQLITE_OK : rc;
@@ -494,9 +513,8 @@ void ContentCache::Flush(std::unique_lock<std::mutex>&) {
         if (rc != SQLITE_OK)
             break;
         sqlite3_reset(touch_);
-        sqlite3_bind_int64(touch_, 1, now_);
-        sqlite3_bind_int64(touch_, 2, volume);
-        sqlite3_bind_int64(touch_, 3, inode);
+        sqlite3_bind_int64(touch_, 1, volume);
+        sqlite3_bind_int64(touch_, 2, inode);
         rc = sqlite3_step(touch_);
         rc = rc == SQLITE_DONE ? SQLITE_OK : rc;
     }
@@ -506,10 +524,51 @@ void ContentCache::Flush(std::unique_lock<std::mutex>&) {
         rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         Fail(rc, "cannot be written");
-    else
-        counts_.stored += static_cast<std::int64_t>(pending_.size());
+    else {
+        staged_ += static_cast<std::int64_t>(pending_.size());
+        touchedAny_ = touchedAny_ || !touched_.empty();
+    }
     pending_.clear();
     touched_.clear();
+}
+
+void ContentCache::Merge() {
+    if (!db_ || failed_ || (staged_ == 0 && !touchedAny_))
+        return;
+    sqlite3_stmt* merge = nullptr;
+    sqlite3_stmt* touch = nullptr;
+    // In key order, so that each page of the table is written once; of two rows for one file
+    // the later one stays.
+    int rc = sqlite3_prepare_v2(
+        db_,
+        "INSERT OR REPLACE INTO files SELECT volume, inode, size, mtime, ctime, first, last, "
+        "whole, ?1, checked FROM temp.staged ORDER BY volume, inode, rowid",
+        -1, &merge, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_prepare_v2(db_,
+                                "UPDATE files SET used = ?1 WHERE (volume, inode) IN "
+                                "(SELECT volume, inode FROM temp.touched)",
+                                -1, &touch, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    for (sqlite3_stmt* st : {merge, touch}) {
+        if (rc != SQLITE_OK)
+            break;
+        sqlite3_bind_int64(st, 1, now_);
+        rc = sqlite3_step(st);
+        rc = rc == SQLITE_DONE ? SQLITE_OK : rc;
+    }
+    sqlite3_finalize(merge);
+    sqlite3_finalize(touch);
+    // An interrupt between two statements stops neither.
+    if (rc == SQLITE_OK && abandoned_)
+        rc = SQLITE_INTERRUPT;
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        Fail(rc, "cannot be written");
+    else
+        counts_.stored = staged_;
 }
 
 void ContentCache::Trim() {
@@ -544,14 +603,29 @@ void ContentCache::Close() {
     std::unique_lock lock(mutex_);
     if (!db_)
         return;
-    Flush(lock);
-    EndReading();
-    Trim();
+    if (!abandoned_) {
+        Flush(lock);
+        EndReading();
+        Merge();
+        Trim();
+    }
     Finalize();
     if (damaged_) {
         std::string error;
         Clear(options_.folder, error);
     }
+}
+
+void ContentCache::Abandon() {
+    abandoned_ = true;
+    Close();
+}
+
+void ContentCache::Interrupt() {
+    abandoned_ = true;
+    std::lock_guard handle(handleMutex_);
+    if (db_)
+        sqlite3_interrupt(db_);
 }
 
 } // namespace cache

@@ -3,6 +3,7 @@
 #include "cache/Digests.h"
 #include "platform/FileSystem.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -69,8 +70,13 @@ public:
     void Lookup(std::vector<Query>& batch);
     // Keeps what was read of a file as it was when opened; written in batches. Thread-safe.
     void Store(const std::string& path, const platform::FileStamp& stamp, const Digests& digests);
-    // Writes what is waiting and drops the oldest entries above the limit.
+    // Puts what the run stored into the database, in one transaction, and drops the oldest
+    // entries above the limit. Millions of files take seconds.
     void Close();
+    // Closes without keeping what the run stored.
+    void Abandon();
+    // From another thread: a Close under way, or to come, keeps nothing and says nothing.
+    void Interrupt();
     Counts Counted() const;
 
 private:
@@ -86,7 +92,10 @@ private:
     void Finalize();
     // The database's number for the file system of a file; -1 when it cannot be told.
     std::int64_t VolumeOf(std::string_view path, dev_t device, bool create);
+    // Stages what is waiting.
     void Flush(std::unique_lock<std::mutex>& lock);
+    // Puts the staged rows into the cache, in one transaction.
+    void Merge();
     // Ends the read transaction that lookups keep open between writes.
     void EndReading();
     void Trim();
@@ -111,6 +120,10 @@ private:
     std::vector<Pending> pending_;
     std::vector<std::pair<std::int64_t, std::int64_t>> touched_; // volume, inode
     Counts counts_;
+    std::int64_t staged_ = 0;
+    bool touchedAny_ = false;
+    std::atomic<bool> abandoned_{false};
+    std::mutex handleMutex_; // db_ lives while Interrupt holds it
 };
 
 // A name for the file system that holds path (whose device is device), that stays the same

@@ -437,8 +437,6 @@ int Search(Options& options) {
                     return options.filter.TakesFile(name, size);
                 });
             run.FindDuplicates(std::move(folders));
-            if (contentCache)
-                contentCache->Close();
             if (options.stats)
                 std::fprintf(stderr,
                              "kelvaro-find: %lld files read, %lld settled by the content cache "

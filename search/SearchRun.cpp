@@ -1,5 +1,6 @@
 #include "search/SearchRun.h"
 
+#include "cache/ContentCache.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/Memory.h"
@@ -10,6 +11,7 @@
 #include "search/RunControl.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -18,6 +20,7 @@
 #include <exception>
 #include <new>
 #include <set>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -121,6 +124,7 @@ void SearchRun::FindDuplicates(TDirList folders) {
         return;
     SetBusy(state_, window_, true);
     state_.StopFlag = false;
+    stopped_ = false;
     for (auto counter : {SearchCounter::FilesDetected, SearchCounter::FilesIndexed,
                          SearchCounter::FilesChecked, SearchCounter::DirsChecked})
         window_.SetCounter(counter, "0");
@@ -158,6 +162,7 @@ void SearchRun::FindDuplicates(TDirList folders) {
     }
     // Whatever ended the run, the readers are gone before the window is given back.
     comparer_.reset();
+    KeepCache(!outOfMemory && !failure);
     // A removal that ran nested inside this run left its entries in place, flagged, so that no
     // position the run held went stale; they are freed now that nothing holds one.
     state_.FileList.RemoveIf([](const TFile& f) { return HasFlag(f, flDeleted); });
@@ -170,6 +175,34 @@ void SearchRun::FindDuplicates(TDirList folders) {
     }
     if (failure)
         std::rethrow_exception(failure);
+}
+
+void SearchRun::KeepCache(bool keep) {
+    if (!cache_)
+        return;
+    if (!keep || stopped_ || state_.StopFlag) {
+        cache_->Abandon();
+        return;
+    }
+    std::atomic<bool> done{false};
+    std::thread keeper;
+    try {
+        keeper = std::thread([&] {
+            cache_->Close();
+            done = true;
+        });
+    } catch (const std::system_error&) {
+        cache_->Close();
+        return;
+    }
+    IntervalPump pump(window_, kWaitPumpMs);
+    while (!done) {
+        pump();
+        if (state_.StopFlag)
+            cache_->Interrupt();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    keeper.join();
 }
 
 unsigned SearchRun::Readers() {
@@ -505,6 +538,7 @@ bool SearchRun::CheckStopped() {
     window_.ShowMessage({MsgType::Information, kAppTitle, kStoppedText, MsgButtons::Ok, 0});
     ShowStatus(window_, "Search operation terminated by user.");
     state_.StopFlag = false;
+    stopped_ = true;
     return true;
 }
 

@@ -72,7 +72,8 @@ public:
     }
 
     // The content cache the fast comparer consults and fills (none by default). With trust,
-    // equal cached whole-file digests group files without reading them.
+    // equal cached whole-file digests group files without reading them. The run closes it as
+    // it ends.
     void UseCache(std::shared_ptr<cache::ContentCache> cache, bool trust = false) {
         cache_ = std::move(cache);
         trustCache_ = trust;
@@ -97,6 +98,9 @@ public:
     bool Analyse();
     void ShowOutOfMemoryEnd();
     void Finish();
+    // What the run read goes into the content cache while the window goes on answering; a
+    // stop, before or meanwhile, keeps none of it, so that Stop! never waits for the cache.
+    void KeepCache(bool keep);
 
     void ShowProgress(std::int64_t checked, bool force);
     bool CheckStopped();
@@ -130,6 +134,7 @@ private:
     // Shared with the readers, which a read that never returns may keep past the run.
     std::shared_ptr<ReadCounts> counts_ = std::make_shared<ReadCounts>();
     std::int32_t groupNo_ = 1;
+    bool stopped_ = false; // said to have stopped
     bool shownProgress_ = false;
     std::int64_t lastProgressTick_ = 0;
     // The most files shown checked: the display never goes back.

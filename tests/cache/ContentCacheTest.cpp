@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <tuple>
 #include <unistd.h>
 #include <utility>
@@ -71,7 +73,9 @@ struct Outcome {
     std::vector<std::string> warnings;
 };
 
-Outcome Search(const Tree& t, const std::string& folder, bool useCache = true, int busyMs = 5000) {
+// With stopOnceRead, Stop! comes at the first pump of the comparison after a file was read.
+Outcome Search(const Tree& t, const std::string& folder, bool useCache = true, int busyMs = 5000,
+               bool stopOnceRead = false) {
     Outcome r;
     std::shared_ptr<ContentCache> c;
     if (useCache) {
@@ -86,10 +90,15 @@ Outcome Search(const Tree& t, const std::string& folder, bool useCache = true, i
     RecordingWindow window;
     window.folders = t.folders;
     SearchRun run(state, window);
+    if (stopOnceRead) {
+        window.tickStep = 1000;
+        window.onPump = [&](int) {
+            if (window.statuses.back().rfind("Analysing ", 0) == 0 && run.Counted().opened > 0)
+                state.StopFlag = true;
+        };
+    }
     run.UseCache(c);
     run.FindDuplicates(window.folders);
-    if (c)
-        c->Close();
     r.groups = Groups(state);
     r.opened = run.Counted().opened;
     r.fromCache = run.Counted().fromCache;
@@ -134,6 +143,51 @@ TEST_F(ContentCacheTest, ARescanReadsOnlyTheFilesOfGroups) {
     // 12 groups of two; everything else is told apart by its digests.
     EXPECT_EQ(second.opened, 24);
     EXPECT_EQ(second.fromCache, first.opened - 24);
+}
+
+// Stop! never waits for the cache: a run stopped while it reads keeps nothing, and so does one
+// whose rows are going in when it comes.
+TEST_F(ContentCacheTest, AStoppedRunKeepsNothing) {
+    const Outcome stopped = Search(*tree_, folder_, true, 5000, true);
+    EXPECT_GT(stopped.opened, 0);
+    const Outcome next = Search(*tree_, folder_);
+    EXPECT_EQ(next.groups, reference_);
+    EXPECT_EQ(next.fromCache, 0);
+    EXPECT_TRUE(stopped.warnings.empty() && next.warnings.empty());
+
+    std::filesystem::remove_all(folder_);
+    ContentCache::Options options;
+    options.folder = folder_;
+    options.settledNs = 0;
+    std::vector<std::string> warnings;
+    options.warn = [&](const std::string& line) { warnings.push_back(line); };
+    const std::string file = tree_->tree.Path("a/g0");
+    platform::FileStamp stamp;
+    ASSERT_TRUE(platform::StampOf(file, stamp));
+    cache::Digests d;
+    d.hasWhole = true;
+    {
+        auto c = ContentCache::Open(options);
+        ASSERT_TRUE(c);
+        // Enough rows that they take a while to go in.
+        for (int i = 0; i < 300000; ++i) {
+            stamp.identity.inode = static_cast<ino_t>(std::int64_t{i} * 7919 % 300007);
+            c->Store(file, stamp, d);
+        }
+        std::thread closing([&] { c->Close(); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        c->Interrupt();
+        closing.join();
+        EXPECT_EQ(c->Counted().stored, 0);
+    }
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    auto again = ContentCache::Open(options);
+    std::vector<ContentCache::Query> batch(1);
+    batch[0].path = file;
+    batch[0].stamp = stamp;
+    again->Lookup(batch);
+    EXPECT_FALSE(batch[0].found.Any());
+    again->Close();
 }
 
 // Each fault: the groups of a run without cache, exactly one line of warning, and what the
@@ -273,23 +327,28 @@ TEST_F(ContentCacheTest, AReadOnlyOrFullFolderIsSkipped) {
 // left it, without a word.
 TEST_F(ContentCacheTest, ARunKilledWhileItWritesLeavesAUsableCache) {
     ASSERT_EQ(Search(*tree_, folder_).groups, reference_);
-    for (int delayMs : {5, 40, 150}) {
+    for (int delayMs : {5, 40, 90, 150, 300}) {
         SCOPED_TRACE(delayMs);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            // Runs one after another, so that the kill may come while rows are staged or
+            // while they go into the cache.
             ContentCache::Options options;
             options.folder = folder_;
             options.settledNs = 0;
-            auto c = ContentCache::Open(options);
             platform::FileStamp stamp;
             stamp.identity.device = 1;
             cache::Digests d;
             d.hasWhole = true;
-            for (std::int64_t i = 1;; ++i) {
-                stamp.identity.inode = static_cast<ino_t>(i);
-                stamp.modified = i;
-                c->Store(folder_, stamp, d);
+            for (std::int64_t i = 1;;) {
+                auto c = ContentCache::Open(options);
+                for (const std::int64_t end = i + 5000; i < end; ++i) {
+                    stamp.identity.inode = static_cast<ino_t>(i);
+                    stamp.modified = i;
+                    c->Store(folder_, stamp, d);
+                }
+                c->Close();
             }
         }
         usleep(static_cast<useconds_t>(delayMs) * 1000);
@@ -406,9 +465,13 @@ TEST(ContentCacheLookupTest, AWriteAfterLookupsSeesAnotherRunsWriteInBetween) {
         EXPECT_FALSE(batch[0].found.Any());
         Exec(ContentCache::DatabasePath(options.folder),
              "INSERT INTO volumes(key) VALUES ('another run''s')");
+        // Of two rows for one file, the later one is kept.
+        cache::Digests earlier = digests;
+        earlier.first[0] = 6;
+        c->Store(file, stamp, earlier);
         c->Store(file, stamp, digests);
         c->Close();
-        EXPECT_EQ(c->Counted().stored, 1);
+        EXPECT_EQ(c->Counted().stored, 2);
     }
     EXPECT_TRUE(warnings.empty()) << warnings.front();
     auto again = ContentCache::Open(options);
