@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace cache {
 
@@ -35,6 +36,8 @@ constexpr unsigned long kExtMagic = 0xEF53;
 constexpr std::size_t kDescriptorsWanted = 32;
 // A database up to this size is read ahead whole when it is opened.
 constexpr off_t kPrefetchBytes = off_t{64} << 20;
+// Another run's write is waited for in steps this long, so that Stop! is soon heard.
+constexpr int kWaitStepMs = 10;
 // How long one read transaction serves lookups.
 constexpr auto kReadingFor = std::chrono::milliseconds(100);
 // Pages kept in memory: lookups jump across the whole table, which the default of 2 MiB made
@@ -243,7 +246,7 @@ bool ContentCache::OpenDatabase(bool& rebuild) {
     if (rc != SQLITE_OK)
         return fail(rc, "cannot be opened");
     sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, options_.busyMs);
+    sqlite3_busy_handler(db_, &ContentCache::WaitForOthers, this);
     auto number = [&](const char* sql, std::int64_t& out) {
         sqlite3_stmt* st = nullptr;
         int r = sqlite3_prepare_v2(db_, sql, -1, &st, nullptr);
@@ -311,6 +314,14 @@ bool ContentCache::OpenDatabase(bool& rebuild) {
         return fail(sqlite3_errcode(db_), "cannot be read");
     ReadAhead(options_.folder);
     return true;
+}
+
+int ContentCache::WaitForOthers(void* self, int count) {
+    const auto* c = static_cast<const ContentCache*>(self);
+    if (c->abandoned_ || std::int64_t{count} * kWaitStepMs >= c->options_.busyMs)
+        return 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kWaitStepMs));
+    return 1;
 }
 
 void ContentCache::ReadAhead(const std::string& folder) {

@@ -178,12 +178,15 @@ void SearchRun::FindDuplicates(TDirList folders) {
 }
 
 void SearchRun::KeepCache(bool keep) {
-    if (!cache_)
-        return;
-    if (!keep || stopped_ || state_.StopFlag) {
+    if (cache_ && (!keep || stopped_ || state_.StopFlag))
         cache_->Abandon();
-        return;
-    }
+    else if (cache_)
+        CloseCacheAnswering();
+    // A stop that came once the results were whole was the cache's alone.
+    state_.StopFlag = false;
+}
+
+void SearchRun::CloseCacheAnswering() {
     std::atomic<bool> done{false};
     std::thread keeper;
     try {
@@ -196,10 +199,12 @@ void SearchRun::KeepCache(bool keep) {
         return;
     }
     IntervalPump pump(window_, kWaitPumpMs);
-    while (!done) {
+    for (;;) {
         pump();
         if (state_.StopFlag)
             cache_->Interrupt();
+        if (done)
+            break;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     keeper.join();

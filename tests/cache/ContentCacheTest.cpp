@@ -71,11 +71,15 @@ struct Outcome {
     std::string groups;
     std::int64_t opened = 0, fromCache = 0;
     std::vector<std::string> warnings;
+    bool stopLeft = false;
 };
 
-// With stopOnceRead, Stop! comes at the first pump of the comparison after a file was read.
+enum class StopAt { Never, Reading, Keeping };
+
+// Stop! comes at the first pump of the comparison after a file was read, or at the first pump
+// after the run said it was ready.
 Outcome Search(const Tree& t, const std::string& folder, bool useCache = true, int busyMs = 5000,
-               bool stopOnceRead = false) {
+               StopAt stopAt = StopAt::Never) {
     Outcome r;
     std::shared_ptr<ContentCache> c;
     if (useCache) {
@@ -90,15 +94,20 @@ Outcome Search(const Tree& t, const std::string& folder, bool useCache = true, i
     RecordingWindow window;
     window.folders = t.folders;
     SearchRun run(state, window);
-    if (stopOnceRead) {
-        window.tickStep = 1000;
-        window.onPump = [&](int) {
-            if (window.statuses.back().rfind("Analysing ", 0) == 0 && run.Counted().opened > 0)
-                state.StopFlag = true;
-        };
-    }
+    window.tickStep = stopAt == StopAt::Never ? 0 : 1000;
+    int readyPumps = 0;
+    window.onPump = [&](int) {
+        const std::string status = window.statuses.empty() ? "" : window.statuses.back();
+        if (stopAt == StopAt::Reading && status.rfind("Analysing ", 0) == 0 &&
+            run.Counted().opened > 0)
+            state.StopFlag = true;
+        // The first pump after "Ready." is the status's own; the next is the cache's.
+        if (stopAt == StopAt::Keeping && status == "Ready." && ++readyPumps == 2)
+            state.StopFlag = true;
+    };
     run.UseCache(c);
     run.FindDuplicates(window.folders);
+    r.stopLeft = state.StopFlag;
     r.groups = Groups(state);
     r.opened = run.Counted().opened;
     r.fromCache = run.Counted().fromCache;
@@ -146,14 +155,29 @@ TEST_F(ContentCacheTest, ARescanReadsOnlyTheFilesOfGroups) {
 }
 
 // Stop! never waits for the cache: a run stopped while it reads keeps nothing, and so does one
-// whose rows are going in when it comes.
+// whose rows are going in when it comes, though its results are whole.
 TEST_F(ContentCacheTest, AStoppedRunKeepsNothing) {
-    const Outcome stopped = Search(*tree_, folder_, true, 5000, true);
+    const Outcome stopped = Search(*tree_, folder_, true, 5000, StopAt::Reading);
     EXPECT_GT(stopped.opened, 0);
     const Outcome next = Search(*tree_, folder_);
     EXPECT_EQ(next.groups, reference_);
     EXPECT_EQ(next.fromCache, 0);
     EXPECT_TRUE(stopped.warnings.empty() && next.warnings.empty());
+    EXPECT_FALSE(stopped.stopLeft);
+
+    // Stopped while its rows wait for another run's write: not a word, and no wait for it.
+    // The files' volume is known, so that only the rows wait.
+    Exec(db_, "DELETE FROM files");
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open(db_.c_str(), &holder), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const Outcome keeping = Search(*tree_, folder_, true, 60000, StopAt::Keeping);
+    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
+    EXPECT_EQ(keeping.groups, reference_);
+    EXPECT_TRUE(keeping.warnings.empty()) << keeping.warnings.front();
+    EXPECT_FALSE(keeping.stopLeft);
+    EXPECT_EQ(Search(*tree_, folder_).fromCache, 0);
 
     std::filesystem::remove_all(folder_);
     ContentCache::Options options;
