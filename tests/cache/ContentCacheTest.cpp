@@ -126,6 +126,20 @@ void Exec(const std::string& db, const char* sql) {
     sqlite3_close(h);
 }
 
+// What a new run finds in the cache for one file.
+cache::Digests Found(const ContentCache::Options& options, const std::string& file,
+                     const platform::FileStamp& stamp) {
+    auto c = ContentCache::Open(options);
+    std::vector<ContentCache::Query> batch(1);
+    batch[0].path = file;
+    batch[0].stamp = stamp;
+    if (c) {
+        c->Lookup(batch);
+        c->Close();
+    }
+    return batch[0].found;
+}
+
 class ContentCacheTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -205,13 +219,7 @@ TEST_F(ContentCacheTest, AStoppedRunKeepsNothing) {
         EXPECT_EQ(c->Counted().stored, 0);
     }
     EXPECT_TRUE(warnings.empty()) << warnings.front();
-    auto again = ContentCache::Open(options);
-    std::vector<ContentCache::Query> batch(1);
-    batch[0].path = file;
-    batch[0].stamp = stamp;
-    again->Lookup(batch);
-    EXPECT_FALSE(batch[0].found.Any());
-    again->Close();
+    EXPECT_FALSE(Found(options, file, stamp).Any());
 }
 
 // Each fault: the groups of a run without cache, exactly one line of warning, and what the
@@ -498,11 +506,5 @@ TEST(ContentCacheLookupTest, AWriteAfterLookupsSeesAnotherRunsWriteInBetween) {
         EXPECT_EQ(c->Counted().stored, 2);
     }
     EXPECT_TRUE(warnings.empty()) << warnings.front();
-    auto again = ContentCache::Open(options);
-    std::vector<ContentCache::Query> batch(1);
-    batch[0].path = file;
-    batch[0].stamp = stamp;
-    again->Lookup(batch);
-    EXPECT_TRUE(batch[0].found == digests);
-    again->Close();
+    EXPECT_TRUE(Found(options, file, stamp) == digests);
 }
