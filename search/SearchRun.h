@@ -116,11 +116,11 @@ public:
     std::int32_t GroupNumber() const { return groupNo_; }
 
 private:
-    // True when m may join the representative's group: no file of the size run's groups (the
-    // representative's once it has joined) may be the same file as m. Records what joins.
     // Closes the cache on a thread of its own while the window's messages run; Stop! meanwhile
     // interrupts it.
     void CloseCacheAnswering();
+    // True when m may join the representative's group: no file of the size run's groups (the
+    // representative's once it has joined) may be the same file as m. Records what joins.
     bool JoinsGroup(std::int64_t rep, std::int64_t m, bool repJoined, GroupedFiles& grouped) const;
 
     SearchState& state_;
