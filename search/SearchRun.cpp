@@ -178,10 +178,12 @@ void SearchRun::FindDuplicates(TDirList folders) {
 }
 
 void SearchRun::KeepCache(bool keep) {
-    if (cache_ && (!keep || stopped_ || state_.StopFlag))
-        cache_->Abandon();
-    else if (cache_)
-        CloseCacheAnswering();
+    if (cache_) {
+        if (!keep || stopped_ || state_.StopFlag)
+            cache_->Abandon();
+        else
+            CloseCacheAnswering();
+    }
     // A stop that came once the results were whole was the cache's alone.
     state_.StopFlag = false;
 }
