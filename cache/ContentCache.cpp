@@ -45,6 +45,9 @@ constexpr auto kReadingFor = std::chrono::milliseconds(100);
 // pages come from the system's cache, while its index needs the memory (a negative size is in
 // KiB).
 const char* const kCacheSize = "PRAGMA cache_size=-16384";
+// A table too large to be read ahead is met at random and its leaves seldom twice in a run:
+// the pages kept then need only hold the tree's upper levels, and the index has the memory.
+const char* const kLargeCacheSize = "PRAGMA cache_size=-4096";
 // A run stores rows in the order it reads files, which is random in the table's key: written
 // there as they come, each row would cost a page of the log once the table outgrows the pages
 // kept in memory. They are staged in a table of this connection's own, appended, and go into
@@ -306,7 +309,9 @@ bool ContentCache::OpenDatabase(bool& rebuild) {
             return fail(rc, "cannot be made");
         }
     }
-    sqlite3_exec(db_, kCacheSize, nullptr, nullptr, nullptr);
+    struct stat file {};
+    const bool large = ::stat(path_.c_str(), &file) == 0 && file.st_size > kPrefetchBytes;
+    sqlite3_exec(db_, large ? kLargeCacheSize : kCacheSize, nullptr, nullptr, nullptr);
     sqlite3_exec(db_, kLogLimit, nullptr, nullptr, nullptr);
     if ((rc = sqlite3_exec(db_, kStaging, nullptr, nullptr, nullptr)) != SQLITE_OK)
         return fail(rc, "cannot be used");
