@@ -124,12 +124,11 @@ void SearchRun::FindDuplicates(TDirList folders) {
         return;
     SetBusy(state_, window_, true);
     state_.StopFlag = false;
-    stopped_ = false;
     for (auto counter : {SearchCounter::FilesDetected, SearchCounter::FilesIndexed,
                          SearchCounter::FilesChecked, SearchCounter::DirsChecked})
         window_.SetCounter(counter, "0");
 
-    bool outOfMemory = false;
+    bool outOfMemory = false, finished = false;
     std::exception_ptr failure;
     try {
         if (folders.empty()) {
@@ -150,8 +149,10 @@ void SearchRun::FindDuplicates(TDirList folders) {
                 IndexFiles();
                 if (!CheckStopped()) {
                     SortFiles();
-                    if (Analyse())
+                    if (Analyse()) {
                         Finish();
+                        finished = true;
+                    }
                 }
             }
         }
@@ -162,7 +163,7 @@ void SearchRun::FindDuplicates(TDirList folders) {
     }
     // Whatever ended the run, the readers are gone before the window is given back.
     comparer_.reset();
-    KeepCache(!outOfMemory && !failure);
+    KeepCache(finished);
     // A removal that ran nested inside this run left its entries in place, flagged, so that no
     // position the run held went stale; they are freed now that nothing holds one.
     state_.FileList.RemoveIf([](const TFile& f) { return HasFlag(f, flDeleted); });
@@ -177,9 +178,9 @@ void SearchRun::FindDuplicates(TDirList folders) {
         std::rethrow_exception(failure);
 }
 
-void SearchRun::KeepCache(bool keep) {
+void SearchRun::KeepCache(bool finished) {
     if (cache_) {
-        if (!keep || stopped_ || state_.StopFlag)
+        if (!finished || state_.StopFlag)
             cache_->Abandon();
         else
             CloseCacheAnswering();
@@ -545,7 +546,6 @@ bool SearchRun::CheckStopped() {
     window_.ShowMessage({MsgType::Information, kAppTitle, kStoppedText, MsgButtons::Ok, 0});
     ShowStatus(window_, "Search operation terminated by user.");
     state_.StopFlag = false;
-    stopped_ = true;
     return true;
 }
 

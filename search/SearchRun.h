@@ -98,9 +98,9 @@ public:
     bool Analyse();
     void ShowOutOfMemoryEnd();
     void Finish();
-    // What the run read goes into the content cache while the window goes on answering; a
-    // stop, before or meanwhile, keeps none of it, so that Stop! never waits for the cache.
-    void KeepCache(bool keep);
+    // What a finished run read goes into the content cache while the window goes on answering;
+    // a stop, before or meanwhile, keeps none of it, so that Stop! never waits for the cache.
+    void KeepCache(bool finished);
 
     void ShowProgress(std::int64_t checked, bool force);
     bool CheckStopped();
@@ -137,7 +137,6 @@ private:
     // Shared with the readers, which a read that never returns may keep past the run.
     std::shared_ptr<ReadCounts> counts_ = std::make_shared<ReadCounts>();
     std::int32_t groupNo_ = 1;
-    bool stopped_ = false; // said to have stopped
     bool shownProgress_ = false;
     std::int64_t lastProgressTick_ = 0;
     // The most files shown checked: the display never goes back.
