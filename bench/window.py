@@ -15,6 +15,7 @@ import shutil
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 import bench
@@ -73,14 +74,18 @@ COLD = False
 
 
 def run(cmd, env=None):
-    """Wall and CPU seconds of one command, and its output."""
-    if COLD:
-        bench.drop_caches()
-    cpu = children_cpu()
-    start = time.monotonic()
-    proc = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env,
-                          check=False)
-    wall = time.monotonic() - start
+    """Wall and CPU seconds of one command, and its output. Each run has an empty content
+    cache of its own, as a first search does: one filled by the run before would spare it the
+    reads."""
+    with tempfile.TemporaryDirectory(prefix="kelvaro-bench-cache-") as home:
+        env = dict(env or os.environ, XDG_CACHE_HOME=home)
+        if COLD:
+            bench.drop_caches()
+        cpu = children_cpu()
+        start = time.monotonic()
+        proc = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env,
+                              check=False)
+        wall = time.monotonic() - start
     if proc.returncode != 0:
         sys.exit(f"bench: {cmd[0]} failed:\n{proc.stderr.decode(errors='replace')}")
     return wall, children_cpu() - cpu, proc.stdout
