@@ -46,53 +46,61 @@ FileStamp StampOf(const struct stat& st) {
 
 bool ListFolder(const std::string& folder, ListWhat what,
                 const std::function<bool(const FolderEntry&)>& visit, int* error) {
-    // Closed however the visit ends, a thrown exception included.
-    std::unique_ptr<DIR, int (*)(DIR*)> handle(opendir(folder.c_str()), &closedir);
-    if (!handle) {
+    // Read straight into a buffer on the stack: opendir would allocate one for each folder and
+    // ask for the folder's status besides, a tenth of a walk's system calls in small folders.
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
         if (error)
             *error = errno;
         return false;
     }
-    DIR* dir = handle.get();
-    const int dfd = dirfd(dir);
+    // Closed however the visit ends, a thrown exception included.
+    const std::unique_ptr<const int, void (*)(const int*)> closer(
+        &fd, [](const int* f) { ::close(*f); });
+    alignas(struct dirent64) char buffer[32 * 1024];
     FolderEntry entry;
     for (;;) {
-        // A listing that breaks off (an input/output error, a share gone) is no complete one.
-        errno = 0;
-        const dirent* d = readdir(dir);
-        if (!d) {
-            if (errno == 0)
-                return true;
+        const ssize_t got = getdents64(fd, buffer, sizeof buffer);
+        if (got == 0)
+            return true;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            // A listing that breaks off (an input/output error, a share gone) is no complete
+            // one.
             if (error)
                 *error = errno;
             return false;
         }
-        const char* name = d->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-            continue;
-        entry.name.assign(name);
-        entry.stamp = {};
-        entry.error = 0;
-        const bool needStat =
-            d->d_type == DT_UNKNOWN ||
-            (what == ListWhat::TypesAndSizes && (d->d_type == DT_REG || d->d_type == DT_UNKNOWN));
-        if (needStat) {
-            struct stat st;
-            if (fstatat(dfd, name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
-                entry.type = TypeOf(st.st_mode);
-                if (entry.type == EntryType::RegularFile)
-                    entry.stamp = StampOf(st);
-            } else if (errno == ENOENT) {
-                continue; // vanished meanwhile
+        for (ssize_t at = 0; at < got;) {
+            const auto* d = reinterpret_cast<const struct dirent64*>(buffer + at);
+            at += d->d_reclen;
+            const char* name = d->d_name;
+            if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+                continue;
+            entry.name.assign(name);
+            entry.stamp = {};
+            entry.error = 0;
+            const bool needStat =
+                d->d_type == DT_UNKNOWN || (what == ListWhat::TypesAndSizes && d->d_type == DT_REG);
+            if (needStat) {
+                struct stat st;
+                if (fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+                    entry.type = TypeOf(st.st_mode);
+                    if (entry.type == EntryType::RegularFile)
+                        entry.stamp = StampOf(st);
+                } else if (errno == ENOENT) {
+                    continue; // vanished meanwhile
+                } else {
+                    entry.type = EntryType::Unreadable;
+                    entry.error = errno;
+                }
             } else {
-                entry.type = EntryType::Unreadable;
-                entry.error = errno;
+                entry.type = TypeOf(d->d_type);
             }
-        } else {
-            entry.type = TypeOf(d->d_type);
+            if (!visit(entry))
+                return true;
         }
-        if (!visit(entry))
-            return true;
     }
 }
 

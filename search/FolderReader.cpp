@@ -168,15 +168,22 @@ void FolderReader::Shared::Read(const std::shared_ptr<Slot>& slot) {
                 return true;
             },
             &children, &error, stop);
-        if (!batch.types.empty())
-            deliver();
     } catch (...) {
         // Only an allocation can fail here; List tells its caller after the entries so far.
         outOfMemory = true;
     }
     bool awaited;
     {
+        // The last entries go with the end of the listing: one turn of the lock for both, and
+        // List sees them together.
         std::lock_guard lock(mutex_);
+        if (!batch.types.empty()) {
+            try {
+                slot->batches.push_back(std::move(batch));
+            } catch (...) {
+                outOfMemory = true;
+            }
+        }
         awaited = slot->awaited;
         slot->opened = opened || outOfMemory;
         slot->outOfMemory = outOfMemory;
@@ -200,81 +207,82 @@ bool FolderReader::List(const std::string& folder,
                         const std::function<bool(const platform::FolderEntry&)>& visit,
                         const std::function<bool()>& idle, int* error) {
     Shared& s = *shared_;
+    std::unique_lock lock(s.mutex_);
     std::shared_ptr<Slot> slot;
-    {
-        std::lock_guard lock(s.mutex_);
-        auto it = s.slots_.find(folder);
-        if (it != s.slots_.end()) {
-            slot = std::move(it->second.front());
-            it->second.pop_front();
-            if (it->second.empty())
-                s.slots_.erase(it);
-            slot->claimed = true;
-            if (slot->posted)
-                --s.posted_;
-        }
-        if (s.readers_ && (!slot || !slot->posted)) {
-            // Not begun: a reader begins it now, ahead of the others.
-            if (!slot) {
-                slot = std::make_shared<Slot>();
-                slot->folder = folder;
-                slot->claimed = true;
-            }
-            s.Post(slot, kWaitedFor);
-        }
-        s.PostWaiting();
+    auto it = s.slots_.find(folder);
+    if (it != s.slots_.end()) {
+        slot = std::move(it->second.front());
+        it->second.pop_front();
+        if (it->second.empty())
+            s.slots_.erase(it);
+        slot->claimed = true;
+        if (slot->posted)
+            --s.posted_;
     }
+    if (s.readers_ && (!slot || !slot->posted)) {
+        // Not begun: a reader begins it now, ahead of the others.
+        if (!slot) {
+            slot = std::make_shared<Slot>();
+            slot->folder = folder;
+            slot->claimed = true;
+        }
+        s.Post(slot, kWaitedFor);
+    }
+    s.PostWaiting();
     if (!s.readers_) {
+        lock.unlock();
         return s.ListRetrying(folder, visit, nullptr, error, [&s] { return s.cancelled_.load(); });
     }
 
+    // A folder read ahead is usually whole by now: its entries and its end are taken in the
+    // same turn of the lock as the claim.
     platform::FolderEntry entry;
     for (;;) {
-        Batch batch;
-        bool got = false;
-        {
-            std::unique_lock lock(s.mutex_);
-            slot->awaited = true;
-            if (slot->batches.empty() && !slot->done)
-                s.changed_.wait_for(lock, std::chrono::milliseconds(kWaitMilliseconds));
-            if (!slot->batches.empty()) {
-                batch = std::move(slot->batches.front());
-                slot->batches.pop_front();
-                got = true;
-            } else if (slot->done) {
-                if (slot->outOfMemory)
-                    throw std::bad_alloc();
-                if (error)
-                    *error = slot->error;
-                return slot->opened;
-            }
-        }
-        if (!got) {
+        slot->awaited = true;
+        if (slot->batches.empty() && !slot->done)
+            s.changed_.wait_for(lock, std::chrono::milliseconds(kWaitMilliseconds));
+        std::deque<Batch> batches;
+        batches.swap(slot->batches);
+        const bool done = slot->done;
+        lock.unlock();
+        if (batches.empty() && !done) {
             if (!idle()) {
                 slot->abandoned = true;
                 return true;
             }
+            lock.lock();
             continue;
         }
-        std::size_t at = 0;
-        std::size_t stamp = 0;
-        std::size_t failure = 0;
-        for (platform::EntryType type : batch.types) {
-            const std::size_t end = batch.names.find('\0', at);
-            entry.name.assign(batch.names, at, end - at);
-            at = end + 1;
-            entry.type = type;
-            entry.stamp = {};
-            entry.error = 0;
-            if (type == platform::EntryType::RegularFile &&
-                s.what_ == platform::ListWhat::TypesAndSizes)
-                entry.stamp = batch.stamps[stamp++];
-            else if (type == platform::EntryType::Unreadable)
-                entry.error = batch.errors[failure++];
-            if (!visit(entry)) {
-                slot->abandoned = true;
-                return true;
+        for (const Batch& batch : batches) {
+            std::size_t at = 0;
+            std::size_t stamp = 0;
+            std::size_t failure = 0;
+            for (platform::EntryType type : batch.types) {
+                const std::size_t end = batch.names.find('\0', at);
+                entry.name.assign(batch.names, at, end - at);
+                at = end + 1;
+                entry.type = type;
+                entry.stamp = {};
+                entry.error = 0;
+                if (type == platform::EntryType::RegularFile &&
+                    s.what_ == platform::ListWhat::TypesAndSizes)
+                    entry.stamp = batch.stamps[stamp++];
+                else if (type == platform::EntryType::Unreadable)
+                    entry.error = batch.errors[failure++];
+                if (!visit(entry)) {
+                    slot->abandoned = true;
+                    return true;
+                }
             }
         }
+        if (done) {
+            // Set before done, and never changed after.
+            if (slot->outOfMemory)
+                throw std::bad_alloc();
+            if (error)
+                *error = slot->error;
+            return slot->opened;
+        }
+        lock.lock();
     }
 }

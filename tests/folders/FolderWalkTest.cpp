@@ -78,6 +78,12 @@ TEST_F(FolderWalkTest, ReadersAheadOfTheWalkChangeNothing) {
             tree.CreateFile("t" + std::to_string(a) + "/f" + std::to_string(b), "x");
         }
     tree.CreateDir("t0/.hidden/below");
+    // More folders than the readers keep listed ahead, and one folder whose entries fill
+    // several reads of the kernel's listing.
+    for (int m = 0; m < 300; ++m)
+        tree.CreateDir("many/m" + std::to_string(m));
+    for (int f = 0; f < 3000; ++f)
+        tree.CreateFile("wide/a-file-with-a-long-enough-name-" + std::to_string(f), "");
     auto walk = [&](int readers) {
         std::vector<std::string> found;
         RecordingWindow w;
@@ -85,13 +91,17 @@ TEST_F(FolderWalkTest, ReadersAheadOfTheWalkChangeNothing) {
         WalkSubfolders(
             tree.Root(), [&](const std::string& f) { found.push_back(f); }, w, stop, &files,
             readers);
-        FolderFiles::Listing listing;
+        FolderFiles::Listing listing, wide;
         EXPECT_TRUE(files.Take(tree.Path("t3"), listing));
-        return std::make_tuple(found, w.statuses, listing.names, listing.stamps.size());
+        EXPECT_TRUE(files.Take(tree.Path("wide"), wide));
+        return std::make_tuple(found, w.statuses, listing.names, listing.stamps.size(), wide.names,
+                               wide.stamps.size());
     };
     const auto alone = walk(0);
-    EXPECT_EQ(std::get<0>(alone).size(), 45u);
+    EXPECT_EQ(std::get<0>(alone).size(), 347u);
     EXPECT_EQ(std::get<3>(alone), 4u);
+    EXPECT_EQ(std::get<5>(alone), 3000u);
+    EXPECT_EQ(std::count(std::get<4>(alone).begin(), std::get<4>(alone).end(), '\0'), 3000);
     for (int readers : {1, 4})
         EXPECT_EQ(walk(readers), alone);
 }
