@@ -92,9 +92,9 @@ private:
     void Finalize();
     // The database's number for the file system of a file; -1 when it cannot be told.
     std::int64_t VolumeOf(std::string_view path, dev_t device, bool create);
-    // Stages what is waiting.
     // SQLite's busy handler: waits up to busyMs unless the run was abandoned.
     static int WaitForOthers(void* self, int count);
+    // Stages what is waiting.
     void Flush(std::unique_lock<std::mutex>& lock);
     // Puts the staged rows into the cache, in one transaction.
     void Merge();
