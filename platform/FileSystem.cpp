@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <dirent.h>
 #include <fcntl.h>
-#include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,8 +54,10 @@ bool ListFolder(const std::string& folder, ListWhat what,
         return false;
     }
     // Closed however the visit ends, a thrown exception included.
-    const std::unique_ptr<const int, void (*)(const int*)> closer(
-        &fd, [](const int* f) { ::close(*f); });
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
     alignas(struct dirent64) char buffer[32 * 1024];
     FolderEntry entry;
     for (;;) {
